@@ -1,0 +1,126 @@
+// Times the archive readers over a generated archive. One row per measurement:
+// name, records, median seconds, ratio to the raw read.
+#include "BenchArchive.h"
+
+#include "agenda/Imminence.h"
+#include "agenda/TfrmAgenda.h"
+#include "lists/ListOrder.h"
+#include "platform/GuiServices.h"
+#include "platform/Services.h"
+#include "records/PaymentRecord.h"
+#include "records/RecordFile.h"
+#include "ui/RowList.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The alarm is not part of what is measured, and a benchmark makes no sound.
+class SilentAlarm : public AlarmPlayer {
+public:
+    bool load(const QString &) override { return false; }
+    bool isLoaded() const override { return false; }
+    void play() override {}
+    void stop() override {}
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double timeIt(int runs, const std::function<void()> &work)
+{
+    std::vector<double> seconds;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        seconds.push_back(double(t.nsecsElapsed()) / 1e9);
+    }
+    return median(seconds);
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    QApplication app(argc, argv);
+    const int n = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+    const int runs = 5;
+    QTemporaryDir dir;
+    Services::setProgramFolder(dir.path());
+    const QDate today(2025, 5, 15);
+    FixedClock clock(today);
+    Services::setClock(&clock);
+    SilentAlarm alarm;
+    Services::setAlarmPlayer(&alarm);
+    writeBenchArchive(paymentFilePath(), n, today);
+
+    struct Row { QString name; double seconds; };
+    std::vector<Row> rows;
+    long long sink = 0; // keeps the work from being optimised away
+
+    rows.push_back({QStringLiteral("raw read"), timeIt(runs, [&] {
+        RecordFile f(paymentFilePath(), PaymentRecord::Size);
+        sink += f.readAll().size();
+    })});
+    rows.push_back({QStringLiteral("read and decode"), timeIt(runs, [&] {
+        RecordFile f(paymentFilePath(), PaymentRecord::Size);
+        QByteArray buffer;
+        while (!f.eof()) {
+            f.read(buffer);
+            sink += PaymentRecord::decode(buffer).Data.size();
+        }
+    })});
+    int imminent = 0;
+    rows.push_back({QStringLiteral("agenda list load"), timeIt(runs, [&] {
+        RecordFile f(paymentFilePath(), PaymentRecord::Size);
+        QVector<ListRow> list;
+        QByteArray buffer;
+        while (!f.eof()) {
+            f.read(buffer);
+            const PaymentRecord r = PaymentRecord::decode(buffer);
+            if (IsImminent(r, today))
+                list.append({ImminentListRow(r), f.position()});
+        }
+        std::stable_sort(list.begin(), list.end(), [](const ListRow &a, const ListRow &b) {
+            return ListOrder::less(a.text, b.text);
+        });
+        imminent = int(list.size());
+    })});
+    rows.push_back({QStringLiteral("agenda count"), timeIt(runs, [&] {
+        RecordFile f(paymentFilePath(), PaymentRecord::Size);
+        QByteArray buffer;
+        int count = 0;
+        while (!f.eof()) {
+            f.read(buffer);
+            count += IsImminent(PaymentRecord::decode(buffer), today);
+        }
+        sink += count;
+    })});
+    {
+        TfrmAgenda agenda;
+        rows.push_back({QStringLiteral("agenda show"), timeIt(runs, [&] {
+            agenda.show();
+            QApplication::processEvents();
+            agenda.hide();
+        })});
+    }
+
+    std::printf("name\trecords\tmedian seconds\tratio to the raw read\n");
+    const double raw = rows.front().seconds;
+    for (const Row &r : rows)
+        std::printf("%s\t%d\t%.4f\t%.1f\n", qPrintable(r.name), n, r.seconds, raw > 0 ? r.seconds / raw : 0.0);
+    std::fprintf(stderr, "(%d imminent payments in the archive; checksum %lld)\n", imminent, sink);
+    return 0;
+}

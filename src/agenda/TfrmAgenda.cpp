@@ -1,0 +1,194 @@
+#include "agenda/TfrmAgenda.h"
+
+#include "agenda/Imminence.h"
+#include "app/AppFrame.h"
+#include "platform/GuiServices.h"
+#include "platform/Services.h"
+#include "records/PaymentRecord.h"
+#include "records/RecordFile.h"
+#include "ui/PictureButton.h"
+#include "ui/RowList.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1String(name); }
+}
+
+TfrmAgenda::TfrmAgenda(QWidget *parent)
+    : ResidentWindow(QStringLiteral("TfrmAgenda"), QStringLiteral(" Tarvenio 3.0 - Gestione Scadenze"), parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Gestione Scadenze"),
+                                  QStringLiteral("Pagamenti in entrata e in uscita: le scadenze imminenti"));
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(16, 16, 16, 8);
+    body->setSpacing(16);
+    layout->addLayout(body, 1);
+
+    // Left: the calendar and the day and month summaries.
+    auto *left = new QVBoxLayout;
+    calAppuntamenti = new QCalendarWidget(this);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setFixedSize(340, 260);
+    calAppuntamenti->setSelectedDate(Services::clock().today());
+    left->addWidget(calAppuntamenti);
+    btnGiorno = new PictureButton(QStringLiteral("btnGiorno"), pic("btn_giorno.svg"), QSize(220, 48), QStringLiteral("Scadenze del giorno"), this);
+    btnMese = new PictureButton(QStringLiteral("btnMese"), pic("btn_mese.svg"), QSize(220, 48), QStringLiteral("Scadenze del mese"), this);
+    left->addSpacing(8);
+    left->addWidget(btnGiorno, 0, Qt::AlignHCenter);
+    left->addWidget(btnMese, 0, Qt::AlignHCenter);
+    left->addSpacing(16);
+    imgAppuntamentiNO = PictureButton::decoration(QStringLiteral("imgAppuntamentiNO"), pic("figura_calma.svg"), QSize(200, 260), this);
+    imgAppuntamentiSI = PictureButton::decoration(QStringLiteral("imgAppuntamentiSI"), pic("figura_allarme.svg"), QSize(200, 260), this);
+    left->addWidget(imgAppuntamentiNO, 0, Qt::AlignHCenter);
+    left->addWidget(imgAppuntamentiSI, 0, Qt::AlignHCenter);
+    left->addStretch();
+    body->addLayout(left);
+
+    // Right: the state bubble, the imminent list and the commands.
+    auto *right = new QVBoxLayout;
+    auto *state = new QHBoxLayout;
+    imgAssenti = PictureButton::decoration(QStringLiteral("imgAssenti"), pic("fumetto_assenti.svg"), QSize(420, 150), this);
+    imgPresenti = PictureButton::decoration(QStringLiteral("imgPresenti"), pic("fumetto_presenti.svg"), QSize(420, 150), this);
+    state->addWidget(imgAssenti);
+    state->addWidget(imgPresenti);
+    state->addStretch();
+    right->addLayout(state);
+
+    auto *caption = new QLabel(QStringLiteral("Scadenze imminenti (in ordine di data e ora)"), this);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    caption->setFont(bold);
+    right->addWidget(caption);
+    lstRecords = new RowListView(QStringLiteral("lstRecords"), 14, this);
+    right->addWidget(lstRecords, 1);
+    m_lblConteggio = new QLabel(this);
+    m_lblConteggio->setObjectName(QStringLiteral("lblConteggio"));
+    right->addWidget(m_lblConteggio);
+
+    auto *commands = new QHBoxLayout;
+    btnArchivio = new PictureButton(QStringLiteral("btnArchivio"), pic("btn_archivio.svg"), QSize(220, 48), QStringLiteral("Archivio Pagamenti"), this);
+    appApriArchivio = new PictureButton(QStringLiteral("appApriArchivio"), pic("apri_archivio.svg"), QSize(48, 48), QStringLiteral("Apri l'archivio pagamenti"), this);
+    btnExcel = new PictureButton(QStringLiteral("btnExcel"), pic("btn_excel.svg"), QSize(220, 48), QStringLiteral("Esporta in Excel"), this);
+    btnStampa = new PictureButton(QStringLiteral("btnStampa"), pic("btn_stampa.svg"), QSize(220, 48), QStringLiteral("Stampa elenco"), this);
+    imgGuida = new PictureButton(QStringLiteral("imgGuida"), pic("guida.svg"), QSize(48, 48), QStringLiteral("Guida"), this);
+    commands->addWidget(appApriArchivio);
+    commands->addWidget(btnArchivio);
+    commands->addStretch();
+    commands->addWidget(btnExcel);
+    commands->addWidget(btnStampa);
+    commands->addSpacing(16);
+    commands->addWidget(imgGuida);
+    right->addLayout(commands);
+    body->addLayout(right, 1);
+
+    btnCaricaLista = new QPushButton(QStringLiteral("Carica lista"), this);
+    btnCaricaLista->setObjectName(QStringLiteral("btnCaricaLista"));
+    btnCaricaLista->hide();
+    connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAgenda::loadList);
+    connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
+
+    setAlertState(false);
+}
+
+bool TfrmAgenda::isAlertState() const { return !imgPresenti->isHidden(); }
+
+void TfrmAgenda::setAlertState(bool alert)
+{
+    imgPresenti->setVisible(alert);
+    imgAppuntamentiSI->setVisible(alert);
+    imgAssenti->setVisible(!alert);
+    imgAppuntamentiNO->setVisible(!alert);
+}
+
+void TfrmAgenda::loadList()
+{
+    const QDate today = Services::clock().today();
+    QVector<ListRow> rows;
+    bool opened = false;
+    try {
+        RecordFile file(paymentFilePath(), PaymentRecord::Size);
+        opened = true;
+        QByteArray buffer;
+        // A record that cannot be read as a payment is skipped, so it never
+        // hides the imminent payments after it.
+        while (!file.eof()) {
+            file.read(buffer);
+            const PaymentRecord record = PaymentRecord::decode(buffer);
+            if (IsImminent(record, today))
+                rows.append({ImminentListRow(record), file.position()});
+        }
+    } catch (const RecordFileError &) {
+        // Cannot open: the list keeps the previous rows. A read failing midway
+        // still shows what was read before it.
+        if (!opened)
+            return;
+    }
+    lstRecords->setItemWidth(1600);
+    lstRecords->setSortedRows(std::move(rows));
+}
+
+void TfrmAgenda::showEvent(QShowEvent *event)
+{
+    ResidentWindow::showEvent(event);
+    if (!event->spontaneous())
+        showHandling();
+}
+
+void TfrmAgenda::showHandling()
+{
+    btnCaricaLista->click();
+    int count = 0;
+    try {
+        RecordFile file(paymentFilePath(), PaymentRecord::Size);
+        if (file.size() == 0) {
+            file.close();
+            setAlertState(false);
+            m_lblConteggio->setText(QStringLiteral("Nessun pagamento in archivio."));
+            return;
+        }
+        const QDate today = Services::clock().today();
+        QByteArray buffer;
+        while (!file.eof()) {
+            file.read(buffer);
+            if (IsImminent(PaymentRecord::decode(buffer), today))
+                ++count;
+        }
+    } catch (const RecordFileError &) {
+        // The archive cannot be read: the pictures keep their state, no sound.
+        return;
+    }
+    m_lblConteggio->setText(count == 1 ? QStringLiteral("1 scadenza imminente.")
+                                       : QStringLiteral("%1 scadenze imminenti.").arg(count));
+    setAlertState(count > 0);
+    if (count > 0)
+        soundAlarm();
+}
+
+void TfrmAgenda::soundAlarm()
+{
+    AlarmPlayer &player = Services::alarmPlayer();
+    if (player.load(Services::programFile(QStringLiteral("Avviso.mp3"))))
+        player.play();
+}
+
+void TfrmAgenda::handleClose()
+{
+    AlarmPlayer &player = Services::alarmPlayer();
+    if (player.isLoaded())
+        player.stop();
+    backToMenu();
+}

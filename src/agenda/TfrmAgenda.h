@@ -1,0 +1,36 @@
+#pragma once
+// The payment schedule app: imminent payments, the alert pictures and sound.
+
+#include "app/ResidentWindow.h"
+
+class QCalendarWidget;
+class QLabel;
+class QPushButton;
+class PictureButton;
+class RowListView;
+
+class TfrmAgenda : public ResidentWindow {
+    Q_OBJECT
+public:
+    explicit TfrmAgenda(QWidget *parent = nullptr);
+
+    QCalendarWidget *calAppuntamenti;
+    PictureButton *btnGiorno, *btnMese, *btnArchivio, *appApriArchivio, *btnExcel, *btnStampa, *imgGuida, *imgEsci;
+    RowListView *lstRecords;
+    QLabel *imgAssenti, *imgPresenti, *imgAppuntamentiNO, *imgAppuntamentiSI;
+    QPushButton *btnCaricaLista;
+
+    bool isAlertState() const;
+    // The list loading, also the click of the hidden btnCaricaLista.
+    void loadList();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void handleClose() override;
+
+private:
+    void showHandling();
+    void setAlertState(bool alert);
+    void soundAlarm();
+    QLabel *m_lblConteggio;
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include "app/ResidentWindow.h"
+
+class PictureButton;
+
+// The contacts registry app window.
+class TfrmAnagrafica : public ResidentWindow {
+    Q_OBJECT
+public:
+    explicit TfrmAnagrafica(QWidget *parent = nullptr);
+    PictureButton *imgEsci;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The main menu: a full-screen panel of pictures leading to the three apps.
+
+#include <QWidget>
+
+class PictureButton;
+
+class TfrmAvvio : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmAvvio(QWidget *parent = nullptr);
+
+    PictureButton *imgApp01, *btnApp01, *imgApp02, *btnApp02, *imgApp03, *btnApp03;
+    PictureButton *imgInfo, *imgGuida, *imgCopyright, *imgEsci, *imgSito;
+
+    // The product's web site, opened by the banner.
+    static QString webSite();
+
+signals:
+    // Raised by the pictures whose windows belong to the help subsystem.
+    void infoRequested();
+    void helpRequested();
+    void copyrightRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void openApp(QWidget *target);
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include "app/ResidentWindow.h"
+
+class PictureButton;
+
+// The journal and balance app window.
+class TfrmMenuBilancio : public ResidentWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMenuBilancio(QWidget *parent = nullptr);
+    PictureButton *imgEsci;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The resident windows: created once at start-up, shown and hidden, reached
+// through this one registry. At every moment exactly one of them is visible.
+
+class QWidget;
+class TfrmPassword;
+class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmAnagrafica;
+class TfrmAgenda;
+class TfrmArchivio_Scadenze;
+class TfrmMenuBilancio;
+
+struct ResidentWindows {
+    TfrmPassword *password = nullptr;
+    TfrmAvvio *avvio = nullptr;
+    TfrmCambiaPassword *cambiaPassword = nullptr;
+    TfrmAnagrafica *anagrafica = nullptr;
+    TfrmAgenda *agenda = nullptr;
+    TfrmArchivio_Scadenze *archivio = nullptr;
+    TfrmMenuBilancio *menuBilancio = nullptr;
+};
+
+namespace Windows {
+ResidentWindows &resident();
+// Creates every resident window in start-up order.
+void create();
+// Destroys them (end of the program, end of a test).
+void destroy();
+// The window the program opens with.
+QWidget *first();
+// Shows the target first, then hides the window being left.
+void switchTo(QWidget *from, QWidget *to);
+// Ends the event loop; nothing is asked and nothing needs saving.
+void endProgram();
+}

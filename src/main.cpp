@@ -1,0 +1,25 @@
+#include "app/ProcessSettings.h"
+#include "app/Windows.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    // The ffmpeg media backend crashes on machines without a sound card.
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvenio"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icona_app.svg")));
+    // The program ends only through the main menu or the password window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ProcessSettings::apply();
+
+    Windows::create();
+    Windows::switchTo(nullptr, Windows::first());
+    const int rc = app.exec();
+    Windows::destroy();
+    return rc;
+}

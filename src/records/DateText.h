@@ -1,0 +1,13 @@
+#pragma once
+// Dates as the program shows and stores them: "dd/mm/yyyy".
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace DateText {
+QString format(QDate date);
+// Reads day/month/year with "/" between them, one or two digits for day and
+// month and four for the year; anything else is not a date.
+std::optional<QDate> parse(const QString &text);
+}

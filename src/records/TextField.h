@@ -1,0 +1,28 @@
+#pragma once
+// Text as it is held in the record files: Windows-1252, one byte a character,
+// trimmed of leading and trailing characters with codes up to 32.
+
+#include <QByteArray>
+#include <QString>
+
+namespace TextField {
+
+// Removes leading and trailing characters with codes up to 32 (blanks and
+// control characters) and nothing else.
+QString trimmed(const QString &text);
+
+// Windows-1252 bytes; a character the code page cannot hold becomes "?".
+QByteArray toWin1252(const QString &text);
+QString fromWin1252(const char *bytes, int length);
+inline QString fromWin1252(const QByteArray &bytes) { return fromWin1252(bytes.constData(), int(bytes.size())); }
+
+// Fixed width: trims, pads with blanks to width and cuts to width.
+QString fixedWidth(const QString &text, int width);
+
+// A counted field of the given capacity at offset: one length byte, then the bytes.
+// A length byte above the capacity is read as the capacity.
+QString read(const char *record, int offset, int capacity);
+// Trims, converts, cuts to the capacity; the bytes after the text are zeroed.
+void write(char *record, int offset, int capacity, const QString &text);
+
+}

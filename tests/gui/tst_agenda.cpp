@@ -1,0 +1,170 @@
+// The agenda: the imminent list, the alert pictures and the alarm.
+#include "PaymentFixtures.h"
+#include "TestServices.h"
+
+#include "agenda/TfrmAgenda.h"
+#include "app/TfrmAvvio.h"
+#include "app/Windows.h"
+#include "ui/PictureButton.h"
+#include "ui/RowList.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+class TestAgenda : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> m_env;
+    TfrmAgenda *agenda() const { return Windows::resident().agenda; }
+
+    void writeArchive(const QVector<PaymentRecord> &records)
+    {
+        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
+    }
+    void writeSound() { m_env->writeFile(QStringLiteral("Avviso.mp3"), QByteArray("ID3 not really")); }
+    void openAgenda() { Windows::resident().avvio->btnApp02->click(); }
+    bool quietState() const
+    {
+        return !agenda()->imgPresenti->isVisible() && !agenda()->imgAppuntamentiSI->isVisible()
+            && agenda()->imgAssenti->isVisible() && agenda()->imgAppuntamentiNO->isVisible();
+    }
+    bool alertState() const
+    {
+        return agenda()->imgPresenti->isVisible() && agenda()->imgAppuntamentiSI->isVisible()
+            && !agenda()->imgAssenti->isVisible() && !agenda()->imgAppuntamentiNO->isVisible();
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
+        Windows::create();
+        Windows::switchTo(nullptr, Windows::first());
+    }
+    void cleanup()
+    {
+        Windows::destroy();
+        m_env.reset();
+    }
+
+    void absentArchiveIsCreatedAndQuiet()
+    {
+        writeSound();
+        openAgenda();
+        QVERIFY(agenda()->isVisible());
+        QVERIFY(QFile::exists(m_env->file(QStringLiteral("Archivio_Appuntamenti.pro"))));
+        QCOMPARE(agenda()->lstRecords->count(), 0);
+        QVERIFY(quietState());
+        QCOMPARE(m_env->alarm.plays(), 0);
+    }
+
+    void imminentPaymentsAlertAndSoundOnce()
+    {
+        writeSound();
+        PaymentRecord notYet = makePayment(QStringLiteral("20/05/2025"), QStringLiteral("10"), QStringLiteral("00"), QStringLiteral("4"));
+        notYet.Causale = QStringLiteral("Non ancora");
+        PaymentRecord dueSoon = makePayment(QStringLiteral("20/05/2025"), QStringLiteral("10"), QStringLiteral("00"), QStringLiteral("5"));
+        dueSoon.Causale = QStringLiteral("Entro cinque giorni");
+        PaymentRecord overdue = makePayment(QStringLiteral("14/05/2025"), QStringLiteral("08"), QStringLiteral("00"), QStringLiteral("0"));
+        overdue.Causale = QStringLiteral("Scaduto ieri");
+        PaymentRecord settled = overdue;
+        settled.Ottemperata = QStringLiteral("Sì");
+        settled.Causale = QStringLiteral("Pagato");
+        PaymentRecord blank = overdue;
+        blank.Ottemperata = QString();
+        blank.Causale = QStringLiteral("Senza stato");
+        writeArchive({notYet, dueSoon, overdue, settled, blank});
+
+        openAgenda();
+        const QStringList rows = agenda()->lstRecords->texts();
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(rows[0].contains(QStringLiteral("Scaduto ieri")));
+        QVERIFY(rows[1].contains(QStringLiteral("Entro cinque giorni")));
+        QCOMPARE(agenda()->lstRecords->rowModel()->rows()[0].record, 3);
+        QVERIFY(alertState());
+        QCOMPARE(m_env->alarm.events, QStringList({QStringLiteral("load:Avviso.mp3"), QStringLiteral("play")}));
+    }
+
+    void rowsInDateAndTimeOrder()
+    {
+        writeArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30")),
+                      makePayment(QStringLiteral("06/03/2026"), QStringLiteral("07"), QStringLiteral("00"), QStringLiteral("365")),
+                      makePayment(QStringLiteral("07/03/2025"), QStringLiteral("08"), QStringLiteral("15"))});
+        openAgenda();
+        const QStringList rows = agenda()->lstRecords->texts();
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(rows[0].startsWith(QStringLiteral("ID: 202503070815")));
+        QVERIFY(rows[1].startsWith(QStringLiteral("ID: 202503070930")));
+        QVERIFY(rows[2].startsWith(QStringLiteral("ID: 202603060700")));
+    }
+
+    void damagedRecordDoesNotHideTheRest()
+    {
+        writeSound();
+        PaymentRecord damaged = makePayment(QString());
+        PaymentRecord badNotice = makePayment(QStringLiteral("10/05/2025"));
+        badNotice.Avviso = QString();
+        writeArchive({makePayment(QStringLiteral("10/05/2025")), damaged, badNotice,
+                      makePayment(QStringLiteral("12/05/2025"))});
+        openAgenda();
+        QCOMPARE(agenda()->lstRecords->count(), 2);
+        QVERIFY(alertState());
+        QCOMPARE(m_env->alarm.plays(), 1);
+    }
+
+    void alertWithoutSoundFile()
+    {
+        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        openAgenda();
+        QVERIFY(alertState());
+        QCOMPARE(m_env->alarm.plays(), 0);
+        agenda()->close();
+        QVERIFY(!m_env->alarm.events.contains(QStringLiteral("stop")));
+    }
+
+    void closeStopsTheSoundAndEveryShowReloads()
+    {
+        writeSound();
+        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        openAgenda();
+        QVERIFY(m_env->alarm.playing);
+        agenda()->imgEsci->click();
+        QVERIFY(!m_env->alarm.playing);
+        QVERIFY(Windows::resident().avvio->isVisible());
+
+        // Settled meanwhile (by another copy of the program): the next show is quiet.
+        PaymentRecord settled = makePayment(QStringLiteral("10/05/2025"));
+        settled.Ottemperata = QStringLiteral("Sì");
+        writeArchive({settled});
+        openAgenda();
+        QCOMPARE(agenda()->lstRecords->count(), 0);
+        QVERIFY(quietState());
+        QCOMPARE(m_env->alarm.plays(), 1);
+    }
+
+    void unreadableArchiveKeepsTheLastState()
+    {
+        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        openAgenda();
+        QCOMPARE(agenda()->lstRecords->count(), 1);
+        agenda()->close();
+        const QString path = m_env->file(QStringLiteral("Archivio_Appuntamenti.pro"));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        openAgenda();
+        QCOMPARE(agenda()->lstRecords->count(), 1);
+        QVERIFY(alertState());
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void listLooksRight()
+    {
+        QCOMPARE(agenda()->lstRecords->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(agenda()->lstRecords->font().pointSize(), 14);
+        QVERIFY(agenda()->lstRecords->uniformItemSizes());
+        QCOMPARE(agenda()->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+};
+
+QTEST_MAIN(TestAgenda)
+#include "tst_agenda.moc"

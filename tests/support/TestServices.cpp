@@ -1,0 +1,104 @@
+#include "TestServices.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+void FakeDialogs::message(QWidget *, MessageKind kind, const QString &text)
+{
+    shown.append({kind, text, false});
+}
+
+bool FakeDialogs::question(QWidget *, const QString &text)
+{
+    shown.append({MessageKind::Plain, text, true});
+    if (answers.isEmpty()) {
+        qWarning("FakeDialogs: unexpected question: %s", qPrintable(text));
+        return false;
+    }
+    return answers.dequeue();
+}
+
+QStringList FakeDialogs::texts() const
+{
+    QStringList out;
+    for (const auto &m : shown)
+        out << m.text;
+    return out;
+}
+
+QString FakeFileDialogs::openFile(QWidget *, const QString &title, const QString &)
+{
+    titles << title;
+    return nextPaths.isEmpty() ? QString() : nextPaths.dequeue();
+}
+
+bool FakeAlarmPlayer::load(const QString &path)
+{
+    playing = false;
+    m_loaded = QFileInfo(path).isFile();
+    if (m_loaded)
+        events << QStringLiteral("load:") + QFileInfo(path).fileName();
+    return m_loaded;
+}
+
+void FakeAlarmPlayer::play()
+{
+    if (!m_loaded)
+        return;
+    playing = true;
+    events << QStringLiteral("play");
+}
+
+void FakeAlarmPlayer::stop()
+{
+    playing = false;
+    events << QStringLiteral("stop");
+}
+
+TestEnvironment::TestEnvironment(QDate today, QTime now)
+    : clock(today, now)
+    , m_dir(std::make_unique<QTemporaryDir>())
+{
+    Services::setProgramFolder(m_dir->path());
+    Services::setClock(&clock);
+    Services::setDialogs(&dialogs);
+    Services::setFileDialogs(&fileDialogs);
+    Services::setShell(&shell);
+    Services::setAlarmPlayer(&alarm);
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    Services::setProgramFolder({});
+    Services::setClock(nullptr);
+    Services::setDialogs(nullptr);
+    Services::setFileDialogs(nullptr);
+    Services::setShell(nullptr);
+    Services::setAlarmPlayer(nullptr);
+}
+
+void TestEnvironment::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(f.fileName()));
+}
+
+QByteArray TestEnvironment::readFile(const QString &name) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 128 && c.isPrint())
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}

@@ -1,0 +1,83 @@
+#pragma once
+// Recording stand-ins for the services, and one fixture that installs them all
+// over a temporary program folder with a fixed date.
+
+#include "platform/GuiServices.h"
+#include "platform/Services.h"
+
+#include <QByteArray>
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVector>
+
+#include <memory>
+
+struct ShownMessage {
+    MessageKind kind;
+    QString text;
+    bool question = false;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    void message(QWidget *parent, MessageKind kind, const QString &text) override;
+    bool question(QWidget *parent, const QString &text) override;
+
+    QVector<ShownMessage> shown;
+    // Answers for the next questions, true for Yes. An unexpected question fails.
+    QQueue<bool> answers;
+    QStringList texts() const;
+    void clear() { shown.clear(); }
+};
+
+class FakeFileDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QQueue<QString> nextPaths;
+    QStringList titles;
+};
+
+class FakeShell : public Shell {
+public:
+    void open(const QUrl &url) override { opened.append(url); }
+    QVector<QUrl> opened;
+};
+
+class FakeAlarmPlayer : public AlarmPlayer {
+public:
+    bool load(const QString &path) override;
+    bool isLoaded() const override { return m_loaded; }
+    void play() override;
+    void stop() override;
+    // "load:<file name>", "play", "stop" in order.
+    QStringList events;
+    int plays() const { return int(events.count(QStringLiteral("play"))); }
+    bool playing = false;
+private:
+    bool m_loaded = false;
+};
+
+class TestEnvironment {
+public:
+    // A fresh program folder and every service replaced; the date is fixed.
+    explicit TestEnvironment(QDate today = QDate(2025, 5, 15), QTime now = QTime(10, 0));
+    ~TestEnvironment();
+
+    QString folder() const { return Services::programFolder(); }
+    QString file(const QString &name) const { return Services::programFile(name); }
+    void writeFile(const QString &name, const QByteArray &bytes) const;
+    QByteArray readFile(const QString &name) const;
+
+    FixedClock clock;
+    FakeDialogs dialogs;
+    FakeFileDialogs fileDialogs;
+    FakeShell shell;
+    FakeAlarmPlayer alarm;
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+// Types text one character at a time, non-ASCII characters included.
+void typeText(QWidget *widget, const QString &text);
