@@ -3,6 +3,8 @@
 #include "BenchArchive.h"
 
 #include "agenda/Imminence.h"
+#include "agenda/OfficeHtmlWorkbook.h"
+#include "agenda/PaymentGridWindows.h"
 #include "agenda/TfrmAgenda.h"
 #include "lists/ListOrder.h"
 #include "platform/GuiServices.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -114,6 +117,25 @@ int main(int argc, char *argv[])
             agenda.show();
             QApplication::processEvents();
             agenda.hide();
+        })});
+    }
+
+    {
+        rows.push_back({QStringLiteral("payment grid fill"), timeIt(runs, [&] {
+            TfrmExpScadenzario grid;
+            grid.show();
+            sink += grid.model()->rowCount();
+        })});
+        TfrmExpScadenzario grid;
+        grid.show();
+        const GridModel *model = grid.model();
+        const QString xls = Services::programFile(ExportLayouts::scadenzario().fileName);
+        rows.push_back({QStringLiteral("payment grid export"), timeIt(runs, [&] {
+            QFile file(xls);
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            OfficeHtmlWorkbook::write(file, ExportLayouts::scadenzario(), model->rowCount(),
+                                      [model](int r, int c) { return model->cell(r, c); });
+            sink += file.size();
         })});
     }
 

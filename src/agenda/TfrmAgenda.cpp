@@ -1,6 +1,7 @@
 #include "agenda/TfrmAgenda.h"
 
 #include "agenda/Imminence.h"
+#include "agenda/PaymentGridWindows.h"
 #include "app/AppFrame.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
@@ -100,6 +101,9 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     btnCaricaLista->hide();
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAgenda::loadList);
     connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
+    connect(btnGiorno, &PictureButton::clicked, this, [this] { TfrmExpGiornaliere(this).exec(); });
+    connect(btnMese, &PictureButton::clicked, this, [this] { TfrmExpMensili(this).exec(); });
+    connect(btnExcel, &PictureButton::clicked, this, [this] { TfrmExpImminenti(this).exec(); });
 
     setAlertState(false);
 }

@@ -27,6 +27,11 @@ public:
     QVector<ShownMessage> shown;
     // Answers for the next questions, true for Yes. An unexpected question fails.
     QQueue<bool> answers;
+    void queue(std::initializer_list<bool> list)
+    {
+        for (bool b : list)
+            answers.enqueue(b);
+    }
     QStringList texts() const;
     void clear() { shown.clear(); }
 };

@@ -1,0 +1,196 @@
+#include "agenda/GridWindow.h"
+
+#include "agenda/SpreadsheetExport.h"
+#include "app/ProcessSettings.h"
+#include "ui/InfoBar.h"
+#include "ui/PictureButton.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QShowEvent>
+#include <QTableView>
+#include <QVBoxLayout>
+
+GridModel::GridModel(QStringList headers, QSet<int> editable, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_headers(std::move(headers))
+    , m_editable(std::move(editable))
+{
+}
+
+int GridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+
+int GridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_headers.size()); }
+
+QVariant GridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return cell(index.row(), index.column());
+}
+
+bool GridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !m_editable.contains(index.column()))
+        return false;
+    QStringList &row = m_rows[index.row()];
+    while (row.size() <= index.column())
+        row.append(QString());
+    row[index.column()] = value.toString();
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && m_editable.contains(index.column()))
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return m_headers.value(section);
+    return {};
+}
+
+void GridModel::setRows(QVector<QStringList> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void GridModel::setEmptyRows(int count) { setRows(QVector<QStringList>(count)); }
+
+QString GridModel::cell(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return {};
+    return m_rows.at(row).value(column);
+}
+
+void GridView::commitPendingEdit()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    // Cell editors are the visible direct children of the viewport.
+    const auto children = viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *editor : children) {
+        if (editor->isVisible()) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+}
+
+GridWindow::GridWindow(const QString &name, const QString &caption, const QString &title,
+                       const QStringList &headers, const QVector<int> &editable, const ExportLayout &layout,
+                       QWidget *parent)
+    : QDialog(parent)
+    , m_model(new GridModel(headers, QSet<int>(editable.begin(), editable.end()), this))
+    , m_layout(layout)
+{
+    ProcessSettings::apply();
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(1280, 720);
+
+    auto *layoutBox = new QVBoxLayout(this);
+    layoutBox->setContentsMargins(0, 0, 0, 0);
+    layoutBox->setSpacing(0);
+
+    auto *band = new QWidget(this);
+    band->setObjectName(QStringLiteral("bkgTitolo"));
+    band->setAttribute(Qt::WA_StyledBackground);
+    band->setStyleSheet(QStringLiteral("#bkgTitolo { background: #1f4e79; } #bkgTitolo QLabel { color: white; }"));
+    auto *bandRow = new QHBoxLayout(band);
+    bandRow->setContentsMargins(16, 8, 16, 8);
+    bandRow->addWidget(PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/icona_app.svg"), QSize(48, 48), band));
+    auto *lblTitolo = new QLabel(title, band);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    QFont f = lblTitolo->font();
+    f.setPointSize(16);
+    f.setBold(true);
+    lblTitolo->setFont(f);
+    bandRow->addWidget(lblTitolo, 1);
+    bandRow->addWidget(PictureButton::decoration(QStringLiteral("icoHand"), QStringLiteral(":/pictures/esporta.svg"), QSize(44, 44), band));
+    layoutBox->addWidget(band);
+
+    grdRecords = new GridView(this);
+    grdRecords->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords->setModel(m_model);
+    grdRecords->setAlternatingRowColors(true);
+    grdRecords->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                | QAbstractItemView::AnyKeyPressed);
+    grdRecords->verticalHeader()->hide();
+    grdRecords->verticalHeader()->setDefaultSectionSize(24);
+    grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdRecords->horizontalHeader()->setHighlightSections(false);
+    grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grdRecords->setWordWrap(false);
+    grdRecords->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c8d3df; alternate-background-color: #eef4fa; }"
+                                             "QHeaderView::section { background: #dce8f3; font-weight: bold; padding: 4px; border: 0; border-right: 1px solid #c8d3df; }"));
+    auto *gridBox = new QVBoxLayout;
+    gridBox->setContentsMargins(12, 12, 12, 8);
+    gridBox->addWidget(grdRecords);
+    layoutBox->addLayout(gridBox, 1);
+
+    auto *commands = new QHBoxLayout;
+    commands->setContentsMargins(12, 0, 12, 8);
+    cmdEsporta = new PictureButton(QStringLiteral("cmdEsporta"), QStringLiteral(":/pictures/btn_excel.svg"), QSize(220, 48), QStringLiteral("Esporta in Excel"), this);
+    cmdGuida = new PictureButton(QStringLiteral("cmdGuida"), QStringLiteral(":/pictures/guida.svg"), QSize(48, 48), QStringLiteral("Guida"), this);
+    cmdEsci = new PictureButton(QStringLiteral("cmdEsci"), QStringLiteral(":/pictures/esci.svg"), QSize(48, 48), QStringLiteral("Esci"), this);
+    commands->addWidget(cmdEsporta);
+    commands->addStretch();
+    commands->addWidget(cmdGuida);
+    commands->addSpacing(12);
+    commands->addWidget(cmdEsci);
+    layoutBox->addLayout(commands);
+
+    panInfo = new InfoBar(this);
+    panInfo->setBackgroundText(QString());
+    panInfo->setText(QStringLiteral("Esportazione archivio in Microsoft Excel."));
+    panInfo->addHint(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    panInfo->addHint(cmdGuida, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    panInfo->addHint(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
+    layoutBox->addWidget(panInfo);
+
+    m_model->setEmptyRows(10);
+    connect(cmdEsporta, &PictureButton::clicked, this, &GridWindow::exportGrid);
+    connect(cmdGuida, &PictureButton::clicked, this, &GridWindow::helpRequested);
+    connect(cmdEsci, &PictureButton::clicked, this, &QDialog::accept);
+}
+
+void GridWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_filled) {
+        m_filled = true;
+        fill();
+    }
+}
+
+void GridWindow::setColumnWidths(const QVector<int> &widths)
+{
+    for (int i = 0; i < widths.size(); ++i)
+        grdRecords->setColumnWidth(i, widths[i]);
+}
+
+void GridWindow::exportGrid()
+{
+    // An edit still open in a cell belongs to the export too: the pictures
+    // take no focus, so nothing else would close the cell editor first.
+    grdRecords->commitPendingEdit();
+    const GridModel *model = m_model;
+    SpreadsheetExport::run(this, m_layout, model->rowCount(),
+                           [model](int row, int column) { return model->cell(row, column); });
+}

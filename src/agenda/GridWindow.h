@@ -1,0 +1,75 @@
+#pragma once
+// A modal window with a grid of text cells that can be exported to a
+// spreadsheet: the payment summaries and the contacts registry share it.
+
+#include "agenda/OfficeHtmlWorkbook.h"
+
+#include <QAbstractTableModel>
+#include <QDialog>
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+
+class InfoBar;
+class PictureButton;
+#include <QTableView>
+
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    GridModel(QStringList headers, QSet<int> editable, QObject *parent = nullptr);
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void setRows(QVector<QStringList> rows);
+    // Rows of empty cells, as the grid stands before it is filled.
+    void setEmptyRows(int count);
+    QString cell(int row, int column) const;
+
+private:
+    QStringList m_headers;
+    QSet<int> m_editable;
+    QVector<QStringList> m_rows;
+};
+
+// A table view that can hand an edit still open in a cell to the model.
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    using QTableView::QTableView;
+    void commitPendingEdit();
+};
+
+class GridWindow : public QDialog {
+    Q_OBJECT
+public:
+    GridWindow(const QString &name, const QString &caption, const QString &title,
+               const QStringList &headers, const QVector<int> &editable, const ExportLayout &layout,
+               QWidget *parent = nullptr);
+
+    GridView *grdRecords;
+    PictureButton *cmdEsporta, *cmdGuida, *cmdEsci;
+    InfoBar *panInfo;
+    GridModel *model() const { return m_model; }
+
+    // The export of what the grid shows now, edits included.
+    void exportGrid();
+
+signals:
+    void helpRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Fills the grid; called once, when the window is first shown.
+    virtual void fill() = 0;
+    void setColumnWidths(const QVector<int> &widths);
+
+private:
+    GridModel *m_model;
+    ExportLayout m_layout;
+    bool m_filled = false;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// What the payment grids show: which records, in which rows and order.
+
+#include "records/PaymentRecord.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+enum class PaymentGrid { Imminenti, Giornaliere, Mensili, Scadenzario };
+
+using GridRows = QVector<QStringList>;
+
+namespace PaymentGrids {
+// Grid columns: 0 "N.", 1..13 the fields (Ottemperata before Note), 14 the key.
+constexpr int KeyColumn = 14;
+constexpr int DesignRows = 10;
+int columnCount(PaymentGrid grid);
+QStringList headers(PaymentGrid grid);
+QVector<int> editableColumns(PaymentGrid grid);
+
+QStringList row(const PaymentRecord &record, const QString &number, bool withKey);
+// The day and month rules compare texts only: a malformed date is simply not selected.
+bool sameDay(const PaymentRecord &record, QDate day);
+bool sameMonth(const PaymentRecord &record, QDate day);
+bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate calendarDay);
+
+// Reads the payment file. No value when the file holds no record (the grid keeps
+// its empty design rows). Throws RecordFileError when it cannot be read.
+std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay);
+}
+
+// Moves whole rows so that the key column is in ascending order, compared
+// without regard to case.
+void SortGridByKey(GridRows &rows, int keyColumn);

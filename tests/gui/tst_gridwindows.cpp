@@ -1,0 +1,203 @@
+// The summary grids opened from the agenda, edited in place and exported.
+#include "PaymentFixtures.h"
+#include "TestServices.h"
+
+#include "agenda/PaymentGridWindows.h"
+#include "agenda/TfrmAgenda.h"
+#include "app/TfrmAvvio.h"
+#include "app/Windows.h"
+#include "ui/InfoBar.h"
+#include "ui/PictureButton.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+class TestGridWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> m_env;
+    TfrmAgenda *agenda() const { return Windows::resident().agenda; }
+
+    void writeArchive(const QVector<PaymentRecord> &records)
+    {
+        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
+    }
+
+    // Clicks a picture that opens a modal grid, runs check on it, then closes it.
+    void withGrid(PictureButton *opener, const std::function<void(PaymentGridWindow *)> &check)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *grid = qobject_cast<PaymentGridWindow *>(QApplication::activeModalWidget());
+            QVERIFY(grid);
+            check(grid);
+            ran = true;
+            grid->cmdEsci->click();
+        });
+        opener->click();
+        QVERIFY(ran);
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
+        Windows::create();
+        Windows::switchTo(nullptr, Windows::first());
+    }
+    void cleanup()
+    {
+        Windows::destroy();
+        QVERIFY(m_env->dialogs.answers.isEmpty());
+        m_env.reset();
+    }
+
+    void emptyArchiveShowsTenEmptyRowsAndExportsThem()
+    {
+        Windows::resident().avvio->btnApp02->click();
+        withGrid(agenda()->btnExcel, [&](PaymentGridWindow *grid) {
+            QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze imminenti"));
+            QCOMPARE(grid->model()->rowCount(), 10);
+            QCOMPARE(grid->model()->columnCount(), 15);
+            QCOMPARE(grid->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+            m_env->dialogs.queue({true, false});
+            grid->cmdEsporta->click();
+        });
+        const QByteArray file = m_env->readFile(QStringLiteral("Scadenze_Imminenti.xls"));
+        QCOMPARE(file.count("<tr>"), 11);
+        QVERIFY(m_env->shell.opened.isEmpty()); // No to the second question: written, not opened
+    }
+
+    void dayAndMonthFollowTheCalendar()
+    {
+        writeArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("Sì")),
+                      makePayment(QStringLiteral("7/03/2025")),
+                      makePayment(QStringLiteral("20/03/2025"))});
+        Windows::resident().avvio->btnApp02->click();
+        agenda()->calAppuntamenti->setSelectedDate(QDate(2025, 3, 7));
+        withGrid(agenda()->btnGiorno, [&](PaymentGridWindow *grid) {
+            QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze del giorno"));
+            QCOMPARE(grid->model()->rowCount(), 1);
+            QCOMPARE(grid->model()->cell(0, 12), QStringLiteral("Sì"));
+        });
+        withGrid(agenda()->btnMese, [&](PaymentGridWindow *grid) {
+            QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze del mese"));
+            QCOMPARE(grid->model()->rowCount(), 2);
+            QCOMPARE(grid->model()->cell(1, 1), QStringLiteral("20/03/2025"));
+        });
+    }
+
+    void editedCellsReachTheExportOnly()
+    {
+        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        const QByteArray archive = m_env->readFile(QString::fromLatin1(PaymentRecord::FileName));
+        Windows::resident().avvio->btnApp02->click();
+        withGrid(agenda()->btnExcel, [&](PaymentGridWindow *grid) {
+            QTableView *view = grid->grdRecords;
+            // Persona o Ditta is editable here, the cause is not.
+            QVERIFY(grid->model()->setData(grid->model()->index(0, 6), QStringLiteral("Nuovo & Co"), Qt::EditRole));
+            QVERIFY(!grid->model()->setData(grid->model()->index(0, 4), QStringLiteral("no"), Qt::EditRole));
+            // An edit typed into the cell and still open when exporting.
+            view->setCurrentIndex(grid->model()->index(0, 5));
+            view->edit(view->currentIndex());
+            auto *editor = view->viewport()->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(editor, "dettaglio nuovo");
+            m_env->dialogs.queue({true, true});
+            grid->cmdEsporta->click();
+        });
+        const QByteArray file = m_env->readFile(QStringLiteral("Scadenze_Imminenti.xls"));
+        QVERIFY(file.contains("<td style=\"text-align: left;\">Nuovo &amp; Co</td>"));
+        QVERIFY(file.contains(">dettaglio nuovo<"));
+        QCOMPARE(m_env->readFile(QString::fromLatin1(PaymentRecord::FileName)), archive);
+        QCOMPARE(m_env->shell.opened.size(), 1);
+        QCOMPARE(m_env->shell.opened.first().toLocalFile(), m_env->file(QStringLiteral("Scadenze_Imminenti.xls")));
+    }
+
+    void noToTheFirstQuestionWritesNothing()
+    {
+        m_env->writeFile(QStringLiteral("Riepilogo_Pagamenti.xls"), "old content");
+        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        TfrmExpScadenzario grid;
+        grid.show();
+        m_env->dialogs.queue({false});
+        grid.cmdEsporta->click();
+        QCOMPARE(m_env->readFile(QStringLiteral("Riepilogo_Pagamenti.xls")), QByteArray("old content"));
+        QCOMPARE(m_env->dialogs.shown.size(), 1);
+    }
+
+    void exportFailureMessage()
+    {
+        QVERIFY(QDir(m_env->folder()).mkdir(QStringLiteral("Riepilogo_Pagamenti.xls")));
+        TfrmExpScadenzario grid;
+        grid.show();
+        m_env->dialogs.queue({true});
+        grid.cmdEsporta->click();
+        QCOMPARE(m_env->dialogs.shown.size(), 2);
+        QCOMPARE(m_env->dialogs.shown.last().kind, MessageKind::Plain);
+        QCOMPARE(m_env->dialogs.shown.last().text,
+                 QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                                "Accertarsi che il file di Excel non sia già aperto."));
+        QVERIFY(m_env->shell.opened.isEmpty());
+    }
+
+    void scadenzarioNumbersInFileOrder()
+    {
+        writeArchive({makePayment(QStringLiteral("10/05/2026")), makePayment(QStringLiteral("01/01/2020")),
+                      makePayment(QStringLiteral("05/05/2025"))});
+        TfrmExpScadenzario grid;
+        grid.show();
+        QCOMPARE(grid.windowTitle(), QStringLiteral(" Esportazione archivio pagamenti"));
+        QCOMPARE(grid.model()->columnCount(), 14);
+        QCOMPARE(grid.model()->rowCount(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(grid.model()->cell(i, 0), QString::number(i + 1));
+        QCOMPARE(grid.model()->cell(1, 1), QStringLiteral("01/01/2020"));
+    }
+
+    void hints()
+    {
+        TfrmExpImminenti grid;
+        QCOMPARE(grid.panInfo->hintFor(grid.cmdEsporta), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+        QCOMPARE(grid.panInfo->hintFor(grid.cmdGuida), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+        QCOMPARE(grid.panInfo->hintFor(grid.cmdEsci), QStringLiteral("Esci da questo ambiente di lavoro."));
+    }
+
+    void spreadsheetReadsItBack()
+    {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            QSKIP("soffice is not installed: the check with a real spreadsheet program was skipped");
+        PaymentRecord r = makePayment(QStringLiteral("10/05/2025"));
+        r.Causale = QStringLiteral("Caffè € a<b");
+        r.Contatto = QStringLiteral("Società Àlfa");
+        writeArchive({r});
+        TfrmExpScadenzario grid;
+        grid.show();
+        m_env->dialogs.queue({true, false});
+        grid.cmdEsporta->click();
+        QProcess p;
+        p.setWorkingDirectory(m_env->folder());
+        p.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                          QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"), QStringLiteral("--outdir"),
+                          m_env->folder(), m_env->file(QStringLiteral("Riepilogo_Pagamenti.xls"))});
+        QVERIFY(p.waitForFinished(120000));
+        const QString csv = QString::fromUtf8(m_env->readFile(QStringLiteral("Riepilogo_Pagamenti.csv")));
+        QVERIFY2(csv.contains(QStringLiteral("Caffè € a<b")), qPrintable(csv));
+        QVERIFY(csv.contains(QStringLiteral("Società Àlfa")));
+        QVERIFY(csv.contains(QStringLiteral("Impegno assolto")));
+        QVERIFY(csv.contains(QStringLiteral("850,00")));
+    }
+};
+
+QTEST_MAIN(TestGridWindows)
+#include "tst_gridwindows.moc"
