@@ -3,6 +3,7 @@
 #include "agenda/Imminence.h"
 #include "agenda/PaymentGridWindows.h"
 #include "app/AppFrame.h"
+#include "lists/ListReport.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
@@ -104,6 +105,9 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     connect(btnGiorno, &PictureButton::clicked, this, [this] { TfrmExpGiornaliere(this).exec(); });
     connect(btnMese, &PictureButton::clicked, this, [this] { TfrmExpMensili(this).exec(); });
     connect(btnExcel, &PictureButton::clicked, this, [this] { TfrmExpImminenti(this).exec(); });
+    connect(btnStampa, &PictureButton::clicked, this, [this] {
+        ListReport::print(this, QStringLiteral("Riepilogo scadenze imminenti"), lstRecords->texts());
+    });
 
     setAlertState(false);
 }

@@ -3,15 +3,13 @@
 // remembering the record it came from, and a view drawn in a fixed-pitch font
 // with uniform item sizes so that 100,000 rows load at once.
 
+#include "lists/ListRow.h"
+
 #include <QAbstractListModel>
 #include <QFont>
 #include <QListView>
 #include <QVector>
 
-struct ListRow {
-    QString text;
-    int record = 0; // 1-based record number in its file, 0 when none
-};
 
 class RowListModel : public QAbstractListModel {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "TestServices.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QFileInfo>
 #include <QTest>
 
@@ -66,6 +67,7 @@ TestEnvironment::TestEnvironment(QDate today, QTime now)
     Services::setFileDialogs(&fileDialogs);
     Services::setShell(&shell);
     Services::setAlarmPlayer(&alarm);
+    Services::setReportOutput(&reports);
 }
 
 TestEnvironment::~TestEnvironment()
@@ -76,6 +78,7 @@ TestEnvironment::~TestEnvironment()
     Services::setFileDialogs(nullptr);
     Services::setShell(nullptr);
     Services::setAlarmPlayer(nullptr);
+    Services::setReportOutput(nullptr);
 }
 
 void TestEnvironment::writeFile(const QString &name, const QByteArray &bytes) const
@@ -101,4 +104,41 @@ void typeText(QWidget *widget, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+void FakeReportOutput::print(QWidget *, const PreparedReport &report)
+{
+    const QString path = Services::programFile(QStringLiteral("stampa-%1.pdf").arg(printed.size() + 1));
+    report.writePdf(path);
+    printed << path;
+    titles << report.layout().name;
+}
+
+void FakeReportOutput::preview(QWidget *, const PreparedReport &report)
+{
+    const QString path = Services::programFile(QStringLiteral("anteprima-%1.pdf").arg(previewed.size() + 1));
+    report.writePdf(path);
+    previewed << path;
+    titles << report.layout().name;
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfInfo(const QString &path, const QString &field)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {path});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (line.startsWith(field + QLatin1Char(':')))
+            return line.mid(field.size() + 1).trimmed();
+    return {};
 }

@@ -4,6 +4,7 @@
 
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
+#include "report/ReportOutput.h"
 
 #include <QByteArray>
 #include <QQueue>
@@ -63,6 +64,16 @@ private:
     bool m_loaded = false;
 };
 
+// Prints and previews into PDF files in the program folder.
+class FakeReportOutput : public ReportOutput {
+public:
+    void print(QWidget *parent, const PreparedReport &report) override;
+    void preview(QWidget *parent, const PreparedReport &report) override;
+    QStringList printed;   // PDF paths, in order
+    QStringList previewed; // PDF paths, in order
+    QStringList titles;    // the report names
+};
+
 class TestEnvironment {
 public:
     // A fresh program folder and every service replaced; the date is fixed.
@@ -79,10 +90,16 @@ public:
     FakeFileDialogs fileDialogs;
     FakeShell shell;
     FakeAlarmPlayer alarm;
+    FakeReportOutput reports;
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+// The text of a PDF file as pdftotext reads it (layout kept); empty when it fails.
+QString pdfText(const QString &path);
+// One field of pdfinfo about a PDF file, such as "Pages" or "Page size".
+QString pdfInfo(const QString &path, const QString &field);
 
 // Types text one character at a time, non-ASCII characters included.
 void typeText(QWidget *widget, const QString &text);

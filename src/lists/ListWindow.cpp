@@ -1,0 +1,147 @@
+#include "lists/ListWindow.h"
+
+#include "app/ProcessSettings.h"
+#include "lists/FindInList.h"
+#include "lists/ListReport.h"
+#include "platform/GuiServices.h"
+#include "ui/PictureButton.h"
+#include "ui/RowList.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+ListWindow::ListWindow(const QString &name, const QString &caption, const QString &heading,
+                       const QString &printTitle, QWidget *parent)
+    : QDialog(parent)
+    , m_printTitle(printTitle)
+{
+    ProcessSettings::apply();
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(1200, 720);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto *band = new QWidget(this);
+    band->setObjectName(QStringLiteral("bkgTitolo"));
+    band->setAttribute(Qt::WA_StyledBackground);
+    band->setStyleSheet(QStringLiteral("#bkgTitolo { background: #1f4e79; } #bkgTitolo QLabel { color: white; }"));
+    auto *bandRow = new QHBoxLayout(band);
+    bandRow->setContentsMargins(16, 8, 16, 8);
+    bandRow->addWidget(PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/icona_app.svg"), QSize(44, 44), band));
+    auto *lblTitolo = new QLabel(heading, band);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    QFont f = lblTitolo->font();
+    f.setPointSize(16);
+    f.setBold(true);
+    lblTitolo->setFont(f);
+    bandRow->addWidget(lblTitolo, 1);
+    outer->addWidget(band);
+
+    m_pages = new QStackedLayout;
+    outer->addLayout(m_pages, 1);
+
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    auto *results = new QVBoxLayout(panContainer);
+    results->setContentsMargins(16, 12, 16, 12);
+    auto *findRow = new QHBoxLayout;
+    auto *lblTrova = new QLabel(QStringLiteral("Testo da trovare:"), panContainer);
+    txtTrova = new QLineEdit(panContainer);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    QFont bold = txtTrova->font();
+    bold.setPointSize(12);
+    bold.setBold(true);
+    txtTrova->setFont(bold);
+    txtTrova->setMinimumWidth(420);
+    btnTrova = new QPushButton(QStringLiteral("Trova"), panContainer);
+    btnTrova->setObjectName(QStringLiteral("btnTrova"));
+    btnTrova->setAutoDefault(false);
+    findRow->addWidget(lblTrova);
+    findRow->addWidget(txtTrova);
+    findRow->addWidget(btnTrova);
+    findRow->addStretch();
+    results->addLayout(findRow);
+
+    lstRecords = new RowListView(QStringLiteral("lstRecords"), 12, panContainer);
+    results->addWidget(lstRecords, 1);
+    lblRigo03 = new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), panContainer);
+    lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
+    results->addWidget(lblRigo03);
+
+    auto *commands = new QHBoxLayout;
+    commands->addStretch();
+    btnStampa = new QPushButton(QStringLiteral("Stampa"), panContainer);
+    btnStampa->setObjectName(QStringLiteral("btnStampa"));
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    for (QPushButton *b : {btnStampa, btnChiudi}) {
+        b->setAutoDefault(false);
+        b->setMinimumSize(120, 34);
+        commands->addWidget(b);
+    }
+    results->addLayout(commands);
+    m_pages->addWidget(panContainer);
+
+    txtTrova->installEventFilter(this);
+    connect(btnTrova, &QPushButton::clicked, this, &ListWindow::find);
+    connect(btnStampa, &QPushButton::clicked, this, &ListWindow::print);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        chooseRow(index.isValid() ? index.row() : lstRecords->currentRow());
+    });
+}
+
+void ListWindow::setRows(QVector<ListRow> rows)
+{
+    lstRecords->setItemWidth(1600);
+    lstRecords->setSortedRows(std::move(rows));
+}
+
+void ListWindow::resetSearch()
+{
+    m_lastSearch.clear();
+    txtTrova->clear();
+}
+
+void ListWindow::find()
+{
+    const FindOutcome outcome = FindInList(lstRecords->texts(), lstRecords->currentRow(), txtTrova->text(), m_lastSearch);
+    if (outcome.emptyList) {
+        Services::plain(this, FindInListText::emptyList());
+        return;
+    }
+    lstRecords->setCurrentRow(outcome.selected);
+}
+
+void ListWindow::print() { ListReport::print(this, m_printTitle, lstRecords->texts()); }
+
+void ListWindow::chooseRow(int row)
+{
+    const QVector<ListRow> &rows = lstRecords->rowModel()->rows();
+    // Each row knows its record: the payment clicked is the one loaded, even
+    // when another payment gives the same row text.
+    if (row >= 0 && row < rows.size() && rows[row].record > 0)
+        emit recordChosen(rows[row].record);
+    accept();
+}
+
+bool ListWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtTrova && event->type() == QEvent::KeyPress) {
+        const auto key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter moves to "Trova"; it never searches by itself.
+            btnTrova->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// A modal window listing fixed-width rows: find a text in the list, print it,
+// double-click a row to hand its record to the opener. The payment lists, the
+// payment search and the contact lookups are built on it.
+
+#include "lists/ListRow.h"
+
+#include <QDialog>
+#include <QVector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedLayout;
+class RowListView;
+
+class ListWindow : public QDialog {
+    Q_OBJECT
+public:
+    ListWindow(const QString &name, const QString &caption, const QString &heading,
+               const QString &printTitle, QWidget *parent = nullptr);
+
+    // The results page.
+    QWidget *panContainer;
+    QLineEdit *txtTrova;
+    QPushButton *btnTrova, *btnStampa, *btnChiudi;
+    RowListView *lstRecords;
+    QLabel *lblRigo03;
+
+    QString printTitle() const { return m_printTitle; }
+    // "Trova": the next row containing the text of txtTrova.
+    void find();
+    void print();
+
+signals:
+    // A row was double-clicked: its record's 1-based number.
+    void recordChosen(int number);
+
+protected:
+    // The pages of the window, the results page among them.
+    QStackedLayout *pages() const { return m_pages; }
+    void setRows(QVector<ListRow> rows);
+    // Hands the chosen record to the opener; the window then closes.
+    virtual void chooseRow(int row);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resetSearch();
+
+private:
+    QStackedLayout *m_pages;
+    QString m_printTitle;
+    QString m_lastSearch;
+};

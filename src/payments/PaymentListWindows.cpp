@@ -1,0 +1,53 @@
+#include "payments/PaymentListWindows.h"
+
+#include "platform/Services.h"
+#include "ui/RowList.h"
+
+#include <QLineEdit>
+#include <QShowEvent>
+
+PaymentStatusWindow::PaymentStatusWindow(PaymentStatus status, const QString &name, const QString &caption,
+                                         const QString &printTitle, QWidget *parent)
+    : ListWindow(name, caption, printTitle, printTitle, parent)
+    , m_status(status)
+{
+}
+
+void PaymentStatusWindow::showEvent(QShowEvent *event)
+{
+    ListWindow::showEvent(event);
+    if (!event->spontaneous())
+        load();
+}
+
+void PaymentStatusWindow::load()
+{
+    resetSearch();
+    QVector<ListRow> rows;
+    try {
+        rows = PaymentLists::loadStatusList(m_status, Services::clock().today(), &rows);
+    } catch (...) {
+        // The archive cannot be read to the end: what was read is shown, silently.
+    }
+    setRows(std::move(rows));
+    txtTrova->setFocus();
+}
+
+TfrmConfermati::TfrmConfermati(QWidget *parent)
+    : PaymentStatusWindow(PaymentStatus::DaAssolvere, QStringLiteral("TfrmConfermati"),
+                          QStringLiteral(" Riepilogo impegni da assolvere"), QStringLiteral("Riepilogo impegni da assolvere"), parent)
+{
+}
+
+TfrmScaduti::TfrmScaduti(QWidget *parent)
+    : PaymentStatusWindow(PaymentStatus::Scaduti, QStringLiteral("TfrmScaduti"),
+                          QStringLiteral(" Riepilogo impegni scaduti e non assolti"),
+                          QStringLiteral("Riepilogo impegni scaduti e non assolti"), parent)
+{
+}
+
+TfrmAssolti::TfrmAssolti(QWidget *parent)
+    : PaymentStatusWindow(PaymentStatus::Assolti, QStringLiteral("TfrmAssolti"),
+                          QStringLiteral(" Riepilogo impegni assolti"), QStringLiteral("Riepilogo impegni assolti"), parent)
+{
+}

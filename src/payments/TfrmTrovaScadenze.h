@@ -1,0 +1,34 @@
+#pragma once
+// Finds payments by up to ten criteria at once, then lists them.
+
+#include "lists/ListWindow.h"
+#include "lists/PaymentLists.h"
+
+class QFrame;
+
+class TfrmTrovaScadenze : public ListWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaScadenze(QWidget *parent = nullptr);
+
+    QWidget *panAvvio;
+    QLineEdit *txtData, *txtOra, *txtTipologia, *txtCausale, *txtDettagli, *txtContatto, *txtTel, *txtCel,
+        *txtLuogo, *txtNote;
+    QPushButton *btnCerca, *btnAnnulla;
+    QLabel *lblAttendere, *lblConta, *lblMemory, *lblTrovate;
+
+    // The boxes in the order of the criteria page, and their highlight frames.
+    QList<QLineEdit *> criteriaBoxes() const { return m_boxes; }
+    QFrame *frameOf(QLineEdit *box) const { return m_frames.value(box); }
+    void search();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void chooseRow(int row) override;
+
+private:
+    PaymentLists::Criteria criteria() const;
+    QList<QLineEdit *> m_boxes;
+    QHash<QLineEdit *, QFrame *> m_frames;
+};

@@ -1,0 +1,174 @@
+// Payment list rows, "Trova" inside a list, the status lists and the search.
+#include "lists/FindInList.h"
+#include "lists/PaymentListRow.h"
+#include "lists/PaymentLists.h"
+#include "records/RecordFile.h"
+#include "platform/Services.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+PaymentRecord payment(const QString &contact, const QString &date, const QString &settled)
+{
+    PaymentRecord r;
+    r.Contatto = contact;
+    r.Data = date;
+    r.Ora = QStringLiteral("09:30");
+    r.Cel = QStringLiteral("333 1234567");
+    r.Causale = QStringLiteral("Affitto");
+    r.Tipologia = QStringLiteral("In uscita");
+    r.Importo = QStringLiteral("850,00");
+    r.Ottemperata = settled;
+    return r;
+}
+const QDate kToday(2025, 5, 15);
+}
+
+class TestPaymentLists : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    void writeArchive(const QVector<PaymentRecord> &records)
+    {
+        QFile f(paymentFilePath());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (const auto &r : records)
+            f.write(r.encode());
+    }
+
+private slots:
+    void initTestCase() { Services::setProgramFolder(m_dir.path()); }
+
+    void rowColumns()
+    {
+        PaymentRecord r = payment(QString(30, QLatin1Char('n')), QStringLiteral("07/03/2025"), QStringLiteral("No"));
+        r.Causale = QString(40, QLatin1Char('c'));
+        r.Importo = QStringLiteral("123456789012,00");
+        const QString row = PaymentListRow(r);
+        QCOMPARE(row.mid(0, 28), QString(28, QLatin1Char('n')));
+        QCOMPARE(row.mid(28, 7), QStringLiteral("  Cel. "));
+        QCOMPARE(row.mid(35, 16), QStringLiteral("333 1234567     "));
+        QCOMPARE(row.mid(51, 8), QStringLiteral("  Data: "));
+        QCOMPARE(row.mid(59, 10), QStringLiteral("07/03/2025"));
+        QCOMPARE(row.mid(69, 7), QStringLiteral("  Ora: "));
+        QCOMPARE(row.mid(76, 5), QStringLiteral("09:30"));
+        QCOMPARE(row.mid(81, 11), QStringLiteral("  Causale: "));
+        QCOMPARE(row.mid(92, 38), QString(38, QLatin1Char('c')));
+        QCOMPARE(row.mid(130, 2), QStringLiteral("  "));
+        QCOMPARE(row.mid(132, 10), QStringLiteral("In uscita "));
+        QCOMPARE(row.mid(142, 4), QStringLiteral("  € "));
+        QCOMPARE(row.mid(146), QStringLiteral("123456789012,00"));
+        r.Tipologia = QStringLiteral("In entrata");
+        QCOMPARE(PaymentListRow(r).mid(132, 14), QStringLiteral("In entrata  € "));
+    }
+
+    void findWalksAndWraps()
+    {
+        const QStringList rows = {QStringLiteral("Bianchi"), QStringLiteral("Rossi Mario"), QStringLiteral("Verdi"),
+                                  QStringLiteral("ROSSI Anna"), QStringLiteral("Neri")};
+        QString last;
+        FindOutcome o = FindInList(rows, -1, QStringLiteral("rossi"), last);
+        QCOMPARE(o.selected, 1);
+        QCOMPARE(last, QStringLiteral("rossi"));
+        o = FindInList(rows, o.selected, QStringLiteral("ROSSI"), last);
+        QCOMPARE(o.selected, 3);
+        o = FindInList(rows, o.selected, QStringLiteral("rossi"), last);
+        QCOMPARE(o.selected, 1); // wrapped
+        // A new text starts again from the top, the first row included.
+        o = FindInList(rows, 3, QStringLiteral("bianchi"), last);
+        QCOMPARE(o.selected, 0);
+        // A lone match stays selected.
+        o = FindInList(rows, 0, QStringLiteral("bianchi"), last);
+        QCOMPARE(o.selected, 0);
+        // No match: the selection stays.
+        o = FindInList(rows, 2, QStringLiteral("gialli"), last);
+        QCOMPARE(o.selected, 2);
+        // An empty text never matches and never moves the selection.
+        o = FindInList(rows, 4, QString(), last);
+        QCOMPARE(o.selected, 4);
+        QVERIFY(!o.emptyList);
+        // Nothing selected: the first row becomes selected even without a match.
+        o = FindInList(rows, -1, QString(), last);
+        QCOMPARE(o.selected, 0);
+        QVERIFY(FindInList({}, -1, QStringLiteral("x"), last).emptyList);
+        QCOMPARE(FindInListText::emptyList(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+    }
+
+    void statusSelection_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("settled");
+        QTest::addColumn<bool>("daAssolvere");
+        QTest::addColumn<bool>("scaduti");
+        QTest::addColumn<bool>("assolti");
+        QTest::newRow("yesterday, unsettled") << "14/05/2025" << "No" << true << true << false;
+        QTest::newRow("today, unsettled") << "15/05/2025" << "No" << true << false << false;
+        QTest::newRow("tomorrow, unsettled") << "16/05/2025" << "No" << true << false << false;
+        QTest::newRow("yesterday, settled") << "14/05/2025" << "Sì" << false << false << true;
+        QTest::newRow("blank flag") << "14/05/2025" << "" << false << false << false;
+        QTest::newRow("bad date, unsettled") << "xx" << "No" << true << false << false;
+    }
+    void statusSelection()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, settled);
+        const PaymentRecord r = payment(QStringLiteral("Rossi"), date, settled);
+        QTEST(PaymentLists::inStatusList(PaymentStatus::DaAssolvere, r, kToday), "daAssolvere");
+        QTEST(PaymentLists::inStatusList(PaymentStatus::Scaduti, r, kToday), "scaduti");
+        QTEST(PaymentLists::inStatusList(PaymentStatus::Assolti, r, kToday), "assolti");
+    }
+
+    void overdueListSkipsBadDates()
+    {
+        writeArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
+                      payment(QStringLiteral("B"), QString(), QStringLiteral("No")),
+                      payment(QStringLiteral("C"), QStringLiteral("11/05/2025"), QStringLiteral("No"))});
+        const auto rows = PaymentLists::loadStatusList(PaymentStatus::Scaduti, kToday);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1].record, 3);
+    }
+
+    void search()
+    {
+        PaymentRecord a = payment(QStringLiteral("Mario Rossi"), QStringLiteral("15/03/2025"), QStringLiteral("No"));
+        PaymentRecord b = payment(QStringLiteral("Rossini"), QStringLiteral("16/03/2025"), QStringLiteral("Sì"));
+        PaymentRecord c = payment(QStringLiteral("ROSSI Anna"), QStringLiteral("15/03/2024"), QString());
+        writeArchive({a, b, c});
+
+        PaymentLists::Criteria criteria;
+        QCOMPARE(PaymentLists::search(criteria).size(), 3); // nothing filled in: everything
+
+        criteria.contatto = QStringLiteral("rossi");
+        criteria.data = QStringLiteral("15/03");
+        QCOMPARE(PaymentLists::filledCount(criteria), 2);
+        auto rows = PaymentLists::search(criteria);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].record, 1);
+        QCOMPARE(rows[1].record, 3);
+
+        // A trailing blank counts and must be matched: only "ROSSI Anna" has one after rossi.
+        PaymentLists::Criteria blank;
+        blank.contatto = QStringLiteral("rossi ");
+        QCOMPARE(PaymentLists::filledCount(blank), 1);
+        rows = PaymentLists::search(blank);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].record, 3);
+
+        PaymentLists::Criteria none;
+        none.note = QStringLiteral("zzz");
+        QVERIFY(PaymentLists::search(none).isEmpty());
+    }
+
+    void readPaymentByNumber()
+    {
+        writeArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
+                      payment(QStringLiteral("B"), QStringLiteral("10/05/2025"), QStringLiteral("No"))});
+        QCOMPARE(PaymentLists::readPayment(2).Contatto, QStringLiteral("B"));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, PaymentLists::readPayment(3));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPaymentLists)
+#include "tst_paymentlists.moc"

@@ -1,0 +1,227 @@
+// The payment status lists, the payment search and the list print.
+#include "PaymentFixtures.h"
+#include "TestServices.h"
+
+#include "lists/ListReport.h"
+#include "payments/PaymentListWindows.h"
+#include "payments/TfrmTrovaScadenze.h"
+#include "ui/RowList.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedLayout>
+#include <QTest>
+
+class TestListWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> m_env;
+
+    void writeArchive(const QVector<PaymentRecord> &records)
+    {
+        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
+    }
+    static PaymentRecord named(const QString &contact, const QString &date, const QString &settled = QStringLiteral("No"))
+    {
+        PaymentRecord r = makePayment(date, QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), settled);
+        r.Contatto = contact;
+        return r;
+    }
+
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15)); }
+    void cleanup()
+    {
+        QVERIFY(m_env->dialogs.answers.isEmpty());
+        m_env.reset();
+    }
+
+    void eachWindowSelectsItsPayments()
+    {
+        writeArchive({named(QStringLiteral("Ieri"), QStringLiteral("14/05/2025")),
+                      named(QStringLiteral("Oggi"), QStringLiteral("15/05/2025")),
+                      named(QStringLiteral("Pagato"), QStringLiteral("14/05/2025"), QStringLiteral("Sì")),
+                      named(QStringLiteral("Senza stato"), QStringLiteral("14/05/2025"), QString())});
+        TfrmConfermati confermati;
+        confermati.show();
+        QCOMPARE(confermati.windowTitle(), QStringLiteral(" Riepilogo impegni da assolvere"));
+        QCOMPARE(confermati.lstRecords->count(), 2);
+        QVERIFY(confermati.lstRecords->text(0).startsWith(QStringLiteral("Ieri")));
+        TfrmScaduti scaduti;
+        scaduti.show();
+        QCOMPARE(scaduti.windowTitle(), QStringLiteral(" Riepilogo impegni scaduti e non assolti"));
+        QCOMPARE(scaduti.lstRecords->count(), 1);
+        TfrmAssolti assolti;
+        assolti.show();
+        QCOMPARE(assolti.windowTitle(), QStringLiteral(" Riepilogo impegni assolti"));
+        QCOMPARE(assolti.lstRecords->texts().join(QString()).left(6), QStringLiteral("Pagato"));
+        QCOMPARE(assolti.lstRecords->font().pointSize(), 12);
+    }
+
+    void doubleClickHandsTheClickedRecord()
+    {
+        // Records 1 and 3 give the same row text; the editor must get the one clicked.
+        writeArchive({named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025")),
+                      named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
+                      named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025"))});
+        TfrmConfermati list;
+        list.show();
+        QCOMPARE(list.lstRecords->text(1), list.lstRecords->text(2));
+        QSignalSpy chosen(&list, &ListWindow::recordChosen);
+        const int firstRossi = list.lstRecords->rowModel()->rows()[1].record;
+        const QModelIndex index = list.lstRecords->rowModel()->index(1);
+        list.lstRecords->setCurrentIndex(index);
+        emit list.lstRecords->doubleClicked(index);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().first().toInt(), firstRossi);
+        QVERIFY(!list.isVisible());
+    }
+
+    void findAndEnter()
+    {
+        TfrmAssolti empty;
+        empty.show();
+        empty.btnTrova->click();
+        QCOMPARE(m_env->dialogs.texts(), QStringList({QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")}));
+        QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Plain);
+
+        writeArchive({named(QStringLiteral("Anna Rossi"), QStringLiteral("10/05/2025")),
+                      named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
+                      named(QStringLiteral("Carla Rossi"), QStringLiteral("10/05/2025"))});
+        TfrmConfermati list;
+        list.show();
+        QApplication::setActiveWindow(&list);
+        list.txtTrova->setFocus();
+        QTest::keyClicks(list.txtTrova, "ROSSI");
+        QTest::keyClick(list.txtTrova, Qt::Key_Return);
+        QCOMPARE(list.lstRecords->currentRow(), -1); // Enter only moves to "Trova"
+        QVERIFY(list.btnTrova->hasFocus());
+        list.btnTrova->click();
+        QCOMPARE(list.lstRecords->currentRow(), 0);
+        list.btnTrova->click();
+        QCOMPARE(list.lstRecords->currentRow(), 2);
+        list.btnTrova->click();
+        QCOMPARE(list.lstRecords->currentRow(), 0);
+    }
+
+    void printsTheListToPdf()
+    {
+        QVector<PaymentRecord> many;
+        for (int i = 0; i < 120; ++i)
+            many << named(QStringLiteral("Cliente %1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("10/05/2025"));
+        many[7].Causale = QStringLiteral("Caffè è ì €");
+        writeArchive(many);
+        TfrmConfermati list;
+        list.show();
+        list.btnStampa->click();
+        QCOMPARE(m_env->reports.printed.size(), 1);
+        const QString pdf = m_env->reports.printed.first();
+        const QString text = pdfText(pdf);
+        QVERIFY2(!text.isEmpty(), "pdftotext could not read the print");
+        for (int i = 0; i < 120; ++i)
+            QVERIFY2(text.contains(QStringLiteral("Cliente %1").arg(i, 3, 10, QLatin1Char('0'))), qPrintable(QString::number(i)));
+        QVERIFY(text.contains(QStringLiteral("Caffè è ì €")));
+        const int pages = pdfInfo(pdf, QStringLiteral("Pages")).toInt();
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        QCOMPARE(text.count(QStringLiteral("Riepilogo impegni da assolvere")), pages);
+        QCOMPARE(text.count(QStringLiteral("Stampa eseguita in data 15/05/2025")), pages);
+        const QString size = pdfInfo(pdf, QStringLiteral("Page size"));
+        QVERIFY2(size == QStringLiteral("842 x 595 pts (A4)"), qPrintable(size));
+    }
+
+    void emptyListPrintsTitleAndFooter()
+    {
+        TfrmAssolti list;
+        list.show();
+        list.btnStampa->click();
+        const QString pdf = m_env->reports.printed.value(0);
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("1"));
+        const QString text = pdfText(pdf);
+        QVERIFY(text.contains(QStringLiteral("Riepilogo impegni assolti")));
+        QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 15/05/2025")));
+    }
+
+    void searchWindow()
+    {
+        writeArchive({named(QStringLiteral("Mario Rossi"), QStringLiteral("15/03/2025")),
+                      named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
+                      named(QStringLiteral("Rossi Anna"), QStringLiteral("16/03/2025"))});
+        TfrmTrovaScadenze search;
+        search.show();
+        QApplication::setActiveWindow(&search);
+        QCOMPARE(search.windowTitle(), QStringLiteral(" Trova pagamenti in archivio"));
+        QVERIFY(search.panAvvio->isVisible());
+        QVERIFY(search.txtData->hasFocus());
+        QVERIFY(search.frameOf(search.txtData)->isVisible());
+        // Enter walks the boxes and wraps from the notes to the date.
+        for (int i = 0; i < 9; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(search.txtNote->hasFocus());
+        QVERIFY(!search.frameOf(search.txtData)->isVisible());
+        QTest::keyClick(search.txtNote, Qt::Key_Return);
+        QVERIFY(search.txtData->hasFocus());
+
+        search.txtContatto->setText(QStringLiteral("rossi"));
+        search.txtData->setText(QStringLiteral("15/03"));
+        search.btnCerca->click();
+        QVERIFY(search.panContainer->isVisible());
+        QVERIFY(!search.panAvvio->isVisible());
+        QCOMPARE(search.lstRecords->count(), 1);
+        QCOMPARE(search.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 1 schede."));
+        QCOMPARE(search.lblConta->text(), QStringLiteral("2"));
+        QVERIFY(search.txtTrova->hasFocus());
+
+        // Only an opener that names itself gets the record.
+        QSignalSpy chosen(&search, &ListWindow::recordChosen);
+        search.lstRecords->setCurrentRow(0);
+        emit search.lstRecords->doubleClicked(search.lstRecords->rowModel()->index(0));
+        QCOMPARE(chosen.count(), 0);
+        QVERIFY(!search.isVisible());
+    }
+
+    void searchHandsTheRecordToTheEditor()
+    {
+        writeArchive({named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
+                      named(QStringLiteral("Verdi"), QStringLiteral("15/03/2025"))});
+        TfrmTrovaScadenze search;
+        search.lblMemory->setText(QStringLiteral("scadenze"));
+        search.show();
+        search.btnCerca->click();
+        QCOMPARE(search.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
+        QSignalSpy chosen(&search, &ListWindow::recordChosen);
+        search.lstRecords->setCurrentRow(1);
+        emit search.lstRecords->doubleClicked(search.lstRecords->rowModel()->index(1));
+        QCOMPARE(chosen.value(0).value(0).toInt(), 2);
+        search.btnStampa->click();
+        QVERIFY(pdfText(m_env->reports.printed.value(0)).contains(QStringLiteral("Riepilogo pagamenti in archivio")));
+    }
+
+    void searchFindingNothingAndFileError()
+    {
+        TfrmTrovaScadenze search;
+        search.show();
+        search.txtNote->setText(QStringLiteral("niente"));
+        search.btnCerca->click();
+        QCOMPARE(search.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+
+        TfrmTrovaScadenze blocked;
+        blocked.show();
+        const QString path = m_env->file(QString::fromLatin1(PaymentRecord::FileName));
+        QFile::remove(path);
+        QVERIFY(QDir().mkdir(path)); // a folder where the archive should be
+        blocked.btnCerca->click();
+        QCOMPARE(m_env->dialogs.texts().value(0),
+                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
+        QVERIFY(blocked.panAvvio->isVisible());
+        QDir().rmdir(path);
+    }
+};
+
+QTEST_MAIN(TestListWindows)
+#include "tst_listwindows.moc"
