@@ -1,0 +1,41 @@
+#include "contacts/TfrmCarta.h"
+
+#include "checks/CardNumber.h"
+#include "records/TextField.h"
+#include "ui/EntryBox.h"
+
+TfrmCarta::TfrmCarta(QWidget *parent)
+    : CheckWindow(parent, QStringLiteral(" Controllo carta di credito"),
+                  QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."),
+                  QStringLiteral("txtNumero"), 30)
+{
+    setObjectName(QStringLiteral("TfrmCarta"));
+    txtNumero = box();
+    txtNumero->setDigitsOnly(true);
+    txtNumero->setNormalise(EntryBox::Normalise::TrimUpper);
+}
+
+void TfrmCarta::controlla()
+{
+    const QString shown = TextField::trimmed(txtNumero->text());
+    if (shown.isEmpty()) {
+        warnAndStay(QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere "
+                                   "il pulsante di controllo."));
+        return;
+    }
+    const int code = CardNumber::check(txtNumero->text());
+    if (code < 1 || code > 4) {
+        answerAndClose(false, QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
+                                             "Non è quindi possibile fornire informazioni relative al tipo "
+                                             "di carta di credito."));
+        return;
+    }
+    const QString valid = QStringLiteral("Il numero di carta di credito ") + shown
+        + QStringLiteral(" risulta valido.\r\n\r\n");
+    const QString kind = CardNumber::kindName(code, shown);
+    // A number of the 3 group whose second digit names no kind is still valid.
+    if (kind.isEmpty())
+        answerAndClose(true, valid + QStringLiteral("Il tipo di carta di credito non è riconosciuto."));
+    else
+        answerAndClose(true, valid + QStringLiteral("La carta di credito è del tipo ") + kind + u'.');
+}

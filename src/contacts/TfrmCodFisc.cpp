@@ -1,0 +1,29 @@
+#include "contacts/TfrmCodFisc.h"
+
+#include "checks/FiscalCode.h"
+#include "ui/EntryBox.h"
+
+TfrmCodFisc::TfrmCodFisc(QWidget *parent)
+    : CheckWindow(parent, QStringLiteral(" Controllo codice fiscale"),
+                  QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
+                  QStringLiteral("txtCodFisc"), 16)
+{
+    setObjectName(QStringLiteral("TfrmCodFisc"));
+    txtCodFisc = box();
+    txtCodFisc->setNormalise(EntryBox::Normalise::TrimUpper);
+}
+
+void TfrmCodFisc::controlla()
+{
+    const QString code = txtCodFisc->text().toUpper();
+    if (code.size() != 16) {
+        warnAndStay(QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
+        return;
+    }
+    // A character outside "0" to "Z" has no value in the tables: such a code
+    // is simply wrong.
+    if (FiscalCode::isValid(code))
+        answerAndClose(true, QStringLiteral("Il codice fiscale digitato è VALIDO."));
+    else
+        answerAndClose(false, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO."));
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Tells whether an IBAN passes the remainder-97 test.
+
+#include "contacts/CheckWindow.h"
+
+class TfrmIban : public CheckWindow {
+    Q_OBJECT
+public:
+    explicit TfrmIban(QWidget *parent = nullptr);
+
+    EntryBox *txtIban;
+
+protected:
+    void controlla() override;
+};
