@@ -6,6 +6,8 @@
 #include "agenda/OfficeHtmlWorkbook.h"
 #include "agenda/PaymentGridWindows.h"
 #include "agenda/TfrmAgenda.h"
+#include "payments/PaymentListWindows.h"
+#include "payments/TfrmTrovaScadenze.h"
 #include "lists/ListOrder.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -136,6 +139,27 @@ int main(int argc, char *argv[])
             OfficeHtmlWorkbook::write(file, ExportLayouts::scadenzario(), model->rowCount(),
                                       [model](int r, int c) { return model->cell(r, c); });
             sink += file.size();
+        })});
+    }
+
+    {
+        auto showList = [&](ListWindow &w) {
+            w.show();
+            QApplication::processEvents();
+            sink += w.lstRecords->count();
+            w.hide();
+        };
+        rows.push_back({QStringLiteral("list to settle"), timeIt(runs, [&] { TfrmConfermati w; showList(w); })});
+        rows.push_back({QStringLiteral("list overdue"), timeIt(runs, [&] { TfrmScaduti w; showList(w); })});
+        rows.push_back({QStringLiteral("list settled"), timeIt(runs, [&] { TfrmAssolti w; showList(w); })});
+        rows.push_back({QStringLiteral("search two criteria"), timeIt(runs, [&] {
+            TfrmTrovaScadenze w;
+            w.show();
+            w.txtContatto->setText(QStringLiteral("rossi"));
+            w.txtCausale->setText(QStringLiteral("affitto"));
+            w.search();
+            QApplication::processEvents();
+            sink += w.lstRecords->count();
         })});
     }
 
