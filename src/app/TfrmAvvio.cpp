@@ -40,18 +40,16 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
 
     auto *icoTitoloApp = PictureButton::decoration(QStringLiteral("icoTitoloApp"), pic("titolo_app.svg"), QSize(640, 110), this);
     auto *imgSottotitolo = PictureButton::decoration(QStringLiteral("imgSottotitolo"), pic("sottotitolo.svg"), QSize(640, 40), this);
-    auto *icoApp = PictureButton::decoration(QStringLiteral("icoApp"), pic("icona_app.svg"), QSize(96, 96), this);
-    auto *icoDeco = PictureButton::decoration(QStringLiteral("icoDeco"), pic("icona_deco.svg"), QSize(80, 80), this);
+    auto *icoApp = PictureButton::decoration(QStringLiteral("icoApp"), pic("icona_app.svg"), QSize(56, 56), this);
+    auto *icoDeco = PictureButton::decoration(QStringLiteral("icoDeco"), pic("icona_deco.svg"), QSize(56, 56), this);
 
     auto *top = new QHBoxLayout;
     top->addWidget(imgInfo, 0, Qt::AlignTop);
     top->addStretch();
-    top->addWidget(icoApp, 0, Qt::AlignVCenter);
     auto *titles = new QVBoxLayout;
     titles->addWidget(icoTitoloApp, 0, Qt::AlignHCenter);
     titles->addWidget(imgSottotitolo, 0, Qt::AlignHCenter);
     top->addLayout(titles);
-    top->addWidget(icoDeco, 0, Qt::AlignVCenter);
     top->addStretch();
     top->addWidget(imgGuida, 0, Qt::AlignTop);
 
@@ -72,7 +70,11 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(imgCopyright, 0, Qt::AlignBottom);
     bottom->addStretch();
+    bottom->addWidget(icoApp, 0, Qt::AlignBottom);
+    bottom->addSpacing(16);
     bottom->addWidget(imgSito, 0, Qt::AlignBottom);
+    bottom->addSpacing(16);
+    bottom->addWidget(icoDeco, 0, Qt::AlignBottom);
     bottom->addStretch();
     bottom->addWidget(imgEsci, 0, Qt::AlignBottom);
 

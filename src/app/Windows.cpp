@@ -7,6 +7,7 @@
 #include "agenda/TfrmAgenda.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace {
 ResidentWindows g_windows;
@@ -45,8 +46,12 @@ void switchTo(QWidget *from, QWidget *to)
 {
     if (!to)
         return;
-    if (opensMaximised(to))
+    if (opensMaximised(to)) {
+        // Without a window manager "maximised" means nothing: fill the screen by hand.
+        if (QScreen *screen = QGuiApplication::primaryScreen(); screen && !to->isVisible())
+            to->setGeometry(screen->availableGeometry());
         to->showMaximized();
+    }
     else
         to->show();
     to->activateWindow();

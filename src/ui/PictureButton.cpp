@@ -27,8 +27,20 @@ QLabel *PictureButton::decoration(const QString &name, const QString &resource, 
     return label;
 }
 
+// The pictures live in the static gui library, whose resources are not
+// registered until someone asks for them.
+static void ensurePictures()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)registered;
+}
+
 QPixmap PictureButton::render(const QString &resource, QSize size, qreal ratio)
 {
+    ensurePictures();
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
     if (resource.endsWith(QLatin1String(".svg"))) {
