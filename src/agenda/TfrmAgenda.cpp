@@ -2,6 +2,8 @@
 
 #include "agenda/Imminence.h"
 #include "app/AppFrame.h"
+#include "app/HelpTexts.h"
+#include "app/TfrmGuida.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
@@ -100,6 +102,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     btnCaricaLista->hide();
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAgenda::loadList);
     connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
+    connect(imgGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, HelpTexts::forAgenda()); });
 
     setAlertState(false);
 }
