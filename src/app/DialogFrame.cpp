@@ -35,7 +35,7 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(name);
-    b->setMinimumSize(110, 32);
+    b->setMinimumSize(qMax(110, b->fontMetrics().horizontalAdvance(text) + 36), 32);
     b->setAutoDefault(false);
     b->setCursor(Qt::PointingHandCursor);
     return b;

@@ -132,6 +132,7 @@ void TfrmCambiaPassword::refuseNewPassword(const QString &message)
     Services::plain(this, message);
     txtPasswordNew->clear();
     txtConferma->clear();
+    activateWindow();
     txtPasswordNew->setFocus();
 }
 
@@ -142,6 +143,7 @@ void TfrmCambiaPassword::change()
         if (PasswordText::comparable(txtPasswordOld->text()) != stored) {
             Services::plain(this, oldPasswordWrongMessage());
             txtPasswordOld->clear();
+            activateWindow();
             txtPasswordOld->setFocus();
             return;
         }

@@ -9,6 +9,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -40,8 +41,17 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     title.setPointSize(15);
     title.setBold(true);
     lblTitolo->setFont(title);
-    lblTitolo->setStyleSheet(QStringLiteral("color: #1f4e79; border-bottom: 3px solid #2a9d8f; padding-bottom: 4px;"));
+    QPalette blue = lblTitolo->palette();
+    blue.setColor(QPalette::WindowText, QColor(0x1f, 0x4e, 0x79));
+    lblTitolo->setPalette(blue);
     layout->addWidget(lblTitolo);
+    auto *rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("shpTitolo"));
+    rule->setFixedHeight(3);
+    rule->setAttribute(Qt::WA_StyledBackground);
+    rule->setStyleSheet(QStringLiteral("#shpTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
+                                       "stop:0 #2a9d8f, stop:0.7 #e9c46a, stop:1 #f4f8fc); }"));
+    layout->addWidget(rule);
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
@@ -60,6 +70,9 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     imgPDF = new PictureButton(QStringLiteral("imgPDF"), QStringLiteral(":/pictures/pdf.svg"), QSize(36, 36),
                                QStringLiteral("Guida in formato PDF"), this);
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"), this);
+    QFont link = lnkWeb->font();
+    link.setPointSize(link.pointSize() + 1);
+    lnkWeb->setFont(link);
     lnkWeb->addPicture(imgPDF);
     btnChiudi = DialogFrame::button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     foot->addWidget(imgPDF);

@@ -112,6 +112,8 @@ void TfrmPassword::checkPassword()
     }
     Services::plain(this, wrongPasswordMessage());
     txtPassword->clear();
+    // The box may have taken the activation with it.
+    activateWindow();
     txtPassword->setFocus();
 }
 
