@@ -184,6 +184,9 @@ private slots:
     void letterCaseOnlyForAtoZ()
     {
         storePassword(QStringLiteral("CAFFè"));
+        // Only a to z are turned to capitals: è stays è.
+        tryPassword(QStringLiteral("CAFFÈ"));
+        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: password errata.")});
         tryPassword(QStringLiteral("caffè"));
         QVERIFY(menu()->isVisible());
     }
