@@ -2,6 +2,7 @@
 
 #include "agenda/SpreadsheetExport.h"
 #include "app/ProcessSettings.h"
+#include "app/TfrmGuida.h"
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
 
@@ -166,7 +167,7 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
 
     m_model->setEmptyRows(10);
     connect(cmdEsporta, &PictureButton::clicked, this, &GridWindow::exportGrid);
-    connect(cmdGuida, &PictureButton::clicked, this, &GridWindow::helpRequested);
+    connect(cmdGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, m_help); });
     connect(cmdEsci, &PictureButton::clicked, this, &QDialog::accept);
 }
 

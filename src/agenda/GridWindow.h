@@ -3,6 +3,7 @@
 // spreadsheet: the payment summaries and the contacts registry share it.
 
 #include "agenda/OfficeHtmlWorkbook.h"
+#include "app/HelpTexts.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>
@@ -58,9 +59,7 @@ public:
 
     // The export of what the grid shows now, edits included.
     void exportGrid();
-
-signals:
-    void helpRequested();
+    void setHelp(const HelpTopic &topic) { m_help = topic; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -71,5 +70,6 @@ protected:
 private:
     GridModel *m_model;
     ExportLayout m_layout;
+    HelpTopic m_help;
     bool m_filled = false;
 };

@@ -13,6 +13,7 @@ PaymentGridWindow::PaymentGridWindow(PaymentGrid kind, const QString &name, cons
     : GridWindow(name, caption, title, PaymentGrids::headers(kind), PaymentGrids::editableColumns(kind), layout, parent)
     , m_kind(kind)
 {
+    setHelp(kind == PaymentGrid::Scadenzario ? HelpTexts::forPaymentExport() : HelpTexts::forPaymentSummaries());
     setColumnWidths({56, 110, 60, 100, 260, 220, 200, 120, 120, 200, 160, 100, 120, 220, 130});
 }
 

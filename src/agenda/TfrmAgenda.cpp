@@ -4,6 +4,8 @@
 #include "agenda/PaymentGridWindows.h"
 #include "app/AppFrame.h"
 #include "lists/ListReport.h"
+#include "app/HelpTexts.h"
+#include "app/TfrmGuida.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
@@ -108,6 +110,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     connect(btnStampa, &PictureButton::clicked, this, [this] {
         ListReport::print(this, QStringLiteral("Riepilogo scadenze imminenti"), lstRecords->texts());
     });
+    connect(imgGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, HelpTexts::forAgenda()); });
 
     setAlertState(false);
 }

@@ -1,24 +1,46 @@
 #include "app/TMisc.h"
 
 #include "platform/GuiServices.h"
+#include "records/TextField.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+const QLatin1String MailScheme("mailto:");
+
+// Everything typed is address: "?", "&", "#" and "%" are encoded so that no
+// subject, body, attachment or other parameter can be slipped into the link.
+QByteArray encodedAddress(const QString &address)
+{
+    return QUrl::toPercentEncoding(TextField::trimmed(address), "@.-_+!$'*,;=~:");
+}
+
+QString unquoted(const QString &text)
+{
+    QString t = TextField::trimmed(text);
+    if (t.size() >= 2 && t.startsWith(QLatin1Char('"')) && t.endsWith(QLatin1Char('"')))
+        t = TextField::trimmed(t.mid(1, t.size() - 2));
+    return t;
+}
+
+bool hasWebScheme(const QString &t)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
+    return scheme.match(t).hasMatch();
+}
+}
 
 namespace TMisc {
 
 QUrl UrlFor(const QString &text)
 {
-    QString t = text.trimmed();
-    if (t.size() >= 2 && t.startsWith(QLatin1Char('"')) && t.endsWith(QLatin1Char('"')))
-        t = t.mid(1, t.size() - 2);
+    const QString t = unquoted(text);
     if (t.isEmpty())
         return {};
-    if (t.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
-        // Everything typed is address: "?" and "&" are encoded so that no
-        // subject, body or attachment can be slipped into the link.
-        const QByteArray address = QUrl::toPercentEncoding(t.mid(7), "@.-_+!$'*,;=~:");
-        return QUrl::fromEncoded("mailto:" + address, QUrl::StrictMode);
-    }
-    if (t.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
-        || t.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+    if (t.startsWith(MailScheme, Qt::CaseInsensitive))
+        return QUrl::fromEncoded("mailto:" + encodedAddress(t.mid(MailScheme.size())), QUrl::StrictMode);
+    if (hasWebScheme(t))
         return QUrl(t, QUrl::TolerantMode);
     if (t.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
         return QUrl(QStringLiteral("http://") + t, QUrl::TolerantMode);
@@ -28,7 +50,25 @@ QUrl UrlFor(const QString &text)
 void Open(const QString &text)
 {
     const QUrl url = UrlFor(text);
-    if (url.isValid() && !url.isEmpty())
+    if (!url.isValid() || url.isEmpty())
+        return;
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return;
+    Services::shell().open(url);
+}
+
+QUrl MailUrl(const QString &address, const QString &subject, const QString &body)
+{
+    // Fully encoded, so that an "&" or "=" inside the texts stays part of them.
+    return QUrl::fromEncoded("mailto:" + encodedAddress(address) + "?subject=" + QUrl::toPercentEncoding(subject)
+                                 + "&body=" + QUrl::toPercentEncoding(body),
+                             QUrl::StrictMode);
+}
+
+void OpenMail(const QString &address, const QString &subject, const QString &body)
+{
+    const QUrl url = MailUrl(address, subject, body);
+    if (url.isValid())
         Services::shell().open(url);
 }
 

@@ -1,7 +1,12 @@
 #include "app/TfrmAvvio.h"
 
+#include "app/HelpTexts.h"
 #include "app/ProcessSettings.h"
+#include "app/Product.h"
 #include "app/TMisc.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "app/Windows.h"
 #include "app/TfrmAnagrafica.h"
 #include "app/TfrmMenuBilancio.h"
@@ -94,12 +99,12 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
     connect(btnApp03, &PictureButton::clicked, this, [this] { openApp(Windows::resident().menuBilancio); });
     connect(imgEsci, &PictureButton::clicked, this, [] { Windows::endProgram(); });
     connect(imgSito, &PictureButton::clicked, this, [] { TMisc::Open(webSite()); });
-    connect(imgInfo, &PictureButton::clicked, this, &TfrmAvvio::infoRequested);
-    connect(imgGuida, &PictureButton::clicked, this, &TfrmAvvio::helpRequested);
-    connect(imgCopyright, &PictureButton::clicked, this, &TfrmAvvio::copyrightRequested);
+    connect(imgInfo, &PictureButton::clicked, this, [this] { TfrmInfo::showOver(this); });
+    connect(imgGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, HelpTexts::forMainMenu()); });
+    connect(imgCopyright, &PictureButton::clicked, this, [this] { TfrmSplash::showOver(this); });
 }
 
-QString TfrmAvvio::webSite() { return QStringLiteral("https://www.tarvenio.it"); }
+QString TfrmAvvio::webSite() { return Product::webSite(); }
 
 void TfrmAvvio::openApp(QWidget *target)
 {

@@ -16,12 +16,6 @@ public:
     // The product's web site, opened by the banner.
     static QString webSite();
 
-signals:
-    // Raised by the pictures whose windows belong to the help subsystem.
-    void infoRequested();
-    void helpRequested();
-    void copyrightRequested();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

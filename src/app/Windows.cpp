@@ -3,7 +3,9 @@
 #include "app/ResidentWindow.h"
 #include "app/TfrmAnagrafica.h"
 #include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
 #include "app/TfrmMenuBilancio.h"
+#include "app/TfrmPassword.h"
 #include "agenda/TfrmAgenda.h"
 
 #include <QApplication>
@@ -25,7 +27,9 @@ ResidentWindows &resident() { return g_windows; }
 void create()
 {
     // Start-up order; modal windows are made by their openers when needed.
+    g_windows.password = new TfrmPassword;
     g_windows.avvio = new TfrmAvvio;
+    g_windows.cambiaPassword = new TfrmCambiaPassword;
     g_windows.anagrafica = new TfrmAnagrafica;
     g_windows.agenda = new TfrmAgenda;
     g_windows.menuBilancio = new TfrmMenuBilancio;
@@ -36,11 +40,13 @@ void destroy()
     delete g_windows.menuBilancio;
     delete g_windows.agenda;
     delete g_windows.anagrafica;
+    delete g_windows.cambiaPassword;
     delete g_windows.avvio;
+    delete g_windows.password;
     g_windows = ResidentWindows {};
 }
 
-QWidget *first() { return g_windows.avvio; }
+QWidget *first() { return g_windows.password; }
 
 void switchTo(QWidget *from, QWidget *to)
 {

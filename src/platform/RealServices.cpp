@@ -25,7 +25,9 @@ void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString
     else
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    // A plain box has no Cancel button to rename.
+    if (QAbstractButton *cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Annulla"));
     box.exec();
 }
 

@@ -39,7 +39,7 @@ private slots:
     {
         m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
         Windows::create();
-        Windows::switchTo(nullptr, Windows::first());
+        Windows::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {

@@ -4,7 +4,9 @@
 
 #include "agenda/PaymentGridWindows.h"
 #include "agenda/TfrmAgenda.h"
+#include "app/HelpTexts.h"
 #include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
 #include "app/Windows.h"
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
@@ -12,7 +14,9 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
@@ -51,7 +55,7 @@ private slots:
     {
         m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
         Windows::create();
-        Windows::switchTo(nullptr, Windows::first());
+        Windows::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {
@@ -170,6 +174,25 @@ private slots:
         QCOMPARE(grid.panInfo->hintFor(grid.cmdEsporta), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
         QCOMPARE(grid.panInfo->hintFor(grid.cmdGuida), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
         QCOMPARE(grid.panInfo->hintFor(grid.cmdEsci), QStringLiteral("Esci da questo ambiente di lavoro."));
+    }
+
+    void helpTopics()
+    {
+        const auto helpOf = [this](PaymentGridWindow &grid) {
+            QString title;
+            QTimer::singleShot(0, this, [&] {
+                auto *help = qobject_cast<TfrmGuida *>(QApplication::activeModalWidget());
+                QVERIFY(help);
+                title = help->lblTitolo->text();
+                help->btnChiudi->click();
+            });
+            grid.cmdGuida->click();
+            return title;
+        };
+        TfrmExpMensili month;
+        QCOMPARE(helpOf(month), HelpTexts::forPaymentSummaries().title);
+        TfrmExpScadenzario all;
+        QCOMPARE(helpOf(all), HelpTexts::forPaymentExport().title);
     }
 
     void spreadsheetReadsItBack()

@@ -5,6 +5,7 @@
 #include "app/TfrmAnagrafica.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmMenuBilancio.h"
+#include "app/TfrmPassword.h"
 #include "app/Windows.h"
 #include "ui/PictureButton.h"
 
@@ -19,9 +20,8 @@ namespace {
 int visibleResidentWindows()
 {
     const ResidentWindows &w = Windows::resident();
-    const QList<QWidget *> all = {reinterpret_cast<QWidget *>(w.password), w.avvio,
-                                  reinterpret_cast<QWidget *>(w.cambiaPassword), w.anagrafica, w.agenda,
-                                  reinterpret_cast<QWidget *>(w.archivio), w.menuBilancio};
+    const QList<QWidget *> all = {w.password, w.avvio, reinterpret_cast<QWidget *>(w.cambiaPassword), w.anagrafica,
+                                  w.agenda, reinterpret_cast<QWidget *>(w.archivio), w.menuBilancio};
     int n = 0;
     for (QWidget *x : all)
         n += x && x->isVisible();
@@ -39,6 +39,8 @@ private slots:
         m_env = std::make_unique<TestEnvironment>();
         Windows::create();
         Windows::switchTo(nullptr, Windows::first());
+        // Past the password window (its own tests log in for real).
+        Windows::switchTo(Windows::first(), Windows::resident().avvio);
     }
     void cleanup()
     {
@@ -47,7 +49,18 @@ private slots:
         m_env.reset();
     }
 
-    void startsAtTheMainMenu()
+    void startsAtThePasswordWindow()
+    {
+        Windows::destroy();
+        Windows::create();
+        QWidget *first = Windows::first();
+        QCOMPARE(first, Windows::resident().password);
+        Windows::switchTo(nullptr, first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(visibleResidentWindows(), 1);
+    }
+
+    void loggedInShowsTheMainMenu()
     {
         TfrmAvvio *menu = Windows::resident().avvio;
         QVERIFY(menu->isVisible());

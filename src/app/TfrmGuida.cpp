@@ -1,0 +1,109 @@
+#include "app/TfrmGuida.h"
+
+#include "app/DialogFrame.h"
+#include "app/HelpTexts.h"
+#include "app/ProcessSettings.h"
+#include "app/TMisc.h"
+#include "platform/Services.h"
+#include "ui/FixedWindow.h"
+#include "ui/LinkLabel.h"
+#include "ui/PictureButton.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
+{
+    ProcessSettings::apply();
+    setObjectName(QStringLiteral("TfrmGuida"));
+    setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
+    DialogFrame::setBackground(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 16, 24, 18);
+    layout->setSpacing(10);
+    auto *head = new QHBoxLayout;
+    imgLogo = PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/titolo_app.svg"),
+                                        QSize(262, 45), this);
+    head->addWidget(imgLogo);
+    head->addStretch();
+    head->addWidget(PictureButton::decoration(QStringLiteral("icoGuida"), QStringLiteral(":/pictures/guida.svg"),
+                                              QSize(44, 44), this));
+    layout->addLayout(head);
+
+    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    QFont title = lblTitolo->font();
+    title.setPointSize(15);
+    title.setBold(true);
+    lblTitolo->setFont(title);
+    QPalette blue = lblTitolo->palette();
+    blue.setColor(QPalette::WindowText, QColor(0x1f, 0x4e, 0x79));
+    lblTitolo->setPalette(blue);
+    layout->addWidget(lblTitolo);
+    auto *rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("shpTitolo"));
+    rule->setFixedHeight(3);
+    rule->setAttribute(Qt::WA_StyledBackground);
+    rule->setStyleSheet(QStringLiteral("#shpTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
+                                       "stop:0 #2a9d8f, stop:0.7 #e9c46a, stop:1 #f4f8fc); }"));
+    layout->addWidget(rule);
+
+    txtGuida = new QPlainTextEdit(this);
+    txtGuida->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida->setReadOnly(true);
+    txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtGuida->setWordWrapMode(QTextOption::WordWrap);
+    QFont body = txtGuida->font();
+    body.setPointSize(12);
+    body.setBold(true);
+    txtGuida->setFont(body);
+    txtGuida->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: #2b3a4a; "
+                                           "border: 1px solid #cfdde9; padding: 6px; }"));
+    layout->addWidget(txtGuida, 1);
+
+    auto *foot = new QHBoxLayout;
+    imgPDF = new PictureButton(QStringLiteral("imgPDF"), QStringLiteral(":/pictures/pdf.svg"), QSize(36, 36),
+                               QStringLiteral("Guida in formato PDF"), this);
+    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"), this);
+    QFont link = lnkWeb->font();
+    link.setPointSize(link.pointSize() + 1);
+    lnkWeb->setFont(link);
+    lnkWeb->addPicture(imgPDF);
+    btnChiudi = DialogFrame::button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
+    foot->addWidget(imgPDF);
+    foot->addWidget(lnkWeb);
+    foot->addStretch();
+    foot->addWidget(btnChiudi);
+    layout->addLayout(foot);
+
+    setFixedSize(670, 572);
+    FixedWindow::apply(this);
+    FixedWindow::centreOnScreen(this);
+
+    connect(lnkWeb, &LinkLabel::clicked, this,
+            [] { TMisc::Open(QLatin1Char('"') + manualPath() + QLatin1Char('"')); });
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString TfrmGuida::manualPath() { return Services::programFile(QStringLiteral("Guida.pdf")); }
+
+void TfrmGuida::setTopic(const HelpTopic &topic)
+{
+    lblTitolo->setText(topic.title);
+    // Paragraphs are separated by CR LF CR LF; the memo wants plain line feeds.
+    QString text = topic.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    txtGuida->setPlainText(text);
+}
+
+void TfrmGuida::showTopic(QWidget *opener, const HelpTopic &topic)
+{
+    TfrmGuida window(opener);
+    window.setTopic(topic);
+    window.exec();
+}

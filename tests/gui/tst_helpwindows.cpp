@@ -1,0 +1,271 @@
+// The help, information and copyright windows, their links and the help texts.
+#include "TestServices.h"
+
+#include "agenda/TfrmAgenda.h"
+#include "app/HelpTexts.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
+#include "app/Windows.h"
+#include "ui/LinkLabel.h"
+#include "ui/PictureButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <functional>
+
+using HelpFn = HelpTopic (*)();
+Q_DECLARE_METATYPE(HelpFn)
+
+namespace {
+QString shownText(const HelpTopic &topic)
+{
+    QString text = topic.text;
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+}
+
+class TestHelpWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> m_env;
+    TfrmAvvio *menu() const { return Windows::resident().avvio; }
+
+    // Clicks opener and hands the modal window it opens to act, which must close it.
+    template <typename Window>
+    bool whileOpen(const std::function<void()> &click, const std::function<void(Window *)> &act)
+    {
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *w = qobject_cast<Window *>(QApplication::activeModalWidget());
+            if (w) {
+                seen = true;
+                act(w);
+            }
+            if (QWidget *still = QApplication::activeModalWidget())
+                still->close();
+        });
+        click();
+        return seen;
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        Windows::create();
+        Windows::switchTo(nullptr, Windows::resident().avvio);
+    }
+    void cleanup()
+    {
+        Windows::destroy();
+        m_env.reset();
+    }
+
+    void helpTexts_data()
+    {
+        QTest::addColumn<HelpFn>("topic");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("paragraphs");
+        QTest::newRow("main menu") << &HelpTexts::forMainMenu << "Uno sguardo a Tarvenio 3.0" << 0;
+        QTest::newRow("contacts") << &HelpTexts::forContacts << "App Archivio Anagrafico" << 7;
+        QTest::newRow("agenda") << &HelpTexts::forAgenda << "App Gestione Scadenze" << 6;
+        QTest::newRow("payment editor") << &HelpTexts::forPaymentEditor << "App Archivio Pagamenti" << 0;
+        QTest::newRow("summaries") << &HelpTexts::forPaymentSummaries << "Visualizzazione scadenze pagamenti" << 5;
+        QTest::newRow("payment export") << &HelpTexts::forPaymentExport
+                                        << "Esportazione archivio pagamenti in Microsoft Excel" << 3;
+        QTest::newRow("contacts export") << &HelpTexts::forContactsExport
+                                         << "Esportazione archivio anagrafico in Microsoft Excel" << 3;
+        QTest::newRow("journal") << &HelpTexts::forJournal << "App Primanota e Bilancio" << 4;
+    }
+    void helpTexts()
+    {
+        QFETCH(HelpFn, topic);
+        QFETCH(QString, title);
+        QFETCH(int, paragraphs);
+        const HelpTopic t = topic();
+        QCOMPARE(t.title, title);
+        const QStringList parts = t.text.split(QStringLiteral("\r\n\r\n"));
+        if (paragraphs)
+            QCOMPARE(parts.size(), paragraphs);
+        QVERIFY(parts.size() >= 1 && parts.size() <= 30);
+        for (const QString &p : parts) {
+            // Whole sentences, no stray line breaks or blanks at the edges.
+            QVERIFY2(!p.isEmpty() && p == p.trimmed(), qPrintable(p));
+            QVERIFY2(!p.contains(QLatin1Char('\r')) && !p.contains(QLatin1Char('\n')), qPrintable(p));
+            QVERIFY2(p.endsWith(QLatin1Char('.')) || p.endsWith(QLatin1Char(':')), qPrintable(p));
+            QVERIFY2(!p.contains(QLatin1String("  ")), qPrintable(p));
+        }
+    }
+
+    void textsBeginAsAgreed()
+    {
+        QVERIFY(HelpTexts::forMainMenu().text.startsWith(
+            QStringLiteral("Tarvenio 3.0 è un software che consente di tenere sotto controllo qualsiasi tipo di "
+                           "pagamento giornaliero, mensile o annuale in entrata o in uscita e di essere avvertiti al "
+                           "sopraggiungere della data di scadenza.\r\n\r\n")));
+        QVERIFY(HelpTexts::forPaymentEditor().text.startsWith(
+            QStringLiteral("L'app Archivio Pagamenti va utilizzata per registrare o modificare le scadenze riguardanti "
+                           "i pagamenti in entrata e in uscita.")));
+    }
+
+    void helpFromTheWindows_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<HelpFn>("topic");
+        QTest::newRow("main menu") << "menu" << &HelpTexts::forMainMenu;
+        QTest::newRow("agenda") << "agenda" << &HelpTexts::forAgenda;
+    }
+    void helpFromTheWindows()
+    {
+        QFETCH(QString, opener);
+        QFETCH(HelpFn, topic);
+        const HelpTopic expected = topic();
+        if (opener == QLatin1String("agenda"))
+            menu()->btnApp02->click();
+        PictureButton *picture = opener == QLatin1String("agenda") ? Windows::resident().agenda->imgGuida
+                                                                   : menu()->imgGuida;
+        QPointer<TfrmGuida> first;
+        for (int opening = 0; opening < 2; ++opening) {
+            const bool seen = whileOpen<TfrmGuida>([&] { picture->click(); }, [&](TfrmGuida *w) {
+                QCOMPARE(w->windowTitle(), QStringLiteral(" Guida all'utilizzo del software"));
+                QCOMPARE(w->lblTitolo->text(), expected.title);
+                QCOMPARE(w->txtGuida->toPlainText(), shownText(expected));
+                QVERIFY(w->txtGuida->isReadOnly());
+                QCOMPARE(w->txtGuida->font().pointSize(), 12);
+                QVERIFY(w->txtGuida->font().bold());
+                QCOMPARE(w->size(), QSize(670, 572));
+                QCOMPARE(w->parentWidget(), picture->window());
+                QVERIFY(w != first);
+                if (!first)
+                    first = w;
+            });
+            QVERIFY(seen);
+            // Destroyed when closed: the next opening is a new window.
+            QVERIFY(!first);
+        }
+    }
+
+    void anotherTopicLeavesNothingBehind()
+    {
+        TfrmGuida w;
+        w.setTopic(HelpTexts::forPaymentEditor());
+        w.setTopic(HelpTexts::forJournal());
+        QCOMPARE(w.lblTitolo->text(), HelpTexts::forJournal().title);
+        QCOMPARE(w.txtGuida->toPlainText(), shownText(HelpTexts::forJournal()));
+        QCOMPARE(w.txtGuida->document()->blockCount(), 4 * 2 - 1);
+    }
+
+    void helpTextCannotBeEdited()
+    {
+        TfrmGuida w;
+        w.setTopic(HelpTexts::forAgenda());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.txtGuida->setFocus();
+        typeText(w.txtGuida, QStringLiteral("scritto è"));
+        QTest::keyClick(w.txtGuida, Qt::Key_Backspace);
+        QTest::keyClick(w.txtGuida, Qt::Key_Delete);
+        QTest::keyClick(w.txtGuida, Qt::Key_Return);
+        QTest::keyClick(w.txtGuida, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.txtGuida->toPlainText(), shownText(HelpTexts::forAgenda()));
+    }
+
+    void manualLink()
+    {
+        TfrmGuida w;
+        QCOMPARE(w.lnkWeb->text(), QStringLiteral("Visualizza guida in formato PDF"));
+        QCOMPARE(w.btnChiudi->text(), QStringLiteral("Chiudi"));
+        // No manual: nothing happens, nothing is said.
+        QTest::mouseClick(w.lnkWeb, Qt::LeftButton);
+        w.imgPDF->click();
+        QVERIFY(m_env->shell.opened.isEmpty());
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+
+        m_env->writeFile(QStringLiteral("Guida.pdf"), "%PDF-1.4");
+        QTest::mouseClick(w.lnkWeb, Qt::LeftButton);
+        QTest::mouseClick(w.imgPDF, Qt::LeftButton);
+        QCOMPARE(m_env->shell.opened.size(), 2);
+        for (const QUrl &url : m_env->shell.opened)
+            QCOMPARE(url, QUrl::fromLocalFile(m_env->file(QStringLiteral("Guida.pdf"))));
+    }
+
+    void linkColours()
+    {
+        TfrmGuida w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
+        QTest::mousePress(w.lnkWeb, Qt::LeftButton);
+        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::pressedColour());
+        QTest::mouseRelease(w.lnkWeb, Qt::LeftButton);
+        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
+        // The picture beside the link colours the link too.
+        QTest::mousePress(w.imgPDF, Qt::LeftButton);
+        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::pressedColour());
+        QTest::mouseRelease(w.imgPDF, Qt::LeftButton);
+        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
+        // Released away from the link: no action, the colour comes back all the same.
+        QTest::mousePress(w.lnkWeb, Qt::LeftButton);
+        QTest::mouseRelease(w.lnkWeb, Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
+        QCOMPARE(LinkLabel::normalColour(), QColor(0, 0, 0x80));
+    }
+
+    void informationWindow()
+    {
+        QPointer<TfrmInfo> first;
+        for (int opening = 0; opening < 2; ++opening) {
+            QVERIFY(whileOpen<TfrmInfo>([&] { menu()->imgInfo->click(); }, [&](TfrmInfo *w) {
+                QCOMPARE(w->windowTitle(), QStringLiteral(" Informazioni su Tarvenio 3.0"));
+                QCOMPARE(w->lnkWeb->text(), QStringLiteral("info@tarvenio.it"));
+                QCOMPARE(w->btnChiudi->text(), QStringLiteral("Chiudi"));
+                QVERIFY(w != first);
+                first = w;
+                QTest::mouseClick(w->lnkWeb, Qt::LeftButton);
+                w->imgEmail->click();
+                QTest::mouseClick(w->btnChiudi, Qt::LeftButton);
+                QVERIFY(!w->isVisible());
+            }));
+            QVERIFY(!first);
+        }
+        QCOMPARE(m_env->shell.opened.size(), 4);
+        for (const QUrl &url : m_env->shell.opened) {
+            QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+            QCOMPARE(url.path(), QStringLiteral("info@tarvenio.it"));
+            const QUrlQuery query(url);
+            QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+                     QStringLiteral("Software Tarvenio 3.0"));
+            QCOMPARE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
+                     QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:"));
+        }
+    }
+
+    void copyrightWindow()
+    {
+        QVERIFY(whileOpen<TfrmSplash>([&] { menu()->imgCopyright->click(); }, [&](TfrmSplash *w) {
+            QVERIFY(w->windowTitle().startsWith(QStringLiteral(" Tarvenio 3.0")));
+            QVERIFY(w->windowTitle().contains(QStringLiteral("Copyright ©")));
+            QCOMPARE(w->lnkWeb->text(), QStringLiteral("www.tarvenio.it"));
+            QCOMPARE(w->parentWidget(), static_cast<QWidget *>(menu()));
+            // Centred on its owner (give or take the rounding of odd sizes).
+            QVERIFY((w->geometry().center() - menu()->geometry().center()).manhattanLength() <= 4);
+            QTest::mouseClick(w->lnkWeb, Qt::LeftButton);
+            w->imgWeb->click();
+        }));
+        QCOMPARE(m_env->shell.opened,
+                 QVector<QUrl>({QUrl(QStringLiteral("https://www.tarvenio.it")), QUrl(QStringLiteral("https://www.tarvenio.it"))}));
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QVERIFY(menu()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestHelpWindows)
+#include "tst_helpwindows.moc"

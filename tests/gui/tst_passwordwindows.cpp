@@ -1,0 +1,428 @@
+// The password window at start-up and the password change window.
+#include "TestServices.h"
+
+#include "app/PasswordFile.h"
+#include "app/PasswordScrambling.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
+#include "app/Windows.h"
+#include "ui/FocusFrame.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QByteArray passwordFileFor(const QString &password)
+{
+    return "[Accesso]\r\nValore=" + ScramblePassword(password).toLatin1() + "\r\n";
+}
+}
+
+class TestPasswordWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> m_env;
+
+    TfrmPassword *login() const { return Windows::resident().password; }
+    TfrmCambiaPassword *change() const { return Windows::resident().cambiaPassword; }
+    TfrmAvvio *menu() const { return Windows::resident().avvio; }
+    QByteArray storedBytes() const { return m_env->readFile(QStringLiteral("unins000.dll")); }
+    void storePassword(const QString &password) const
+    {
+        m_env->writeFile(QStringLiteral("unins000.dll"), passwordFileFor(password));
+    }
+
+    void type(QLineEdit *box, const QString &text)
+    {
+        box->setFocus();
+        box->clear();
+        typeText(box, text);
+    }
+    void enter(QWidget *box) { QTest::keyClick(box, Qt::Key_Return); }
+    void tryPassword(const QString &text)
+    {
+        type(login()->txtPassword, text);
+        enter(login()->txtPassword);
+    }
+    void openChange()
+    {
+        login()->btnCambiaPassword->click();
+        QVERIFY(change()->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(change()));
+    }
+    void fillChange(const QString &old, const QString &fresh, const QString &confirm)
+    {
+        type(change()->txtPasswordOld, old);
+        type(change()->txtPasswordNew, fresh);
+        type(change()->txtConferma, confirm);
+    }
+    // Back at the password window, with an empty box that has the focus.
+    void backAtLogin()
+    {
+        QVERIFY(login()->isVisible());
+        QVERIFY(!change()->isVisible());
+        QVERIFY(login()->txtPassword->text().isEmpty());
+        QVERIFY(QTest::qWaitForWindowActive(login()));
+        QTRY_COMPARE(QApplication::focusWidget(), login()->txtPassword);
+        QVERIFY(!login()->cmdOK->isEnabled());
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        storePassword(QStringLiteral("TARVENIO"));
+        Windows::create();
+        Windows::switchTo(nullptr, Windows::first());
+        QVERIFY(QTest::qWaitForWindowActive(login()));
+    }
+    void cleanup()
+    {
+        Windows::destroy();
+        QFile::setPermissions(m_env->file(QStringLiteral("unins000.dll")), QFile::ReadOwner | QFile::WriteOwner);
+        m_env.reset();
+    }
+
+    void shownFirst()
+    {
+        QCOMPARE(Windows::first(), static_cast<QWidget *>(login()));
+        QVERIFY(login()->isVisible());
+        QVERIFY(!menu()->isVisible());
+        QCOMPARE(login()->windowTitle(), QStringLiteral(" Tarvenio 3.0 - Autenticazione"));
+        QCOMPARE(login()->lblRigo05->text(), QStringLiteral("Immetti la password e premi OK."));
+        QCOMPARE(login()->txtPassword->echoMode(), QLineEdit::Password);
+        QCOMPARE(login()->txtPassword->font().pointSize(), 14);
+        QVERIFY(login()->txtPassword->font().bold());
+        QCOMPARE(login()->cmdOK->text(), QStringLiteral("OK"));
+        QCOMPARE(login()->cmdEsci->text(), QStringLiteral("Esci"));
+        QCOMPARE(login()->btnCambiaPassword->text(), QStringLiteral("Cambia password"));
+        QVERIFY(!login()->cmdOK->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), login()->txtPassword);
+        QVERIFY(login()->effPassword->isVisible());
+        // No close, minimise or maximise buttons: the window is left through its own.
+        QVERIFY(!(login()->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(login()->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void okFollowsTheText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blanks") << "    " << false;
+        QTest::newRow("one letter") << "a" << true;
+        QTest::newRow("blanks around") << "  a  " << true;
+    }
+    void okFollowsTheText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, enabled);
+        type(login()->txtPassword, text);
+        QCOMPARE(login()->cmdOK->isEnabled(), enabled);
+        // Erasing it all disables OK again.
+        login()->txtPassword->selectAll();
+        QTest::keyClick(login()->txtPassword, Qt::Key_Backspace);
+        QVERIFY(!login()->cmdOK->isEnabled());
+    }
+
+    void enterOnBlanksDoesNothing()
+    {
+        type(login()->txtPassword, QStringLiteral("   "));
+        enter(login()->txtPassword);
+        QTest::keyClick(login()->txtPassword, Qt::Key_Enter);
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QVERIFY(login()->isVisible());
+        QCOMPARE(login()->txtPassword->text(), QStringLiteral("   "));
+    }
+
+    void rightPasswordOpensTheMenu_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("as stored, Enter") << "TARVENIO" << true;
+        QTest::newRow("lower case, OK") << "tarvenio" << false;
+        QTest::newRow("mixed case with blanks, Enter") << "  TarVenio  " << true;
+    }
+    void rightPasswordOpensTheMenu()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, byEnter);
+        type(login()->txtPassword, typed);
+        if (byEnter)
+            enter(login()->txtPassword);
+        else
+            QTest::mouseClick(login()->cmdOK, Qt::LeftButton);
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QVERIFY(menu()->isVisible());
+        QVERIFY(!login()->isVisible());
+        QVERIFY(login()->txtPassword->text().isEmpty());
+    }
+
+    void wrongPassword()
+    {
+        tryPassword(QStringLiteral("sbagliata"));
+        QCOMPARE(m_env->dialogs.shown.size(), 1);
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
+        QCOMPARE(m_env->dialogs.shown[0].text, QStringLiteral("Attenzione: password errata."));
+        QVERIFY(login()->isVisible());
+        QVERIFY(!menu()->isVisible());
+        QVERIFY(login()->txtPassword->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), login()->txtPassword);
+        // No limit on the attempts.
+        tryPassword(QStringLiteral("ancora no"));
+        tryPassword(QStringLiteral("tarvenio"));
+        QCOMPARE(m_env->dialogs.shown.size(), 2);
+        QVERIFY(menu()->isVisible());
+    }
+
+    void letterCaseOnlyForAtoZ()
+    {
+        storePassword(QStringLiteral("CAFFè"));
+        // Only a to z are turned to capitals: è stays è.
+        tryPassword(QStringLiteral("CAFFÈ"));
+        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: password errata.")});
+        tryPassword(QStringLiteral("caffè"));
+        QVERIFY(menu()->isVisible());
+    }
+
+    void missingFileRefusesEverything()
+    {
+        QVERIFY(QFile::remove(m_env->file(QStringLiteral("unins000.dll"))));
+        tryPassword(QStringLiteral("tarvenio"));
+        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: password errata.")});
+        QVERIFY(login()->isVisible());
+    }
+
+    void damagedFileGivesTheReadingError_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("two letters Z") << QByteArray("[Accesso]\r\nValore=ZZ\r\n");
+        QTest::newRow("bad pair after good ones") << QByteArray("[Accesso]\r\nValore=48FBQ1\r\n");
+    }
+    void damagedFileGivesTheReadingError()
+    {
+        QFETCH(QByteArray, content);
+        m_env->writeFile(QStringLiteral("unins000.dll"), content);
+        tryPassword(QStringLiteral("tarvenio"));
+        QCOMPARE(m_env->dialogs.shown.size(), 1);
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
+        QCOMPARE(m_env->dialogs.shown[0].text,
+                 QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della password. "
+                                "Si consiglia di reinstallare il software."));
+        QVERIFY(login()->isVisible());
+        QCOMPARE(login()->txtPassword->text(), QStringLiteral("tarvenio"));
+    }
+
+    void esciEndsTheProgram()
+    {
+        QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
+        QTimer::singleShot(0, login()->cmdEsci, &QPushButton::click);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(quit.count(), 1);
+    }
+
+    void changeWindowLooksRight()
+    {
+        type(login()->txtPassword, QStringLiteral("qualcosa"));
+        openChange();
+        QVERIFY(!login()->isVisible());
+        QCOMPARE(change()->windowTitle(), QStringLiteral(" Cambia password"));
+        QCOMPARE(change()->lblRigo05->text(), QStringLiteral("Vecchia password:"));
+        QCOMPARE(change()->lblRigo06->text(), QStringLiteral("Nuova password:"));
+        QCOMPARE(change()->lblRigo07->text(), QStringLiteral("Conferma nuova password:"));
+        QCOMPARE(change()->cmdEsci->text(), QStringLiteral("Chiudi"));
+        for (QLineEdit *box : {change()->txtPasswordOld, change()->txtPasswordNew, change()->txtConferma}) {
+            QCOMPARE(box->echoMode(), QLineEdit::Password);
+            QVERIFY(box->text().isEmpty());
+        }
+        QVERIFY(!change()->cmdOK->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), change()->txtPasswordOld);
+        QVERIFY(!(change()->windowFlags() & Qt::WindowCloseButtonHint));
+    }
+
+    void enterMovesRoundTheBoxes()
+    {
+        openChange();
+        QTRY_COMPARE(QApplication::focusWidget(), change()->txtPasswordOld);
+        const QList<QPair<QLineEdit *, FocusFrame *>> chain = {
+            {change()->txtPasswordOld, change()->effPasswordOld},
+            {change()->txtPasswordNew, change()->effPasswordNew},
+            {change()->txtConferma, change()->effConferma}};
+        for (int step = 0; step < 4; ++step) {
+            const auto &here = chain[step % 3];
+            QCOMPARE(QApplication::focusWidget(), here.first);
+            for (const auto &box : chain)
+                QCOMPARE(box.second->isVisible(), box.first == here.first);
+            typeText(here.first, QStringLiteral("x"));
+            enter(here.first);
+        }
+        // All three filled, yet Enter never confirms.
+        QVERIFY(change()->cmdOK->isEnabled());
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QVERIFY(change()->isVisible());
+        QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
+    }
+
+    void okNeedsAllThree_data()
+    {
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<QString>("fresh");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("all three") << "a" << "b" << "b" << true;
+        QTest::newRow("old blank") << "  " << "b" << "b" << false;
+        QTest::newRow("new empty") << "a" << "" << "b" << false;
+        QTest::newRow("confirmation blank") << "a" << "b" << " " << false;
+    }
+    void okNeedsAllThree()
+    {
+        QFETCH(QString, old);
+        QFETCH(QString, fresh);
+        QFETCH(QString, confirm);
+        QFETCH(bool, enabled);
+        openChange();
+        fillChange(old, fresh, confirm);
+        QCOMPARE(change()->cmdOK->isEnabled(), enabled);
+    }
+
+    void successfulChange()
+    {
+        openChange();
+        fillChange(QStringLiteral("tarvenio"), QStringLiteral("  Nuova Chiave  "), QStringLiteral("Nuova Chiave"));
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Modifica della password completata con successo.")});
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
+        // Stored upper-cased and trimmed.
+        QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("NUOVA CHIAVE")));
+        backAtLogin();
+
+        m_env->dialogs.clear();
+        tryPassword(QStringLiteral("tarvenio"));
+        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: password errata.")});
+        tryPassword(QStringLiteral("nuova chiave"));
+        QVERIFY(menu()->isVisible());
+    }
+
+    void oldPasswordWrong()
+    {
+        openChange();
+        fillChange(QStringLiteral("sbagliata"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: vecchia password errata.")});
+        QVERIFY(change()->txtPasswordOld->text().isEmpty());
+        QCOMPARE(change()->txtPasswordNew->text(), QStringLiteral("nuova"));
+        QCOMPARE(QApplication::focusWidget(), change()->txtPasswordOld);
+        QVERIFY(change()->isVisible());
+        QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
+    }
+
+    void missingFileRefusesTheOldPassword()
+    {
+        QVERIFY(QFile::remove(m_env->file(QStringLiteral("unins000.dll"))));
+        openChange();
+        fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: vecchia password errata.")});
+        QVERIFY(!QFile::exists(m_env->file(QStringLiteral("unins000.dll"))));
+    }
+
+    void newPasswordRefused_data()
+    {
+        QTest::addColumn<QString>("fresh");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QString>("message");
+        const QString notConfirmed = QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                                                    "E' necessario reinserire entrambi i valori.");
+        QTest::newRow("different") << "uno" << "due" << notConfirmed;
+        QTest::newRow("letter case differs") << "Nuova" << "nuova" << notConfirmed;
+        QTest::newRow("euro sign") << "costo€" << "costo€" << TfrmCambiaPassword::unstorableMessage();
+        QTest::newRow("beyond Latin-1") << "Łódź" << "Łódź" << TfrmCambiaPassword::unstorableMessage();
+        QTest::newRow("256 characters") << QString(256, QLatin1Char('k')) << QString(256, QLatin1Char('k'))
+                                        << TfrmCambiaPassword::tooLongMessage();
+    }
+    void newPasswordRefused()
+    {
+        QFETCH(QString, fresh);
+        QFETCH(QString, confirm);
+        QFETCH(QString, message);
+        openChange();
+        type(change()->txtPasswordOld, QStringLiteral("tarvenio"));
+        // Set directly: typing 256 characters one by one adds nothing to the test.
+        change()->txtPasswordNew->setText(fresh);
+        change()->txtConferma->setText(confirm);
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_env->dialogs.texts(), QStringList {message});
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
+        QVERIFY(change()->txtPasswordNew->text().isEmpty());
+        QVERIFY(change()->txtConferma->text().isEmpty());
+        QCOMPARE(change()->txtPasswordOld->text(), QStringLiteral("tarvenio"));
+        QCOMPARE(QApplication::focusWidget(), change()->txtPasswordNew);
+        QVERIFY(change()->isVisible());
+        QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
+    }
+
+    void longestPasswordAccepted()
+    {
+        const QString longest(255, QLatin1Char('w'));
+        openChange();
+        type(change()->txtPasswordOld, QStringLiteral("tarvenio"));
+        change()->txtPasswordNew->setText(longest);
+        change()->txtConferma->setText(longest);
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::doneMessage()});
+        login()->txtPassword->setText(longest);
+        QTest::mouseClick(login()->cmdOK, Qt::LeftButton);
+        QVERIFY(menu()->isVisible());
+    }
+
+    void unwritableFileKeepsItsValue()
+    {
+        const QString path = m_env->file(QStringLiteral("unins000.dll"));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+        openChange();
+        fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_env->dialogs.texts(),
+                 QStringList {QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
+                                             "della password. Si consiglia di reinstallare il software.")});
+        QVERIFY(change()->isVisible());
+        QCOMPARE(change()->txtPasswordOld->text(), QStringLiteral("tarvenio"));
+        QCOMPARE(change()->txtPasswordNew->text(), QStringLiteral("nuova"));
+        QCOMPARE(change()->txtConferma->text(), QStringLiteral("nuova"));
+        QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
+    }
+
+    void damagedFileGivesTheChangeError()
+    {
+        m_env->writeFile(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=ZZ\r\n");
+        openChange();
+        fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::changeErrorMessage()});
+        QCOMPARE(storedBytes(), QByteArray("[Accesso]\r\nValore=ZZ\r\n"));
+    }
+
+    void chiudiWritesNothing()
+    {
+        openChange();
+        fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        QTest::mouseClick(change()->cmdEsci, Qt::LeftButton);
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
+        backAtLogin();
+        // The boxes start empty at the next visit.
+        openChange();
+        QVERIFY(change()->txtPasswordOld->text().isEmpty());
+        QVERIFY(change()->txtPasswordNew->text().isEmpty());
+        QVERIFY(!change()->cmdOK->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestPasswordWindows)
+#include "tst_passwordwindows.moc"
