@@ -5,6 +5,7 @@
 #include "app/TfrmGuida.h"
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
+#include "ui/TitleBand.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -107,22 +108,9 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     layoutBox->setContentsMargins(0, 0, 0, 0);
     layoutBox->setSpacing(0);
 
-    auto *band = new QWidget(this);
-    band->setObjectName(QStringLiteral("bkgTitolo"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    band->setStyleSheet(QStringLiteral("#bkgTitolo { background: #1f4e79; } #bkgTitolo QLabel { color: white; }"));
-    auto *bandRow = new QHBoxLayout(band);
-    bandRow->setContentsMargins(16, 8, 16, 8);
-    bandRow->addWidget(PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/icona_app.svg"), QSize(48, 48), band));
-    auto *lblTitolo = new QLabel(title, band);
-    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    QFont f = lblTitolo->font();
-    f.setPointSize(16);
-    f.setBold(true);
-    lblTitolo->setFont(f);
-    bandRow->addWidget(lblTitolo, 1);
-    bandRow->addWidget(PictureButton::decoration(QStringLiteral("icoHand"), QStringLiteral(":/pictures/esporta.svg"), QSize(44, 44), band));
-    layoutBox->addWidget(band);
+    const TitleBand header = makeTitleBand(this, QStringLiteral("imgLogo"), title);
+    header.row->addWidget(PictureButton::decoration(QStringLiteral("icoHand"), QStringLiteral(":/pictures/esporta.svg"), QSize(44, 44), header.band));
+    layoutBox->addWidget(header.band);
 
     grdRecords = new GridView(this);
     grdRecords->setObjectName(QStringLiteral("grdRecords"));

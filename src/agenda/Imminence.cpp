@@ -1,9 +1,9 @@
 #include "agenda/Imminence.h"
 
+#include "lists/RowBuilder.h"
 #include "records/DateText.h"
 #include "records/TextField.h"
 
-using TextField::fixedWidth;
 using TextField::trimmed;
 
 bool IsImminent(const PaymentRecord &record, QDate today)
@@ -29,21 +29,20 @@ QString DueDateKey(const PaymentRecord &record)
 
 QString ImminentListRow(const PaymentRecord &record)
 {
-    QString row;
-    row.reserve(160);
-    row += QStringLiteral("ID: ");
-    row += trimmed(DueDateKey(record));
-    row += QStringLiteral("  Data: ");
-    row += fixedWidth(record.Data, 10);
-    row += QStringLiteral("  Ora: ");
-    row += fixedWidth(record.Ora, 5);
-    row += QStringLiteral("  ");
-    row += fixedWidth(record.Causale, 40);
-    row += QStringLiteral("  ");
-    row += fixedWidth(record.Contatto, 28);
-    row += QStringLiteral("  Cel. ");
-    row += fixedWidth(record.Cel, 15);
-    row += QStringLiteral("  € ");
-    row += trimmed(record.Importo);
-    return row;
+    return RowBuilder()
+        .text(QStringLiteral("ID: "))
+        .rest(DueDateKey(record))
+        .text(QStringLiteral("  Data: "))
+        .field(record.Data, 10)
+        .text(QStringLiteral("  Ora: "))
+        .field(record.Ora, 5)
+        .text(QStringLiteral("  "))
+        .field(record.Causale, 40)
+        .text(QStringLiteral("  "))
+        .field(record.Contatto, 28)
+        .text(QStringLiteral("  Cel. "))
+        .field(record.Cel, 15)
+        .text(QStringLiteral("  € "))
+        .rest(record.Importo)
+        .row();
 }

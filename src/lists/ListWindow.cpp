@@ -6,6 +6,7 @@
 #include "platform/GuiServices.h"
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
+#include "ui/TitleBand.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,21 +30,7 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    auto *band = new QWidget(this);
-    band->setObjectName(QStringLiteral("bkgTitolo"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    band->setStyleSheet(QStringLiteral("#bkgTitolo { background: #1f4e79; } #bkgTitolo QLabel { color: white; }"));
-    auto *bandRow = new QHBoxLayout(band);
-    bandRow->setContentsMargins(16, 8, 16, 8);
-    bandRow->addWidget(PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/icona_app.svg"), QSize(44, 44), band));
-    auto *lblTitolo = new QLabel(heading, band);
-    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    QFont f = lblTitolo->font();
-    f.setPointSize(16);
-    f.setBold(true);
-    lblTitolo->setFont(f);
-    bandRow->addWidget(lblTitolo, 1);
-    outer->addWidget(band);
+    outer->addWidget(makeTitleBand(this, QStringLiteral("imgLogo"), heading).band);
 
     m_pages = new QStackedLayout;
     outer->addLayout(m_pages, 1);

@@ -1,25 +1,22 @@
 #include "lists/PaymentListRow.h"
 
-#include "records/TextField.h"
-
-using TextField::fixedWidth;
+#include "lists/RowBuilder.h"
 
 QString PaymentListRow(const PaymentRecord &r)
 {
-    QString row;
-    row.reserve(160);
-    row += fixedWidth(r.Contatto, 28);
-    row += QStringLiteral("  Cel. ");
-    row += fixedWidth(r.Cel, 16);
-    row += QStringLiteral("  Data: ");
-    row += fixedWidth(r.Data, 10);
-    row += QStringLiteral("  Ora: ");
-    row += fixedWidth(r.Ora, 5);
-    row += QStringLiteral("  Causale: ");
-    row += fixedWidth(r.Causale, 38);
-    row += QStringLiteral("  ");
-    row += fixedWidth(r.Tipologia, 10);
-    row += QStringLiteral("  € ");
-    row += TextField::trimmed(r.Importo);
-    return row;
+    return RowBuilder()
+        .field(r.Contatto, 28)
+        .text(QStringLiteral("  Cel. "))
+        .field(r.Cel, 16)
+        .text(QStringLiteral("  Data: "))
+        .field(r.Data, 10)
+        .text(QStringLiteral("  Ora: "))
+        .field(r.Ora, 5)
+        .text(QStringLiteral("  Causale: "))
+        .field(r.Causale, 38)
+        .text(QStringLiteral("  "))
+        .field(r.Tipologia, 10)
+        .text(QStringLiteral("  € "))
+        .rest(r.Importo)
+        .row();
 }

@@ -1,0 +1,34 @@
+#include "ui/TitleBand.h"
+
+#include "ui/PictureButton.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TitleBand makeTitleBand(QWidget *parent, const QString &logoName, const QString &title,
+                        const QString &subtitle, int titlePoints)
+{
+    auto *band = new QWidget(parent);
+    band->setObjectName(QStringLiteral("bkgTitolo"));
+    band->setAttribute(Qt::WA_StyledBackground);
+    band->setStyleSheet(QStringLiteral("#bkgTitolo { background: #1f4e79; } #bkgTitolo QLabel { color: white; }"));
+    auto *row = new QHBoxLayout(band);
+    row->setContentsMargins(16, 8, 16, 8);
+    row->addWidget(PictureButton::decoration(logoName, QStringLiteral(":/pictures/icona_app.svg"), QSize(48, 48), band));
+    auto *texts = new QVBoxLayout;
+    auto *label = new QLabel(title, band);
+    label->setObjectName(QStringLiteral("lblTitolo"));
+    QFont f = label->font();
+    f.setPointSize(titlePoints);
+    f.setBold(true);
+    label->setFont(f);
+    texts->addWidget(label);
+    if (!subtitle.isEmpty()) {
+        auto *s = new QLabel(subtitle, band);
+        s->setObjectName(QStringLiteral("lblSottotitolo"));
+        texts->addWidget(s);
+    }
+    row->addLayout(texts, 1);
+    return {band, row, label};
+}
