@@ -2,6 +2,8 @@
 
 #include "agenda/Imminence.h"
 #include "app/AppFrame.h"
+#include "app/Windows.h"
+#include "payments/TfrmArchivio_Scadenze.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
@@ -100,6 +102,10 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     btnCaricaLista->hide();
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAgenda::loadList);
     connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
+    // The editor opens over the agenda's place; an alarm that is playing goes on.
+    for (PictureButton *archive : {btnArchivio, appApriArchivio})
+        connect(archive, &PictureButton::clicked, this,
+                [this] { Windows::switchTo(this, Windows::resident().archivio); });
 
     setAlertState(false);
 }

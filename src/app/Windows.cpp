@@ -5,6 +5,7 @@
 #include "app/TfrmAvvio.h"
 #include "app/TfrmMenuBilancio.h"
 #include "agenda/TfrmAgenda.h"
+#include "payments/TfrmArchivio_Scadenze.h"
 
 #include <QApplication>
 
@@ -27,12 +28,14 @@ void create()
     g_windows.avvio = new TfrmAvvio;
     g_windows.anagrafica = new TfrmAnagrafica;
     g_windows.agenda = new TfrmAgenda;
+    g_windows.archivio = new TfrmArchivio_Scadenze;
     g_windows.menuBilancio = new TfrmMenuBilancio;
 }
 
 void destroy()
 {
     delete g_windows.menuBilancio;
+    delete g_windows.archivio;
     delete g_windows.agenda;
     delete g_windows.anagrafica;
     delete g_windows.avvio;
