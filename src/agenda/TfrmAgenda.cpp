@@ -6,6 +6,8 @@
 #include "lists/ListReport.h"
 #include "app/HelpTexts.h"
 #include "app/TfrmGuida.h"
+#include "app/Windows.h"
+#include "payments/TfrmArchivio_Scadenze.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
@@ -111,6 +113,10 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
         ListReport::print(this, QStringLiteral("Riepilogo scadenze imminenti"), lstRecords->texts());
     });
     connect(imgGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, HelpTexts::forAgenda()); });
+    // The editor opens over the agenda's place; an alarm that is playing goes on.
+    for (PictureButton *archive : {btnArchivio, appApriArchivio})
+        connect(archive, &PictureButton::clicked, this,
+                [this] { Windows::switchTo(this, Windows::resident().archivio); });
 
     setAlertState(false);
 }

@@ -7,6 +7,7 @@
 #include "app/TfrmMenuBilancio.h"
 #include "app/TfrmPassword.h"
 #include "agenda/TfrmAgenda.h"
+#include "payments/TfrmArchivio_Scadenze.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -32,12 +33,14 @@ void create()
     g_windows.cambiaPassword = new TfrmCambiaPassword;
     g_windows.anagrafica = new TfrmAnagrafica;
     g_windows.agenda = new TfrmAgenda;
+    g_windows.archivio = new TfrmArchivio_Scadenze;
     g_windows.menuBilancio = new TfrmMenuBilancio;
 }
 
 void destroy()
 {
     delete g_windows.menuBilancio;
+    delete g_windows.archivio;
     delete g_windows.agenda;
     delete g_windows.anagrafica;
     delete g_windows.cambiaPassword;

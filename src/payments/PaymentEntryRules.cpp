@@ -1,0 +1,49 @@
+#include "payments/PaymentEntryRules.h"
+
+#include "records/TextField.h"
+
+namespace {
+QStringList twoDigitItems(int count)
+{
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+    return items;
+}
+
+QString keepIfItem(const QString &text, const QStringList &items)
+{
+    return items.contains(TextField::trimmed(text)) ? text : QString();
+}
+}
+
+namespace PaymentEntry {
+
+const QStringList &hourItems()
+{
+    static const QStringList items = twoDigitItems(24);
+    return items;
+}
+
+const QStringList &minuteItems()
+{
+    static const QStringList items = twoDigitItems(60);
+    return items;
+}
+
+const QStringList &paymentTypes()
+{
+    static const QStringList items = {QStringLiteral("In entrata"), QStringLiteral("In uscita")};
+    return items;
+}
+
+QString leaveHour(const QString &text) { return keepIfItem(text, hourItems()); }
+QString leaveMinute(const QString &text) { return keepIfItem(text, minuteItems()); }
+QString leaveType(const QString &text) { return keepIfItem(text, paymentTypes()); }
+
+QString leaveNotice(const QString &text)
+{
+    return TextField::trimmed(text).isEmpty() ? QStringLiteral("0") : text;
+}
+
+}

@@ -1,0 +1,76 @@
+#include "payments/TfrmCalendario.h"
+
+#include "app/ProcessSettings.h"
+#include "app/Windows.h"
+#include "payments/TfrmArchivio_Scadenze.h"
+#include "platform/Services.h"
+#include "records/DateText.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmCalendario::TfrmCalendario(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    ProcessSettings::apply();
+    setObjectName(QStringLiteral("TfrmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+
+    lblCampo001 = new QLabel(QStringLiteral("Importare una data:"), this);
+    lblCampo001->setObjectName(QStringLiteral("lblCampo001"));
+    QFont bold = lblCampo001->font();
+    bold.setBold(true);
+    lblCampo001->setFont(bold);
+
+    calAppuntamenti = new QCalendarWidget(this);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setSelectedDate(Services::clock().today());
+
+    btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
+    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
+    btnImportaData->setDefault(true);
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    for (QPushButton *b : {btnImportaData, btnAnnulla})
+        b->setMinimumWidth(110);
+
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnImportaData);
+    buttons->addWidget(btnAnnulla);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(10);
+    layout->addWidget(lblCampo001);
+    layout->addWidget(calAppuntamenti);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::importDate);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmCalendario::importDate()
+{
+    // Only the opener named in lblMemory receives the date; otherwise the
+    // picker stays open.
+    if (lblMemory->text() != QLatin1String("data"))
+        return;
+    TfrmArchivio_Scadenze *editor = Windows::resident().archivio;
+    if (!editor)
+        editor = qobject_cast<TfrmArchivio_Scadenze *>(parentWidget());
+    if (editor)
+        editor->txtData->setText(DateText::format(calAppuntamenti->selectedDate()));
+    accept();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The date picker: a month calendar whose date goes into the payment editor's
+// due date. Made, shown modally and destroyed by its opener.
+
+#include <QDialog>
+
+class QCalendarWidget;
+class QLabel;
+class QPushButton;
+
+class TfrmCalendario : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmCalendario(QWidget *parent = nullptr);
+
+    QLabel *lblCampo001;
+    QCalendarWidget *calAppuntamenti;
+    QPushButton *btnImportaData, *btnAnnulla;
+    // Set by the opener: "data" sends the date to the payment editor.
+    QLabel *lblMemory;
+
+private:
+    void importDate();
+};

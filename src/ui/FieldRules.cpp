@@ -1,0 +1,80 @@
+#include "ui/FieldRules.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+void FieldRules::watch(QWidget *field)
+{
+    field->removeEventFilter(this);
+    field->installEventFilter(this);
+}
+
+void FieldRules::setKeyRule(QWidget *field, KeyRule rule)
+{
+    m_keys.insert(field, std::move(rule));
+    watch(field);
+}
+
+void FieldRules::setEntering(QWidget *field, std::function<void()> action)
+{
+    m_entering.insert(field, std::move(action));
+    watch(field);
+}
+
+void FieldRules::setLeaving(QWidget *field, std::function<void()> action)
+{
+    m_leaving.insert(field, std::move(action));
+    watch(field);
+}
+
+void FieldRules::setEnterChain(const QList<QWidget *> &chain)
+{
+    m_chain = chain;
+    for (QWidget *w : chain)
+        watch(w);
+}
+
+void FieldRules::leave(QWidget *field)
+{
+    const auto action = m_leaving.constFind(field);
+    if (action != m_leaving.constEnd())
+        (*action)();
+}
+
+bool FieldRules::isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool FieldRules::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const auto rule = m_keys.constFind(watched);
+        if (rule != m_keys.constEnd() && (*rule)(key))
+            return true;
+        const qsizetype at = m_chain.indexOf(static_cast<QWidget *>(watched));
+        if (at >= 0 && isEnter(key)) {
+            m_chain.at((at + 1) % m_chain.size())->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const auto &actions = event->type() == QEvent::FocusIn ? m_entering : m_leaving;
+        const auto action = actions.constFind(watched);
+        if (action != actions.constEnd())
+            (*action)();
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}

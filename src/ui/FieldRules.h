@@ -1,0 +1,48 @@
+#pragma once
+// Per-field keyboard and focus rules of an entry card: which keys a box takes,
+// what happens when the focus enters or leaves it, and the Enter-key chain that
+// moves through the boxes. One event filter serves the whole card.
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+class FieldRules : public QObject {
+    Q_OBJECT
+public:
+    // Returns true to discard the key: neither it nor its character reaches the box.
+    using KeyRule = std::function<bool(QKeyEvent *)>;
+
+    explicit FieldRules(QObject *parent = nullptr) : QObject(parent) {}
+
+    void setKeyRule(QWidget *field, KeyRule rule);
+    // Run when the focus moves into or out of the field. A window losing or
+    // regaining activation, or a drop-down list opening, is not a move.
+    void setEntering(QWidget *field, std::function<void()> action);
+    void setLeaving(QWidget *field, std::function<void()> action);
+    // Enter in a field of the chain focuses the next one; the last wraps to the
+    // first. A key rule that discards Enter takes precedence.
+    void setEnterChain(const QList<QWidget *> &chain);
+
+    // Runs the field's leaving action now, for when the focus cannot move
+    // (a window that is not active gets no focus events).
+    void leave(QWidget *field);
+
+    static bool isEnter(const QKeyEvent *event);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void watch(QWidget *field);
+
+    QHash<QObject *, KeyRule> m_keys;
+    QHash<QObject *, std::function<void()>> m_entering;
+    QHash<QObject *, std::function<void()>> m_leaving;
+    QList<QWidget *> m_chain;
+};

@@ -1,0 +1,335 @@
+// The payment card's entry rules: the keys each box takes, what leaving a box
+// does, the Enter chain, and the date picker.
+#include "TestServices.h"
+
+#include "app/Windows.h"
+#include "payments/TfrmArchivio_Scadenze.h"
+#include "payments/TfrmCalendario.h"
+#include "records/PaymentRecord.h"
+#include "ui/PictureButton.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+class TestPaymentEntry : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> m_env;
+    TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
+
+    // Focuses a box the way the user does, so that entering and leaving rules run.
+    void focus(QWidget *w)
+    {
+        w->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), w);
+    }
+    void leave() { focus(ed()->txtCausale); }
+
+    // Acts on the date picker once it is shown modally; `seen` tells it was.
+    void onPicker(bool &seen, std::function<void(TfrmCalendario *)> act)
+    {
+        seen = false;
+        QTimer::singleShot(0, this, [&seen, act] {
+            auto *picker = qobject_cast<TfrmCalendario *>(QApplication::activeModalWidget());
+            if (!picker) {
+                if (QWidget *other = QApplication::activeModalWidget())
+                    other->close();
+                return;
+            }
+            seen = true;
+            act(picker);
+        });
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
+        Windows::create();
+        Windows::switchTo(nullptr, ed());
+        QVERIFY(QTest::qWaitForWindowActive(ed()));
+    }
+    void cleanup()
+    {
+        Windows::destroy();
+        m_env.reset();
+    }
+
+    void layoutOfTheBoxes()
+    {
+        QCOMPARE(ed()->txtOreApp->count(), 24);
+        QCOMPARE(ed()->txtOreApp->itemText(23), QStringLiteral("23"));
+        QCOMPARE(ed()->txtMinutiApp->count(), 60);
+        QCOMPARE(ed()->txtMinutiApp->itemText(7), QStringLiteral("07"));
+        QCOMPARE(ed()->txtTipologia->count(), 2);
+        QCOMPARE(ed()->txtTipologia->itemText(0), QStringLiteral("In entrata"));
+        QCOMPARE(ed()->txtTipologia->itemText(1), QStringLiteral("In uscita"));
+        QVERIFY(ed()->txtData->isReadOnly());
+        QVERIFY(ed()->txtData->alignment() & Qt::AlignHCenter);
+        QVERIFY(ed()->txtAvviso->alignment() & Qt::AlignHCenter);
+        QVERIFY(ed()->txtImporto->alignment() & Qt::AlignRight);
+        for (QWidget *w : std::initializer_list<QWidget *>{ed()->txtData, ed()->txtOreApp, ed()->txtTipologia, ed()->txtNote}) {
+            QVERIFY(w->font().bold());
+            QCOMPARE(w->font().pointSize(), 12);
+        }
+        QVERIFY(ed()->lblPosizione->font().bold());
+        QVERIFY(ed()->lblPosizione->alignment() & Qt::AlignHCenter);
+        QVERIFY(ed()->lblOra->isHidden());
+    }
+
+    void amountKeys()
+    {
+        focus(ed()->txtImporto);
+        ed()->txtImporto->clear();
+        QTest::keyClicks(ed()->txtImporto, QStringLiteral("a1.-2 x,5E"));
+        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("12,5"));
+        QTest::keyClick(ed()->txtImporto, Qt::Key_Left);
+        QTest::keyClick(ed()->txtImporto, Qt::Key_Backspace);
+        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("125"));
+        QTest::keyClick(ed()->txtImporto, Qt::Key_Right);
+        QTest::keyClicks(ed()->txtImporto, QStringLiteral(",5"));
+        leave();
+        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("125,50"));
+        QTest::keyClicks(ed()->txtImporto, QStringLiteral("123456789012345678"));
+        QVERIFY(ed()->txtImporto->text().size() <= 15);
+    }
+
+    void amountLeavingRule_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("one decimal") << "1,5" << "1,50";
+        QTest::newRow("empty") << "" << "0,00";
+        QTest::newRow("two commas") << "1,,2" << "0,00";
+        QTest::newRow("half a cent below") << "2,675" << "2,67";
+    }
+    void amountLeavingRule()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, left);
+        focus(ed()->txtImporto);
+        ed()->txtImporto->clear();
+        QTest::keyClicks(ed()->txtImporto, typed);
+        leave();
+        QCOMPARE(ed()->txtImporto->text(), left);
+    }
+
+    void pasteObeysTheKeyRules()
+    {
+        focus(ed()->txtImporto);
+        ed()->txtImporto->clear();
+        QApplication::clipboard()->setText(QStringLiteral("-1.250,5 €"));
+        if (QApplication::clipboard()->text().isEmpty())
+            QSKIP("no clipboard on this platform");
+        ed()->txtImporto->paste();
+        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("1250,5"));
+        focus(ed()->txtAvviso);
+        ed()->txtAvviso->clear();
+        QApplication::clipboard()->setText(QStringLiteral("1x0"));
+        ed()->txtAvviso->paste();
+        QCOMPARE(ed()->txtAvviso->text(), QStringLiteral("10"));
+    }
+
+    void noticeKeys()
+    {
+        focus(ed()->txtAvviso);
+        ed()->txtAvviso->clear();
+        QTest::keyClicks(ed()->txtAvviso, QStringLiteral("1a-2.b345"));
+        QCOMPARE(ed()->txtAvviso->text(), QStringLiteral("123"));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(ed()->txtAvviso, Qt::Key_Backspace);
+        QCOMPARE(ed()->txtAvviso->text(), QString());
+        leave();
+        QCOMPARE(ed()->txtAvviso->text(), QStringLiteral("0"));
+    }
+
+    void hourAndMinuteTakeNoTyping_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("hour") << "txtOreApp";
+        QTest::newRow("minute") << "txtMinutiApp";
+    }
+    void hourAndMinuteTakeNoTyping()
+    {
+        QFETCH(QString, box);
+        auto *combo = ed()->findChild<QComboBox *>(box);
+        focus(combo);
+        for (int key : {int(Qt::Key_1), int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Backspace), int(Qt::Key_Delete)})
+            QTest::keyClick(combo, Qt::Key(key), Qt::NoModifier);
+        QTest::keyClicks(combo, QStringLiteral("12"));
+        QCOMPARE(combo->currentText(), QStringLiteral("00"));
+        // The list still works from the keyboard.
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentText(), QStringLiteral("00"));
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentText(), QStringLiteral("01"));
+    }
+
+    void dropDownForgetsItsSelectionOnEntering()
+    {
+        ed()->txtOreApp->setCurrentIndex(5);
+        QCOMPARE(ed()->txtOreApp->currentText(), QStringLiteral("05"));
+        focus(ed()->txtOreApp);
+        QCOMPARE(ed()->txtOreApp->currentIndex(), -1);
+        QCOMPARE(ed()->txtOreApp->currentText(), QStringLiteral("05"));
+    }
+
+    void dropDownLeavingRules_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("single-digit hour") << "txtOreApp" << "7" << "";
+        QTest::newRow("hour") << "txtOreApp" << "07" << "07";
+        QTest::newRow("minute out of range") << "txtMinutiApp" << "75" << "";
+        QTest::newRow("type in other case") << "txtTipologia" << "in entrata" << "";
+        QTest::newRow("type") << "txtTipologia" << "In uscita" << "In uscita";
+    }
+    void dropDownLeavingRules()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, loaded);
+        QFETCH(QString, left);
+        auto *combo = ed()->findChild<QComboBox *>(box);
+        combo->setEditText(loaded);
+        focus(combo);
+        QCOMPARE(combo->currentText(), loaded); // entering keeps the text
+        leave();
+        QCOMPARE(combo->currentText(), left);
+    }
+
+    void typeBox()
+    {
+        focus(ed()->txtTipologia);
+        QTest::keyClicks(ed()->txtTipologia, QStringLiteral("In uscita"));
+        QCOMPARE(ed()->txtTipologia->currentText(), QString());
+        ed()->txtTipologia->setCurrentIndex(1);
+        QCOMPARE(ed()->txtTipologia->currentText(), QStringLiteral("In uscita"));
+        QTest::keyClick(ed()->txtTipologia, Qt::Key_Backspace);
+        QCOMPARE(ed()->txtTipologia->currentText(), QString());
+        ed()->txtTipologia->setCurrentIndex(0);
+        QTest::keyClick(ed()->txtTipologia, Qt::Key_Delete);
+        QCOMPARE(ed()->txtTipologia->currentText(), QString());
+
+        // Save then stops at the type.
+        ed()->txtData->setText(QStringLiteral("01/06/2025"));
+        ed()->cmdSalva->click();
+        QCOMPARE(m_env->dialogs.texts(),
+                 QStringList{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la tipologia di pagamento (in entrata o in uscita).")});
+        QCOMPARE(QApplication::focusWidget(), ed()->txtTipologia);
+    }
+
+    void emailTrimmedWhileTyping()
+    {
+        focus(ed()->txtEmail);
+        QTest::keyClicks(ed()->txtEmail, QStringLiteral(" mario rossi "));
+        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("mariorossi"));
+        ed()->txtEmail->setCursorPosition(5);
+        QTest::keyClick(ed()->txtEmail, Qt::Key_Space);
+        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("mario rossi"));
+        QTest::keyClick(ed()->txtEmail, Qt::Key_A);
+        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("mario arossi"));
+    }
+
+    void freeTextAcceptsEverything()
+    {
+        focus(ed()->txtCausale);
+        typeText(ed()->txtCausale, QStringLiteral("Città: 1.250,00 € - perché?"));
+        QCOMPARE(ed()->txtCausale->text(), QStringLiteral("Città: 1.250,00 € - perché?"));
+    }
+
+    void enterChain()
+    {
+        const QStringList chain = {"txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
+                                   "txtDettagli", "txtContatto", "txtTel", "txtCel", "txtEmail",
+                                   "txtLuogo", "txtImporto", "txtNote", "txtData"};
+        focus(ed()->txtOreApp);
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), chain.at(i));
+        }
+        QVERIFY(m_env->dialogs.shown.isEmpty()); // Enter never saves
+        QVERIFY(QFile::exists(m_env->file(QString::fromLatin1(PaymentRecord::FileName))) == false);
+    }
+
+    void dateBoxKeys()
+    {
+        ed()->txtData->setText(QStringLiteral("01/06/2025"));
+        QTest::keyClick(ed()->txtData, Qt::Key_Backspace);
+        QCOMPARE(ed()->txtData->text(), QString());
+        ed()->txtData->setText(QStringLiteral("01/06/2025"));
+        QTest::keyClick(ed()->txtData, Qt::Key_Delete);
+        QCOMPARE(ed()->txtData->text(), QString());
+
+        // Any other key shows the picker at today; Importa writes the date.
+        bool seen = false;
+        QDate shown;
+        onPicker(seen, [&shown](TfrmCalendario *picker) {
+            shown = picker->calAppuntamenti->selectedDate();
+            QCOMPARE(picker->windowTitle(), QStringLiteral(" Importazione data"));
+            QCOMPARE(picker->lblMemory->text(), QStringLiteral("data"));
+            picker->btnImportaData->click();
+        });
+        QTest::keyClick(ed()->txtData, Qt::Key_K);
+        QVERIFY(seen);
+        QCOMPARE(shown, QDate(2025, 5, 15));
+        QCOMPARE(ed()->txtData->text(), QStringLiteral("15/05/2025"));
+
+        // Annulla leaves the box as it was.
+        ed()->txtData->clear();
+        onPicker(seen, [](TfrmCalendario *picker) {
+            picker->calAppuntamenti->setSelectedDate(QDate(2025, 12, 24));
+            picker->btnAnnulla->click();
+        });
+        QTest::keyClick(ed()->txtData, Qt::Key_5);
+        QVERIFY(seen);
+        QCOMPARE(ed()->txtData->text(), QString());
+
+        // Enter opens it too, and a chosen day is written as dd/mm/yyyy.
+        onPicker(seen, [](TfrmCalendario *picker) {
+            picker->calAppuntamenti->setSelectedDate(QDate(2026, 1, 2));
+            picker->btnImportaData->click();
+        });
+        QTest::keyClick(ed()->txtData, Qt::Key_Return);
+        QVERIFY(seen);
+        QCOMPARE(ed()->txtData->text(), QStringLiteral("02/01/2026"));
+
+        // Shift on its own (on the way to a capital) does not.
+        QTest::keyClick(ed()->txtData, Qt::Key_Shift);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void calendarPictureOpensThePicker()
+    {
+        bool seen = false;
+        onPicker(seen, [](TfrmCalendario *picker) { picker->btnImportaData->click(); });
+        ed()->impData->click();
+        QVERIFY(seen);
+        QCOMPARE(ed()->txtData->text(), QStringLiteral("15/05/2025"));
+    }
+
+    void pickerForAnotherOpenerStaysOpen()
+    {
+        TfrmCalendario picker(ed());
+        picker.lblMemory->setText(QStringLiteral("scadenze"));
+        picker.show();
+        picker.btnImportaData->click();
+        QVERIFY(picker.isVisible());
+        QCOMPARE(ed()->txtData->text(), QString());
+        picker.btnAnnulla->click();
+        QVERIFY(!picker.isVisible());
+    }
+};
+
+QTEST_MAIN(TestPaymentEntry)
+#include "tst_paymententry.moc"
