@@ -227,6 +227,7 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     connect(impData, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::openDatePicker);
     connect(btnEmail, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::writeEmail);
     connect(cmdEsci, &PictureButton::clicked, this, [this] { close(); });
+    connectLinkedWindows();
 }
 
 void TfrmArchivio_Scadenze::buildToolbar(QBoxLayout *layout)

@@ -61,6 +61,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The windows reached from the card: lists, search, export, help.
+    void connectLinkedWindows();
+    // Loads the record a list window chose, read again from the file.
+    void loadChosenRecord(int number);
     void buildToolbar(QBoxLayout *layout);
     QWidget *buildCard();
     void setHints();

@@ -1,0 +1,52 @@
+// The payment editor's ways out to the lists, the search, the export and the help.
+#include "payments/TfrmArchivio_Scadenze.h"
+
+#include "agenda/PaymentGridWindows.h"
+#include "app/HelpTexts.h"
+#include "app/TfrmGuida.h"
+#include "lists/PaymentLists.h"
+#include "payments/PaymentListWindows.h"
+#include "payments/TfrmTrovaScadenze.h"
+#include "records/RecordFile.h"
+#include "ui/PictureButton.h"
+
+#include <QLabel>
+
+void TfrmArchivio_Scadenze::connectLinkedWindows()
+{
+    const auto open = [this](ListWindow &window) {
+        connect(&window, &ListWindow::recordChosen, this, &TfrmArchivio_Scadenze::loadChosenRecord);
+        window.exec();
+    };
+    connect(cmdDaAssolvere, &PictureButton::clicked, this, [this, open] {
+        TfrmConfermati window(this);
+        open(window);
+    });
+    connect(cmdScaduti, &PictureButton::clicked, this, [this, open] {
+        TfrmScaduti window(this);
+        open(window);
+    });
+    connect(cmdAssolti, &PictureButton::clicked, this, [this, open] {
+        TfrmAssolti window(this);
+        open(window);
+    });
+    connect(cmdTrova, &PictureButton::clicked, this, [this, open] {
+        TfrmTrovaScadenze window(this);
+        window.lblMemory->setText(QStringLiteral("scadenze"));
+        open(window);
+    });
+    connect(cmdEsporta, &PictureButton::clicked, this, [this] { TfrmExpScadenzario(this).exec(); });
+    connect(cmdGuida, &PictureButton::clicked, this,
+            [this] { TfrmGuida::showTopic(this, HelpTexts::forPaymentEditor()); });
+}
+
+void TfrmArchivio_Scadenze::loadChosenRecord(int number)
+{
+    try {
+        // Read again: the card shows what is stored now, and a later save
+        // overwrites exactly this record.
+        ShowPaymentRecord(PaymentLists::readPayment(number), number);
+    } catch (const RecordFileError &) {
+        // The list closes without a message, as when it cannot read the file.
+    }
+}

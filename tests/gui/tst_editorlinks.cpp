@@ -1,0 +1,130 @@
+// From the payment editor to the lists, the search, the export and the help,
+// and back with the chosen payment.
+#include "PaymentFixtures.h"
+#include "TestServices.h"
+
+#include "agenda/PaymentGridWindows.h"
+#include "app/HelpTexts.h"
+#include "app/TfrmGuida.h"
+#include "app/Windows.h"
+#include "payments/PaymentListWindows.h"
+#include "payments/TfrmArchivio_Scadenze.h"
+#include "payments/TfrmTrovaScadenze.h"
+#include "ui/PictureButton.h"
+#include "ui/RowList.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+class TestEditorLinks : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> m_env;
+    TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
+
+    void writeArchive(const QVector<PaymentRecord> &records)
+    {
+        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
+    }
+    template <typename Window>
+    void withModal(PictureButton *opener, const std::function<void(Window *)> &act)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *w = qobject_cast<Window *>(QApplication::activeModalWidget());
+            QVERIFY2(w, "the expected window did not open");
+            ran = true;
+            act(w);
+            if (w->isVisible())
+                w->close();
+        });
+        opener->click();
+        QVERIFY(ran);
+    }
+    static void doubleClick(RowListView *list, int row)
+    {
+        list->setCurrentRow(row);
+        emit list->doubleClicked(list->rowModel()->index(row));
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
+        Windows::create();
+        Windows::switchTo(nullptr, ed());
+    }
+    void cleanup()
+    {
+        Windows::destroy();
+        m_env.reset();
+    }
+
+    void listLoadsTheClickedPaymentEvenWhenRowsRepeat()
+    {
+        // An unsettled payment (1) and a settled one (3) that give the same row text.
+        PaymentRecord unsettled = makePayment(QStringLiteral("10/05/2025"));
+        unsettled.Note = QStringLiteral("da pagare");
+        PaymentRecord other = makePayment(QStringLiteral("11/05/2025"));
+        other.Contatto = QStringLiteral("Altro");
+        PaymentRecord settled = unsettled;
+        settled.Ottemperata = QStringLiteral("Sì");
+        settled.Note = QStringLiteral("pagato");
+        writeArchive({unsettled, other, settled});
+
+        withModal<TfrmConfermati>(ed()->cmdDaAssolvere, [](TfrmConfermati *list) {
+            QCOMPARE(list->lstRecords->count(), 2);
+            doubleClick(list->lstRecords, 1); // "Immobiliare Rossi" sorts after "Altro"
+        });
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(ed()->txtNote->text(), QStringLiteral("da pagare"));
+        QVERIFY(!ed()->chkOttemperata->isChecked());
+
+        withModal<TfrmAssolti>(ed()->cmdAssolti, [](TfrmAssolti *list) { doubleClick(list->lstRecords, 0); });
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
+        QCOMPARE(ed()->txtNote->text(), QStringLiteral("pagato"));
+        QVERIFY(ed()->chkOttemperata->isChecked());
+
+        withModal<TfrmScaduti>(ed()->cmdScaduti, [](TfrmScaduti *list) {
+            QCOMPARE(list->lstRecords->count(), 2);
+            list->btnChiudi->click();
+        });
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
+    }
+
+    void searchLoadsIntoTheEditor()
+    {
+        PaymentRecord a = makePayment(QStringLiteral("10/05/2025"));
+        PaymentRecord b = makePayment(QStringLiteral("12/05/2025"));
+        b.Contatto = QStringLiteral("Mario Bianchi");
+        writeArchive({a, b});
+        withModal<TfrmTrovaScadenze>(ed()->cmdTrova, [](TfrmTrovaScadenze *search) {
+            QCOMPARE(search->lblMemory->text(), QStringLiteral("scadenze"));
+            search->txtContatto->setText(QStringLiteral("bianchi"));
+            search->btnCerca->click();
+            doubleClick(search->lstRecords, 0);
+        });
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(ed()->txtContatto->text(), QStringLiteral("Mario Bianchi"));
+    }
+
+    void exportAndHelp()
+    {
+        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        withModal<TfrmExpScadenzario>(ed()->cmdEsporta, [](TfrmExpScadenzario *grid) {
+            QCOMPARE(grid->model()->rowCount(), 1);
+        });
+        withModal<TfrmGuida>(ed()->cmdGuida, [](TfrmGuida *help) {
+            QCOMPARE(help->lblTitolo->text(), HelpTexts::forPaymentEditor().title);
+        });
+    }
+};
+
+QTEST_MAIN(TestEditorLinks)
+#include "tst_editorlinks.moc"
