@@ -49,7 +49,7 @@ TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget *parent)
     page->addWidget(intro);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(10);
     QFont bold;
     bold.setPointSize(12);
     bold.setBold(true);
@@ -62,11 +62,11 @@ TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget *parent)
         // The highlight frame lies behind its box, a little larger.
         auto *frame = new QFrame(cell);
         frame->setObjectName(QLatin1String(spec.frame));
-        frame->setStyleSheet(QStringLiteral("QFrame { background: #fff35c; border: 3px solid #fff9c4; border-radius: 3px; }"));
+        frame->setStyleSheet(QStringLiteral("QFrame { background: #ffe600; border: 2px solid #fff6a8; border-radius: 4px; }"));
         frame->hide();
         auto *inner = new QWidget(cell);
         auto *innerBox = new QVBoxLayout(inner);
-        innerBox->setContentsMargins(5, 5, 5, 5);
+        innerBox->setContentsMargins(6, 6, 6, 6);
         auto *box = new QLineEdit(inner);
         box->setObjectName(QLatin1String(spec.name));
         box->setFont(bold);
