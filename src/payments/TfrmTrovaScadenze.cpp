@@ -2,11 +2,11 @@
 
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
+#include "ui/FieldRules.h"
+#include "ui/FocusFrame.h"
 #include "ui/RowList.h"
 
-#include <QFrame>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,29 +56,20 @@ TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget *parent)
     for (int i = 0; i < 10; ++i) {
         const BoxSpec &spec = kBoxes[i];
         auto *label = new QLabel(QString::fromUtf8(spec.label), panAvvio);
+        // Room around the box for its highlight frame, drawn behind it.
         auto *cell = new QWidget(panAvvio);
-        auto *stack = new QGridLayout(cell);
-        stack->setContentsMargins(0, 0, 0, 0);
-        // The highlight frame lies behind its box, a little larger.
-        auto *frame = new QFrame(cell);
-        frame->setObjectName(QLatin1String(spec.frame));
-        frame->setStyleSheet(QStringLiteral("QFrame { background: #ffe600; border: 2px solid #fff6a8; border-radius: 4px; }"));
-        frame->hide();
-        auto *inner = new QWidget(cell);
-        auto *innerBox = new QVBoxLayout(inner);
-        innerBox->setContentsMargins(6, 6, 6, 6);
-        auto *box = new QLineEdit(inner);
+        auto *cellBox = new QVBoxLayout(cell);
+        cellBox->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
+        auto *box = new QLineEdit(cell);
         box->setObjectName(QLatin1String(spec.name));
         box->setFont(bold);
-        innerBox->addWidget(box);
-        stack->addWidget(frame, 0, 0);
-        stack->addWidget(inner, 0, 0);
+        cellBox->addWidget(box);
+        auto *frame = new FocusFrame(QLatin1String(spec.frame), box);
         const int row = (i / 2) * 2, column = i % 2;
         grid->addWidget(label, row, column);
         grid->addWidget(cell, row + 1, column);
         m_boxes.append(box);
         m_frames.insert(box, frame);
-        box->installEventFilter(this);
     }
     txtData = m_boxes[0];
     txtOra = m_boxes[1];
@@ -90,6 +81,8 @@ TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget *parent)
     txtCel = m_boxes[7];
     txtLuogo = m_boxes[8];
     txtNote = m_boxes[9];
+    m_rules = new FieldRules(this);
+    m_rules->setEnterChain(QList<QWidget *>(m_boxes.begin(), m_boxes.end()));
     page->addLayout(grid);
     page->addStretch();
 
@@ -174,31 +167,4 @@ void TfrmTrovaScadenze::chooseRow(int row)
         return;
     }
     accept();
-}
-
-bool TfrmTrovaScadenze::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *box = qobject_cast<QLineEdit *>(watched);
-    const qsizetype index = box ? m_boxes.indexOf(box) : -1;
-    if (index >= 0) {
-        switch (event->type()) {
-        case QEvent::FocusIn:
-            m_frames.value(box)->show();
-            break;
-        case QEvent::FocusOut:
-            m_frames.value(box)->hide();
-            break;
-        case QEvent::KeyPress: {
-            const auto key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_boxes.at((index + 1) % m_boxes.size())->setFocus();
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return ListWindow::eventFilter(watched, event);
 }

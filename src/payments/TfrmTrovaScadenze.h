@@ -4,7 +4,7 @@
 #include "lists/ListWindow.h"
 #include "lists/PaymentLists.h"
 
-class QFrame;
+class FieldRules;
 
 class TfrmTrovaScadenze : public ListWindow {
     Q_OBJECT
@@ -19,16 +19,16 @@ public:
 
     // The boxes in the order of the criteria page, and their highlight frames.
     QList<QLineEdit *> criteriaBoxes() const { return m_boxes; }
-    QFrame *frameOf(QLineEdit *box) const { return m_frames.value(box); }
+    QWidget *frameOf(QLineEdit *box) const { return m_frames.value(box); }
     void search();
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void chooseRow(int row) override;
 
 private:
     PaymentLists::Criteria criteria() const;
     QList<QLineEdit *> m_boxes;
-    QHash<QLineEdit *, QFrame *> m_frames;
+    QHash<QLineEdit *, QWidget *> m_frames;
+    FieldRules *m_rules;
 };

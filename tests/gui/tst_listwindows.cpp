@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFrame>
+#include <QWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
