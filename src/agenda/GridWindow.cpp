@@ -4,6 +4,7 @@
 #include "app/ProcessSettings.h"
 #include "app/TfrmGuida.h"
 #include "ui/InfoBar.h"
+#include "ui/FixedWindow.h"
 #include "ui/PictureButton.h"
 #include "ui/TitleBand.h"
 
@@ -101,8 +102,9 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     ProcessSettings::apply();
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(1280, 720);
+    FixedWindow::apply(this);
+    FixedWindow::centreOnScreen(this);
 
     auto *layoutBox = new QVBoxLayout(this);
     layoutBox->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include "lists/FindInList.h"
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
+#include "ui/FixedWindow.h"
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
 #include "ui/TitleBand.h"
@@ -24,8 +25,9 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     ProcessSettings::apply();
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(1200, 720);
+    FixedWindow::apply(this);
+    FixedWindow::centreOnScreen(this);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include "payments/TfrmArchivio_Scadenze.h"
 #include "platform/Services.h"
 #include "records/DateText.h"
+#include "ui/FixedWindow.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@
 #include <QVBoxLayout>
 
 TfrmCalendario::TfrmCalendario(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent)
 {
     ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmCalendario"));
@@ -55,7 +56,9 @@ TfrmCalendario::TfrmCalendario(QWidget *parent)
     layout->addWidget(lblCampo001);
     layout->addWidget(calAppuntamenti);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FixedWindow::apply(this);
+    // The picker opens over the card that asked for the date.
+    FixedWindow::centreOnOwner(this);
 
     connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::importDate);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
