@@ -2,7 +2,6 @@
 
 #include "agenda/Imminence.h"
 #include "records/DateText.h"
-#include "records/RecordFile.h"
 #include "records/TextField.h"
 
 #include <QCollator>
@@ -74,27 +73,19 @@ bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate 
 
 std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
 {
-    RecordFile file(paymentFilePath(), PaymentRecord::Size);
-    const int size = file.size();
-    if (size == 0)
-        return std::nullopt;
     const bool withKey = grid != PaymentGrid::Scadenzario;
     GridRows rows;
-    if (grid == PaymentGrid::Scadenzario)
-        rows.reserve(size);
-    QByteArray buffer;
     int n = 0;
-    while (!file.eof()) {
-        file.read(buffer);
-        const PaymentRecord record = PaymentRecord::decode(buffer);
+    const int records = forEachPayment([&](const PaymentRecord &record, int number) {
         if (grid == PaymentGrid::Scadenzario) {
             // Numbered by their place in the file.
-            rows.append(row(record, QString::number(file.position()), false));
+            rows.append(row(record, QString::number(number), false));
         } else if (selected(grid, record, today, calendarDay)) {
             rows.append(row(record, QString::number(++n), withKey));
         }
-    }
-    file.close();
+    });
+    if (records == 0)
+        return std::nullopt;
     if (withKey)
         SortGridByKey(rows, KeyColumn);
     return rows;

@@ -2,10 +2,8 @@
 
 #include "lists/PaymentListRow.h"
 #include "records/DateText.h"
-#include "records/RecordFile.h"
 #include "records/TextField.h"
 
-#include <cerrno>
 
 using TextField::trimmed;
 
@@ -31,14 +29,10 @@ QVector<ListRow> loadStatusList(PaymentStatus list, QDate today, QVector<ListRow
 {
     QVector<ListRow> rows;
     try {
-        RecordFile file(paymentFilePath(), PaymentRecord::Size);
-        QByteArray buffer;
-        while (!file.eof()) {
-            file.read(buffer);
-            const PaymentRecord record = PaymentRecord::decode(buffer);
+        forEachPayment([&](const PaymentRecord &record, int number) {
             if (inStatusList(list, record, today))
-                rows.append({PaymentListRow(record), file.position()});
-        }
+                rows.append({PaymentListRow(record), number});
+        });
     } catch (...) {
         if (partial)
             *partial = rows;
@@ -73,26 +67,11 @@ QVector<ListRow> search(const Criteria &criteria)
 {
     const int filled = filledCount(criteria);
     QVector<ListRow> rows;
-    RecordFile file(paymentFilePath(), PaymentRecord::Size);
-    QByteArray buffer;
-    while (!file.eof()) {
-        file.read(buffer);
-        const PaymentRecord record = PaymentRecord::decode(buffer);
+    forEachPayment([&](const PaymentRecord &record, int number) {
         if (matches(criteria, filled, record))
-            rows.append({PaymentListRow(record), file.position()});
-    }
+            rows.append({PaymentListRow(record), number});
+    });
     return rows;
-}
-
-PaymentRecord readPayment(int number)
-{
-    RecordFile file(paymentFilePath(), PaymentRecord::Size);
-    if (number < 1 || number > file.size())
-        throw RecordFileError(paymentFilePath(), QStringLiteral("Scheda inesistente in"), ENOENT);
-    file.seek(number - 1);
-    QByteArray buffer;
-    file.read(buffer);
-    return PaymentRecord::decode(buffer);
 }
 
 }

@@ -27,7 +27,4 @@ int filledCount(const Criteria &criteria);
 // Every filled-in box, as typed, is found in its field, without regard to case.
 bool matches(const Criteria &criteria, int filled, const PaymentRecord &record);
 QVector<ListRow> search(const Criteria &criteria);
-
-// Reads record n (1-based) again from the payment file.
-PaymentRecord readPayment(int number);
 }

@@ -36,14 +36,6 @@ int recordNumber(const QString &label)
     return n;
 }
 
-PaymentRecord read(RecordFile &file, int number)
-{
-    file.seek(number - 1);
-    QByteArray buffer;
-    file.read(buffer);
-    return PaymentRecord::decode(buffer);
-}
-
 int save(const PaymentRecord &record, int number)
 {
     RecordFile file(paymentFilePath(), PaymentRecord::Size);

@@ -6,8 +6,6 @@
 
 #include <QString>
 
-class RecordFile;
-
 namespace PaymentArchive {
 
 enum class Step { First, Previous, Next, Last };
@@ -20,9 +18,6 @@ int browseTarget(Step step, int current, int count);
 // The number shown in the position label: 0 when empty. Throws
 // std::invalid_argument when it is not a record number.
 int recordNumber(const QString &label);
-
-// Reads record `number` (1-based) of an open payment file.
-PaymentRecord read(RecordFile &file, int number);
 
 // Opens the payment file, writes the record over record `number`, or appends it
 // when number is 0, and closes the file. Returns the record's number. An append

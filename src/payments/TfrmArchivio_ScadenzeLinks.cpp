@@ -4,7 +4,6 @@
 #include "agenda/PaymentGridWindows.h"
 #include "app/HelpTexts.h"
 #include "app/TfrmGuida.h"
-#include "lists/PaymentLists.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "records/RecordFile.h"
@@ -45,7 +44,7 @@ void TfrmArchivio_Scadenze::loadChosenRecord(int number)
     try {
         // Read again: the card shows what is stored now, and a later save
         // overwrites exactly this record.
-        ShowPaymentRecord(PaymentLists::readPayment(number), number);
+        ShowPaymentRecord(readPayment(number), number);
     } catch (const RecordFileError &) {
         // The list closes without a message, as when it cannot read the file.
     }

@@ -116,7 +116,7 @@ void TfrmArchivio_Scadenze::browse(PaymentArchive::Step step)
         const int target = PaymentArchive::browseTarget(step, current, count);
         if (target == 0)
             return;
-        const PaymentRecord record = PaymentArchive::read(file, target);
+        const PaymentRecord record = readPayment(file, target);
         file.close();
         ShowPaymentRecord(record, target);
     });

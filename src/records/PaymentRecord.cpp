@@ -1,7 +1,10 @@
 #include "records/PaymentRecord.h"
 
 #include "platform/Services.h"
+#include "records/RecordFile.h"
 #include "records/RecordLayout.h"
+
+#include <cerrno>
 
 namespace {
 const RecordLayout<PaymentRecord, 16> kLayout({{
@@ -30,3 +33,32 @@ PaymentRecord PaymentRecord::decode(const char *bytes) { return kLayout.decode(b
 QByteArray PaymentRecord::encode() const { return kLayout.encode(*this, Size); }
 
 QString paymentFilePath() { return Services::programFile(QString::fromLatin1(PaymentRecord::FileName)); }
+
+int forEachPayment(const std::function<void(const PaymentRecord &, int)> &use)
+{
+    RecordFile file(paymentFilePath(), PaymentRecord::Size);
+    QByteArray buffer;
+    int count = 0;
+    while (!file.eof()) {
+        file.read(buffer);
+        use(PaymentRecord::decode(buffer), file.position());
+        ++count;
+    }
+    return count;
+}
+
+PaymentRecord readPayment(RecordFile &file, int number)
+{
+    if (number < 1 || number > file.size())
+        throw RecordFileError(file.path(), QStringLiteral("Scheda inesistente in"), ENOENT);
+    file.seek(number - 1);
+    QByteArray buffer;
+    file.read(buffer);
+    return PaymentRecord::decode(buffer);
+}
+
+PaymentRecord readPayment(int number)
+{
+    RecordFile file(paymentFilePath(), PaymentRecord::Size);
+    return readPayment(file, number);
+}

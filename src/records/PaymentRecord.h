@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 struct PaymentRecord {
     static constexpr int Size = 1265;
     static constexpr const char *FileName = "Archivio_Appuntamenti.pro";
@@ -35,5 +37,15 @@ struct PaymentRecord {
     bool operator==(const PaymentRecord &) const = default;
 };
 
+class RecordFile;
+
 // The payment file beside the program.
 QString paymentFilePath();
+
+// Reads the payment file from the first record to the last, handing each record
+// with its 1-based number; returns how many there were. Throws RecordFileError.
+int forEachPayment(const std::function<void(const PaymentRecord &record, int number)> &use);
+// Record `number` (1-based) of an open payment file, or of the file beside the
+// program. Throws RecordFileError, also when there is no such record.
+PaymentRecord readPayment(RecordFile &file, int number);
+PaymentRecord readPayment(int number);

@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(PaymentRecord::decode(bytes.constData()).Causale, QStringLiteral("uno"));
         QCOMPARE(PaymentRecord::decode(bytes.constData() + PaymentRecord::Size).Causale, QStringLiteral("DUE"));
         RecordFile file(paymentFilePath(), PaymentRecord::Size);
-        QCOMPARE(PaymentArchive::read(file, 1), payment(QStringLiteral("uno")));
+        QCOMPARE(readPayment(file, 1), payment(QStringLiteral("uno")));
     }
 
     void saveBeyondTheEndFails()

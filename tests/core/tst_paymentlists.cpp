@@ -165,8 +165,8 @@ private slots:
     {
         writeArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
                       payment(QStringLiteral("B"), QStringLiteral("10/05/2025"), QStringLiteral("No"))});
-        QCOMPARE(PaymentLists::readPayment(2).Contatto, QStringLiteral("B"));
-        QVERIFY_THROWS_EXCEPTION(RecordFileError, PaymentLists::readPayment(3));
+        QCOMPARE(readPayment(2).Contatto, QStringLiteral("B"));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, readPayment(3));
     }
 };
 
