@@ -1,9 +1,10 @@
 // Which payments each summary grid shows, in which order and with which numbers.
+#include "PaymentFixtures.h"
+
 #include "agenda/PaymentGrids.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,13 +35,6 @@ class TestPaymentGrids : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    void writeArchive(const QVector<PaymentRecord> &records)
-    {
-        QFile f(paymentFilePath());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const auto &r : records)
-            f.write(r.encode());
-    }
 
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
@@ -74,7 +68,7 @@ private slots:
     void sortKeepsFileNumbers()
     {
         // A due 10/05 first in the file, B due 01/05 second: B comes first, numbered 2.
-        writeArchive({payment(QStringLiteral("10/05/2025"), QStringLiteral("09"), QStringLiteral("No"), QStringLiteral("A")),
+        writePaymentArchive({payment(QStringLiteral("10/05/2025"), QStringLiteral("09"), QStringLiteral("No"), QStringLiteral("A")),
                       payment(QStringLiteral("01/05/2025"), QStringLiteral("09"), QStringLiteral("No"), QStringLiteral("B"))});
         const auto rows = PaymentGrids::load(PaymentGrid::Imminenti, QDate(2025, 5, 15), QDate(2025, 5, 15));
         QVERIFY(rows);
@@ -84,7 +78,7 @@ private slots:
 
     void selections()
     {
-        writeArchive({payment(QStringLiteral("29/02/2024"), QStringLiteral("18")),
+        writePaymentArchive({payment(QStringLiteral("29/02/2024"), QStringLiteral("18")),
                       payment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("Sì")),
                       payment(QStringLiteral("01/02/2024"), QStringLiteral("08")),
                       payment(QStringLiteral("7/03/2025"), QStringLiteral("07")),
@@ -110,7 +104,7 @@ private slots:
 
     void emptyArchiveKeepsDesignRows()
     {
-        writeArchive({});
+        writePaymentArchive({});
         QVERIFY(!PaymentGrids::load(PaymentGrid::Imminenti, QDate(2025, 5, 15), QDate(2025, 5, 15)));
         QVERIFY(!PaymentGrids::load(PaymentGrid::Scadenzario, QDate(2025, 5, 15), QDate(2025, 5, 15)));
     }

@@ -1,11 +1,12 @@
 // Payment list rows, "Trova" inside a list, the status lists and the search.
+#include "PaymentFixtures.h"
+
 #include "lists/FindInList.h"
 #include "lists/PaymentListRow.h"
 #include "lists/PaymentLists.h"
 #include "records/RecordFile.h"
 #include "platform/Services.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,13 +31,6 @@ class TestPaymentLists : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    void writeArchive(const QVector<PaymentRecord> &records)
-    {
-        QFile f(paymentFilePath());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const auto &r : records)
-            f.write(r.encode());
-    }
 
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
@@ -122,7 +116,7 @@ private slots:
 
     void overdueListSkipsBadDates()
     {
-        writeArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
+        writePaymentArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
                       payment(QStringLiteral("B"), QString(), QStringLiteral("No")),
                       payment(QStringLiteral("C"), QStringLiteral("11/05/2025"), QStringLiteral("No"))});
         const auto rows = PaymentLists::loadStatusList(PaymentStatus::Scaduti, kToday);
@@ -135,7 +129,7 @@ private slots:
         PaymentRecord a = payment(QStringLiteral("Mario Rossi"), QStringLiteral("15/03/2025"), QStringLiteral("No"));
         PaymentRecord b = payment(QStringLiteral("Rossini"), QStringLiteral("16/03/2025"), QStringLiteral("Sì"));
         PaymentRecord c = payment(QStringLiteral("ROSSI Anna"), QStringLiteral("15/03/2024"), QString());
-        writeArchive({a, b, c});
+        writePaymentArchive({a, b, c});
 
         PaymentLists::Criteria criteria;
         QCOMPARE(PaymentLists::search(criteria).size(), 3); // nothing filled in: everything
@@ -163,7 +157,7 @@ private slots:
 
     void readPaymentByNumber()
     {
-        writeArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
+        writePaymentArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
                       payment(QStringLiteral("B"), QStringLiteral("10/05/2025"), QStringLiteral("No"))});
         QCOMPARE(readPayment(2).Contatto, QStringLiteral("B"));
         QVERIFY_THROWS_EXCEPTION(RecordFileError, readPayment(3));

@@ -17,10 +17,6 @@ class TestAgenda : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     TfrmAgenda *agenda() const { return Windows::resident().agenda; }
 
-    void writeArchive(const QVector<PaymentRecord> &records)
-    {
-        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
-    }
     void writeSound() { m_env->writeFile(QStringLiteral("Avviso.mp3"), QByteArray("ID3 not really")); }
     void openAgenda() { Windows::resident().avvio->btnApp02->click(); }
     bool quietState() const
@@ -73,7 +69,7 @@ private slots:
         PaymentRecord blank = overdue;
         blank.Ottemperata = QString();
         blank.Causale = QStringLiteral("Senza stato");
-        writeArchive({notYet, dueSoon, overdue, settled, blank});
+        writePaymentArchive({notYet, dueSoon, overdue, settled, blank});
 
         openAgenda();
         const QStringList rows = agenda()->lstRecords->texts();
@@ -87,7 +83,7 @@ private slots:
 
     void rowsInDateAndTimeOrder()
     {
-        writeArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30")),
+        writePaymentArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30")),
                       makePayment(QStringLiteral("06/03/2026"), QStringLiteral("07"), QStringLiteral("00"), QStringLiteral("365")),
                       makePayment(QStringLiteral("07/03/2025"), QStringLiteral("08"), QStringLiteral("15"))});
         openAgenda();
@@ -104,7 +100,7 @@ private slots:
         PaymentRecord damaged = makePayment(QString());
         PaymentRecord badNotice = makePayment(QStringLiteral("10/05/2025"));
         badNotice.Avviso = QString();
-        writeArchive({makePayment(QStringLiteral("10/05/2025")), damaged, badNotice,
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2025")), damaged, badNotice,
                       makePayment(QStringLiteral("12/05/2025"))});
         openAgenda();
         QCOMPARE(agenda()->lstRecords->count(), 2);
@@ -114,7 +110,7 @@ private slots:
 
     void alertWithoutSoundFile()
     {
-        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         openAgenda();
         QVERIFY(alertState());
         QCOMPARE(m_env->alarm.plays(), 0);
@@ -125,7 +121,7 @@ private slots:
     void closeStopsTheSoundAndEveryShowReloads()
     {
         writeSound();
-        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         openAgenda();
         QVERIFY(m_env->alarm.playing);
         agenda()->imgEsci->click();
@@ -135,7 +131,7 @@ private slots:
         // Settled meanwhile (by another copy of the program): the next show is quiet.
         PaymentRecord settled = makePayment(QStringLiteral("10/05/2025"));
         settled.Ottemperata = QStringLiteral("Sì");
-        writeArchive({settled});
+        writePaymentArchive({settled});
         openAgenda();
         QCOMPARE(agenda()->lstRecords->count(), 0);
         QVERIFY(quietState());
@@ -144,7 +140,7 @@ private slots:
 
     void unreadableArchiveKeepsTheLastState()
     {
-        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         openAgenda();
         QCOMPARE(agenda()->lstRecords->count(), 1);
         agenda()->close();

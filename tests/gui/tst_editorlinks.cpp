@@ -28,10 +28,6 @@ class TestEditorLinks : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
 
-    void writeArchive(const QVector<PaymentRecord> &records)
-    {
-        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
-    }
     template <typename Window>
     void withModal(PictureButton *opener, const std::function<void(Window *)> &act)
     {
@@ -76,7 +72,7 @@ private slots:
         PaymentRecord settled = unsettled;
         settled.Ottemperata = QStringLiteral("Sì");
         settled.Note = QStringLiteral("pagato");
-        writeArchive({unsettled, other, settled});
+        writePaymentArchive({unsettled, other, settled});
 
         withModal<TfrmConfermati>(ed()->cmdDaAssolvere, [](TfrmConfermati *list) {
             QCOMPARE(list->lstRecords->count(), 2);
@@ -103,7 +99,7 @@ private slots:
         PaymentRecord a = makePayment(QStringLiteral("10/05/2025"));
         PaymentRecord b = makePayment(QStringLiteral("12/05/2025"));
         b.Contatto = QStringLiteral("Mario Bianchi");
-        writeArchive({a, b});
+        writePaymentArchive({a, b});
         withModal<TfrmTrovaScadenze>(ed()->cmdTrova, [](TfrmTrovaScadenze *search) {
             QCOMPARE(search->lblMemory->text(), QStringLiteral("scadenze"));
             search->txtContatto->setText(QStringLiteral("bianchi"));
@@ -116,7 +112,7 @@ private slots:
 
     void exportAndHelp()
     {
-        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         withModal<TfrmExpScadenzario>(ed()->cmdEsporta, [](TfrmExpScadenzario *grid) {
             QCOMPARE(grid->model()->rowCount(), 1);
         });

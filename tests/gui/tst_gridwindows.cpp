@@ -30,10 +30,6 @@ class TestGridWindows : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     TfrmAgenda *agenda() const { return Windows::resident().agenda; }
 
-    void writeArchive(const QVector<PaymentRecord> &records)
-    {
-        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
-    }
 
     // Clicks a picture that opens a modal grid, runs check on it, then closes it.
     void withGrid(PictureButton *opener, const std::function<void(PaymentGridWindow *)> &check)
@@ -82,7 +78,7 @@ private slots:
 
     void dayAndMonthFollowTheCalendar()
     {
-        writeArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("Sì")),
+        writePaymentArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("Sì")),
                       makePayment(QStringLiteral("7/03/2025")),
                       makePayment(QStringLiteral("20/03/2025"))});
         Windows::resident().avvio->btnApp02->click();
@@ -101,7 +97,7 @@ private slots:
 
     void editedCellsReachTheExportOnly()
     {
-        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         const QByteArray archive = m_env->readFile(QString::fromLatin1(PaymentRecord::FileName));
         Windows::resident().avvio->btnApp02->click();
         withGrid(agenda()->btnExcel, [&](PaymentGridWindow *grid) {
@@ -130,7 +126,7 @@ private slots:
     void noToTheFirstQuestionWritesNothing()
     {
         m_env->writeFile(QStringLiteral("Riepilogo_Pagamenti.xls"), "old content");
-        writeArchive({makePayment(QStringLiteral("10/05/2025"))});
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         TfrmExpScadenzario grid;
         grid.show();
         m_env->dialogs.queue({false});
@@ -156,7 +152,7 @@ private slots:
 
     void scadenzarioNumbersInFileOrder()
     {
-        writeArchive({makePayment(QStringLiteral("10/05/2026")), makePayment(QStringLiteral("01/01/2020")),
+        writePaymentArchive({makePayment(QStringLiteral("10/05/2026")), makePayment(QStringLiteral("01/01/2020")),
                       makePayment(QStringLiteral("05/05/2025"))});
         TfrmExpScadenzario grid;
         grid.show();
@@ -203,7 +199,7 @@ private slots:
         PaymentRecord r = makePayment(QStringLiteral("10/05/2025"));
         r.Causale = QStringLiteral("Caffè € a<b");
         r.Contatto = QStringLiteral("Società Àlfa");
-        writeArchive({r});
+        writePaymentArchive({r});
         TfrmExpScadenzario grid;
         grid.show();
         m_env->dialogs.queue({true, false});

@@ -22,10 +22,6 @@ class TestListWindows : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnvironment> m_env;
 
-    void writeArchive(const QVector<PaymentRecord> &records)
-    {
-        m_env->writeFile(QString::fromLatin1(PaymentRecord::FileName), paymentFile(records));
-    }
     static PaymentRecord named(const QString &contact, const QString &date, const QString &settled = QStringLiteral("No"))
     {
         PaymentRecord r = makePayment(date, QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), settled);
@@ -43,7 +39,7 @@ private slots:
 
     void eachWindowSelectsItsPayments()
     {
-        writeArchive({named(QStringLiteral("Ieri"), QStringLiteral("14/05/2025")),
+        writePaymentArchive({named(QStringLiteral("Ieri"), QStringLiteral("14/05/2025")),
                       named(QStringLiteral("Oggi"), QStringLiteral("15/05/2025")),
                       named(QStringLiteral("Pagato"), QStringLiteral("14/05/2025"), QStringLiteral("Sì")),
                       named(QStringLiteral("Senza stato"), QStringLiteral("14/05/2025"), QString())});
@@ -66,7 +62,7 @@ private slots:
     void doubleClickHandsTheClickedRecord()
     {
         // Records 1 and 3 give the same row text; the editor must get the one clicked.
-        writeArchive({named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025")),
+        writePaymentArchive({named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025")),
                       named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
                       named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025"))});
         TfrmConfermati list;
@@ -90,7 +86,7 @@ private slots:
         QCOMPARE(m_env->dialogs.texts(), QStringList({QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")}));
         QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Plain);
 
-        writeArchive({named(QStringLiteral("Anna Rossi"), QStringLiteral("10/05/2025")),
+        writePaymentArchive({named(QStringLiteral("Anna Rossi"), QStringLiteral("10/05/2025")),
                       named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
                       named(QStringLiteral("Carla Rossi"), QStringLiteral("10/05/2025"))});
         TfrmConfermati list;
@@ -115,7 +111,7 @@ private slots:
         for (int i = 0; i < 120; ++i)
             many << named(QStringLiteral("Cliente %1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("10/05/2025"));
         many[7].Causale = QStringLiteral("Caffè è ì €");
-        writeArchive(many);
+        writePaymentArchive(many);
         TfrmConfermati list;
         list.show();
         list.btnStampa->click();
@@ -148,7 +144,7 @@ private slots:
 
     void searchWindow()
     {
-        writeArchive({named(QStringLiteral("Mario Rossi"), QStringLiteral("15/03/2025")),
+        writePaymentArchive({named(QStringLiteral("Mario Rossi"), QStringLiteral("15/03/2025")),
                       named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
                       named(QStringLiteral("Rossi Anna"), QStringLiteral("16/03/2025"))});
         TfrmTrovaScadenze search;
@@ -186,7 +182,7 @@ private slots:
 
     void searchHandsTheRecordToTheEditor()
     {
-        writeArchive({named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
+        writePaymentArchive({named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
                       named(QStringLiteral("Verdi"), QStringLiteral("15/03/2025"))});
         TfrmTrovaScadenze search;
         search.lblMemory->setText(QStringLiteral("scadenze"));

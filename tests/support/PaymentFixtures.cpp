@@ -1,5 +1,7 @@
 #include "PaymentFixtures.h"
 
+#include <QFile>
+
 PaymentRecord makePayment(const QString &date, const QString &hour, const QString &minute,
                           const QString &notice, const QString &settled)
 {
@@ -29,4 +31,12 @@ QByteArray paymentFile(const QVector<PaymentRecord> &records)
     for (const auto &r : records)
         out += r.encode();
     return out;
+}
+
+void writePaymentArchive(const QVector<PaymentRecord> &records)
+{
+    QFile f(paymentFilePath());
+    const QByteArray bytes = paymentFile(records);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write the test archive %s", qPrintable(f.fileName()));
 }

@@ -11,3 +11,5 @@ PaymentRecord makePayment(const QString &date, const QString &hour = QStringLite
                           const QString &settled = QStringLiteral("No"));
 // The file bytes of these records, one after another.
 QByteArray paymentFile(const QVector<PaymentRecord> &records);
+// Writes them as the payment file of the program folder, replacing it.
+void writePaymentArchive(const QVector<PaymentRecord> &records);
