@@ -15,6 +15,20 @@ QFont font(const QString &family, int points, bool bold)
         f.setStyleHint(QFont::TypeWriter);
     return f;
 }
+
+// The title and the footer: white bold Verdana, centred on slate grey.
+ReportText whiteOnSlate(const QString &name, const QRectF &rect, const QString &text, int points)
+{
+    ReportText t;
+    t.name = name;
+    t.rect = rect;
+    t.text = text;
+    t.font = font(QStringLiteral("Verdana"), points, true);
+    t.color = Qt::white;
+    t.fill = kSlateGrey;
+    t.alignment = Qt::AlignCenter;
+    return t;
+}
 }
 
 namespace ListReport {
@@ -32,15 +46,7 @@ ReportLayout layout()
     title.kind = ReportBand::Title;
     title.name = QStringLiteral("ReportTitle");
     title.height = 9;
-    ReportText txtTitolo;
-    txtTitolo.name = QStringLiteral("txtTitolo");
-    txtTitolo.rect = QRectF(0, 0, width, 7);
-    txtTitolo.text = QStringLiteral("Riepilogo");
-    txtTitolo.font = font(QStringLiteral("Verdana"), 9, true);
-    txtTitolo.color = Qt::white;
-    txtTitolo.fill = kSlateGrey;
-    txtTitolo.alignment = Qt::AlignCenter;
-    title.texts.append(txtTitolo);
+    title.texts.append(whiteOnSlate(QStringLiteral("txtTitolo"), QRectF(0, 0, width, 7), QStringLiteral("Riepilogo"), 9));
 
     ReportBand data;
     data.kind = ReportBand::Data;
@@ -58,15 +64,8 @@ ReportLayout layout()
     footer.kind = ReportBand::Footer;
     footer.name = QStringLiteral("PageFooter");
     footer.height = 8;
-    ReportText txtPagina;
-    txtPagina.name = QStringLiteral("txtPagina");
-    txtPagina.rect = QRectF(0, 1, width, 7);
-    txtPagina.text = QStringLiteral("Stampa eseguita in data [DATE]");
-    txtPagina.font = font(QStringLiteral("Verdana"), 8, true);
-    txtPagina.color = Qt::white;
-    txtPagina.fill = kSlateGrey;
-    txtPagina.alignment = Qt::AlignCenter;
-    footer.texts.append(txtPagina);
+    footer.texts.append(whiteOnSlate(QStringLiteral("txtPagina"), QRectF(0, 1, width, 7),
+                                     QStringLiteral("Stampa eseguita in data [DATE]"), 8));
 
     r.bands = {title, data, footer};
     return r;
