@@ -169,23 +169,17 @@ void TfrmAgenda::showHandling()
 {
     btnCaricaLista->click();
     int count = 0;
+    int records = 0;
     try {
-        RecordFile file(paymentFilePath(), PaymentRecord::Size);
-        if (file.size() == 0) {
-            file.close();
-            setAlertState(false);
-            m_lblConteggio->setText(QStringLiteral("Nessun pagamento in archivio."));
-            return;
-        }
         const QDate today = Services::clock().today();
-        QByteArray buffer;
-        while (!file.eof()) {
-            file.read(buffer);
-            if (IsImminent(PaymentRecord::decode(buffer), today))
-                ++count;
-        }
+        records = forEachPayment([&](const PaymentRecord &record, int) { count += IsImminent(record, today); });
     } catch (const RecordFileError &) {
         // The archive cannot be read: the pictures keep their state, no sound.
+        return;
+    }
+    if (records == 0) {
+        setAlertState(false);
+        m_lblConteggio->setText(QStringLiteral("Nessun pagamento in archivio."));
         return;
     }
     m_lblConteggio->setText(count == 1 ? QStringLiteral("1 scadenza imminente.")

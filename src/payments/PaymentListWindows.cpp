@@ -27,7 +27,8 @@ void PaymentStatusWindow::load()
     try {
         rows = PaymentLists::loadStatusList(m_status, Services::clock().today(), &rows);
     } catch (...) {
-        // The archive cannot be read to the end: what was read is shown, silently.
+        // The archive cannot be read to the end: the rows read before the
+        // failure (handed back through the last argument) are shown, silently.
     }
     setRows(std::move(rows));
     txtTrova->setFocus();
