@@ -3,14 +3,16 @@
 #include "BenchArchive.h"
 
 #include "agenda/Imminence.h"
-#include "agenda/OfficeHtmlWorkbook.h"
+#include "export/OfficeHtmlWorkbook.h"
 #include "agenda/PaymentGridWindows.h"
+#include "agenda/PaymentGrids.h"
 #include "agenda/TfrmAgenda.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "lists/ListOrder.h"
 #include "payments/TfrmArchivio_Scadenze.h"
 #include "platform/GuiServices.h"
+#include "platform/ProcessSettings.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
 #include "records/RecordFile.h"
@@ -70,6 +72,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
+    ProcessSettings::apply();
     const int n = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
     const int runs = 5;
     QTemporaryDir dir;

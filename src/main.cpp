@@ -1,4 +1,4 @@
-#include "app/ProcessSettings.h"
+#include "platform/ProcessSettings.h"
 #include "app/Windows.h"
 
 #include <QApplication>

@@ -1,33 +1,25 @@
 #include "agenda/PaymentGridWindows.h"
 
-#include "agenda/TfrmAgenda.h"
-#include "app/Windows.h"
 #include "platform/Services.h"
 #include "records/RecordFile.h"
 
-#include <QCalendarWidget>
 #include <QTableView>
 
 PaymentGridWindow::PaymentGridWindow(PaymentGrid kind, const QString &name, const QString &caption,
-                                     const QString &title, const ExportLayout &layout, QWidget *parent)
+                                     const QString &title, const ExportLayout &layout, QDate calendarDay,
+                                     QWidget *parent)
     : GridWindow(name, caption, title, PaymentGrids::headers(kind), PaymentGrids::editableColumns(kind), layout, parent)
     , m_kind(kind)
+    , m_calendarDay(calendarDay)
 {
     setHelp(kind == PaymentGrid::Scadenzario ? HelpTexts::forPaymentExport() : HelpTexts::forPaymentSummaries());
     setColumnWidths({56, 110, 60, 100, 260, 220, 200, 120, 120, 200, 160, 100, 120, 220, 130});
 }
 
-QDate PaymentGridWindow::calendarDay() const
-{
-    if (TfrmAgenda *agenda = Windows::resident().agenda)
-        return agenda->calAppuntamenti->selectedDate();
-    return Services::clock().today();
-}
-
 void PaymentGridWindow::fill()
 {
     try {
-        if (auto rows = PaymentGrids::load(m_kind, Services::clock().today(), calendarDay()))
+        if (auto rows = PaymentGrids::load(m_kind, Services::clock().today(), m_calendarDay))
             model()->setRows(std::move(*rows));
     } catch (const RecordFileError &) {
         // The archive cannot be read: the grid keeps its empty rows, as it was drawn.
@@ -36,25 +28,25 @@ void PaymentGridWindow::fill()
 
 TfrmExpImminenti::TfrmExpImminenti(QWidget *parent)
     : PaymentGridWindow(PaymentGrid::Imminenti, QStringLiteral("TfrmExpImminenti"), QStringLiteral(" Scadenze imminenti"),
-                        QStringLiteral("Scadenze imminenti"), ExportLayouts::imminenti(), parent)
+                        QStringLiteral("Scadenze imminenti"), ExportLayouts::imminenti(), {}, parent)
 {
 }
 
-TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget *parent)
+TfrmExpGiornaliere::TfrmExpGiornaliere(QDate calendarDay, QWidget *parent)
     : PaymentGridWindow(PaymentGrid::Giornaliere, QStringLiteral("TfrmExpGiornaliere"), QStringLiteral(" Scadenze del giorno"),
-                        QStringLiteral("Scadenze del giorno"), ExportLayouts::giornaliere(), parent)
+                        QStringLiteral("Scadenze del giorno"), ExportLayouts::giornaliere(), calendarDay, parent)
 {
 }
 
-TfrmExpMensili::TfrmExpMensili(QWidget *parent)
+TfrmExpMensili::TfrmExpMensili(QDate calendarDay, QWidget *parent)
     : PaymentGridWindow(PaymentGrid::Mensili, QStringLiteral("TfrmExpMensili"), QStringLiteral(" Scadenze del mese"),
-                        QStringLiteral("Scadenze del mese"), ExportLayouts::mensili(), parent)
+                        QStringLiteral("Scadenze del mese"), ExportLayouts::mensili(), calendarDay, parent)
 {
 }
 
 TfrmExpScadenzario::TfrmExpScadenzario(QWidget *parent)
     : PaymentGridWindow(PaymentGrid::Scadenzario, QStringLiteral("TfrmExpScadenzario"),
                         QStringLiteral(" Esportazione archivio pagamenti"), QStringLiteral("Archivio pagamenti"),
-                        ExportLayouts::scadenzario(), parent)
+                        ExportLayouts::scadenzario(), {}, parent)
 {
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The four payment summaries: one design, different selections.
 
-#include "agenda/GridWindow.h"
+#include "ui/GridWindow.h"
 #include "agenda/PaymentGrids.h"
 
 class PaymentGridWindow : public GridWindow {
@@ -10,14 +10,15 @@ public:
     PaymentGrid kind() const { return m_kind; }
 
 protected:
+    // calendarDay: the day chosen in the agenda's calendar, handed in by the
+    // opener (the day and month summaries select by it).
     PaymentGridWindow(PaymentGrid kind, const QString &name, const QString &caption, const QString &title,
-                      const ExportLayout &layout, QWidget *parent);
+                      const ExportLayout &layout, QDate calendarDay, QWidget *parent);
     void fill() override;
-    // The day chosen in the agenda's calendar.
-    virtual QDate calendarDay() const;
 
 private:
     PaymentGrid m_kind;
+    QDate m_calendarDay;
 };
 
 class TfrmExpImminenti : public PaymentGridWindow {
@@ -29,13 +30,13 @@ public:
 class TfrmExpGiornaliere : public PaymentGridWindow {
     Q_OBJECT
 public:
-    explicit TfrmExpGiornaliere(QWidget *parent = nullptr);
+    explicit TfrmExpGiornaliere(QDate calendarDay, QWidget *parent = nullptr);
 };
 
 class TfrmExpMensili : public PaymentGridWindow {
     Q_OBJECT
 public:
-    explicit TfrmExpMensili(QWidget *parent = nullptr);
+    explicit TfrmExpMensili(QDate calendarDay, QWidget *parent = nullptr);
 };
 
 class TfrmExpScadenzario : public PaymentGridWindow {

@@ -7,8 +7,33 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <iterator>
 
 using TextField::trimmed;
+
+namespace {
+// Grid columns 1..14: the header on screen and in the export, and the width
+// the export gives it. Column 0, "N.", is never exported.
+struct Column {
+    const char *header;
+    int exportWidth;
+};
+constexpr Column kColumns[] = {
+    {"Data scadenza", 180}, {"Ora", 150},       {"Tipologia", 250},       {"Causale", 400}, {"Dettagli", 400},
+    {"Persona o Ditta", 300}, {"Telefono", 200}, {"Cellulare", 200},      {"E-mail", 250},  {"Luogo", 300},
+    {"Importo", 200},       {"Impegno assolto", 200}, {"Note", 400},      {"Codice univoco", 150},
+};
+static_assert(std::size(kColumns) == PaymentGrids::KeyColumn);
+
+ExportLayout exportLayout(PaymentGrid grid, const char *fileName, const char *sheetName)
+{
+    ExportLayout layout {QString::fromLatin1(fileName), QString::fromLatin1(sheetName), {}};
+    const int last = PaymentGrids::columnCount(grid) - 1;
+    for (int c = 1; c <= last; ++c)
+        layout.columns.append({QString::fromUtf8(kColumns[c - 1].header), kColumns[c - 1].exportWidth});
+    return layout;
+}
+}
 
 namespace PaymentGrids {
 
@@ -16,13 +41,9 @@ int columnCount(PaymentGrid grid) { return grid == PaymentGrid::Scadenzario ? 14
 
 QStringList headers(PaymentGrid grid)
 {
-    QStringList h = {QStringLiteral("N."), QStringLiteral("Data scadenza"), QStringLiteral("Ora"),
-                     QStringLiteral("Tipologia"), QStringLiteral("Causale"), QStringLiteral("Dettagli"),
-                     QStringLiteral("Persona o Ditta"), QStringLiteral("Telefono"), QStringLiteral("Cellulare"),
-                     QStringLiteral("E-mail"), QStringLiteral("Luogo"), QStringLiteral("Importo"),
-                     QStringLiteral("Impegno assolto"), QStringLiteral("Note"), QStringLiteral("Codice univoco")};
-    if (grid == PaymentGrid::Scadenzario)
-        h.removeLast();
+    QStringList h = {QStringLiteral("N.")};
+    for (int c = 1; c < columnCount(grid); ++c)
+        h << QString::fromUtf8(kColumns[c - 1].header);
     return h;
 }
 
@@ -91,6 +112,13 @@ std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
     return rows;
 }
 
+}
+
+namespace ExportLayouts {
+ExportLayout imminenti() { return exportLayout(PaymentGrid::Imminenti, "Scadenze_Imminenti.xls", "Scadenze imminenti"); }
+ExportLayout giornaliere() { return exportLayout(PaymentGrid::Giornaliere, "Scadenze_Giornaliere.xls", "Scadenze del giorno"); }
+ExportLayout mensili() { return exportLayout(PaymentGrid::Mensili, "Scadenze_Mensili.xls", "Scadenze del mese"); }
+ExportLayout scadenzario() { return exportLayout(PaymentGrid::Scadenzario, "Riepilogo_Pagamenti.xls", "Riepilogo Pagamenti"); }
 }
 
 void SortGridByKey(GridRows &rows, int keyColumn)

@@ -1,6 +1,7 @@
 #pragma once
 // What the payment grids show: which records, in which rows and order.
 
+#include "export/OfficeHtmlWorkbook.h"
 #include "records/PaymentRecord.h"
 
 #include <QDate>
@@ -16,7 +17,6 @@ using GridRows = QVector<QStringList>;
 namespace PaymentGrids {
 // Grid columns: 0 "N.", 1..13 the fields (Ottemperata before Note), 14 the key.
 constexpr int KeyColumn = 14;
-constexpr int DesignRows = 10;
 int columnCount(PaymentGrid grid);
 QStringList headers(PaymentGrid grid);
 QVector<int> editableColumns(PaymentGrid grid);
@@ -30,6 +30,15 @@ bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate 
 // Reads the payment file. No value when the file holds no record (the grid keeps
 // its empty design rows). Throws RecordFileError when it cannot be read.
 std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay);
+}
+
+namespace ExportLayouts {
+// The payment exports: grid columns 1..14 (1..13 for the whole archive), the
+// same headers as the grid.
+ExportLayout imminenti();
+ExportLayout giornaliere();
+ExportLayout mensili();
+ExportLayout scadenzario();
 }
 
 // Moves whole rows so that the key column is in ascending order, compared

@@ -2,17 +2,16 @@
 
 #include "agenda/Imminence.h"
 #include "agenda/PaymentGridWindows.h"
-#include "app/AppFrame.h"
+#include "ui/AppFrame.h"
 #include "lists/ListReport.h"
-#include "app/HelpTexts.h"
-#include "app/TfrmGuida.h"
-#include "app/Windows.h"
-#include "payments/TfrmArchivio_Scadenze.h"
+#include "ui/HelpTexts.h"
+#include "ui/TfrmGuida.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/PaymentRecord.h"
 #include "records/RecordFile.h"
 #include "ui/PictureButton.h"
+#include "ui/Residents.h"
 #include "ui/RowList.h"
 
 #include <QCalendarWidget>
@@ -106,8 +105,8 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     btnCaricaLista->hide();
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAgenda::loadList);
     connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
-    connect(btnGiorno, &PictureButton::clicked, this, [this] { TfrmExpGiornaliere(this).exec(); });
-    connect(btnMese, &PictureButton::clicked, this, [this] { TfrmExpMensili(this).exec(); });
+    connect(btnGiorno, &PictureButton::clicked, this, [this] { TfrmExpGiornaliere(calAppuntamenti->selectedDate(), this).exec(); });
+    connect(btnMese, &PictureButton::clicked, this, [this] { TfrmExpMensili(calAppuntamenti->selectedDate(), this).exec(); });
     connect(btnExcel, &PictureButton::clicked, this, [this] { TfrmExpImminenti(this).exec(); });
     connect(btnStampa, &PictureButton::clicked, this, [this] {
         ListReport::print(this, QStringLiteral("Riepilogo scadenze imminenti"), lstRecords->texts());
@@ -116,7 +115,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     // The editor opens over the agenda's place; an alarm that is playing goes on.
     for (PictureButton *archive : {btnArchivio, appApriArchivio})
         connect(archive, &PictureButton::clicked, this,
-                [this] { Windows::switchTo(this, Windows::resident().archivio); });
+                [this] { Residents::switchTo(this, Resident::Archivio); });
 
     setAlertState(false);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The payment schedule app: imminent payments, the alert pictures and sound.
 
-#include "app/ResidentWindow.h"
+#include "ui/ResidentWindow.h"
 
 class QCalendarWidget;
 class QLabel;

@@ -1,23 +1,11 @@
-// The contacts and journal app windows: their own content arrives with their
-// records; here they are reachable from the menu and lead back to it.
-#include "app/AppFrame.h"
-#include "app/TfrmAnagrafica.h"
+// The journal app window: its own content arrives with the journal; here it is
+// reachable from the menu and leads back to it.
+#include "ui/AppFrame.h"
 #include "app/TfrmMenuBilancio.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
-
-TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
-    : ResidentWindow(QStringLiteral("TfrmAnagrafica"), QStringLiteral(" Tarvenio 3.0 - Archivio Anagrafico"), parent)
-{
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Archivio Anagrafico"),
-                                  QStringLiteral("Clienti, fornitori e contatti"));
-    layout->addStretch();
-    connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
-}
 
 TfrmMenuBilancio::TfrmMenuBilancio(QWidget *parent)
     : ResidentWindow(QStringLiteral("TfrmMenuBilancio"), QStringLiteral(" Tarvenio 3.0 - Primanota e Bilancio"), parent)

@@ -1,14 +1,13 @@
 #include "app/TfrmAvvio.h"
 
-#include "app/HelpTexts.h"
-#include "app/ProcessSettings.h"
+#include "ui/HelpTexts.h"
 #include "app/Product.h"
-#include "app/TMisc.h"
-#include "app/TfrmGuida.h"
+#include "ui/TMisc.h"
+#include "ui/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "app/Windows.h"
-#include "app/TfrmAnagrafica.h"
+#include "contacts/TfrmAnagrafica.h"
 #include "app/TfrmMenuBilancio.h"
 #include "agenda/TfrmAgenda.h"
 #include "ui/PictureButton.h"
@@ -26,7 +25,6 @@ QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1St
 
 TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Tarvenio 3.0"));
 

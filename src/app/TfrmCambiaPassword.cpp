@@ -1,9 +1,8 @@
 #include "app/TfrmCambiaPassword.h"
 
-#include "app/DialogFrame.h"
+#include "ui/DialogFrame.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
-#include "app/ProcessSettings.h"
 #include "app/TfrmPassword.h"
 #include "app/Windows.h"
 #include "platform/GuiServices.h"
@@ -22,7 +21,6 @@
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
     DialogFrame::setBackground(this);

@@ -1,9 +1,8 @@
 #include "app/TfrmInfo.h"
 
-#include "app/DialogFrame.h"
-#include "app/ProcessSettings.h"
+#include "ui/DialogFrame.h"
 #include "app/Product.h"
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 #include "ui/FixedWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
@@ -15,7 +14,6 @@
 
 TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Tarvenio 3.0"));
     DialogFrame::setBackground(this);

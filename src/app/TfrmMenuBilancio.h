@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ResidentWindow.h"
+#include "ui/ResidentWindow.h"
 
 class PictureButton;
 

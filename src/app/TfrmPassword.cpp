@@ -1,9 +1,8 @@
 #include "app/TfrmPassword.h"
 
-#include "app/DialogFrame.h"
+#include "ui/DialogFrame.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
-#include "app/ProcessSettings.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/Windows.h"
@@ -23,7 +22,6 @@
 
 TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmPassword"));
     setWindowTitle(QStringLiteral(" Tarvenio 3.0 - Autenticazione"));
     DialogFrame::setBackground(this);

@@ -1,9 +1,8 @@
 #include "app/TfrmSplash.h"
 
-#include "app/DialogFrame.h"
-#include "app/ProcessSettings.h"
+#include "ui/DialogFrame.h"
 #include "app/Product.h"
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 #include "ui/FixedWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
@@ -16,7 +15,6 @@
 
 TfrmSplash::TfrmSplash(QWidget *parent) : QDialog(parent)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmSplash"));
     setWindowTitle(QStringLiteral(" ") + Product::name() + QStringLiteral(" - ") + Product::copyright());
     DialogFrame::setBackground(this);

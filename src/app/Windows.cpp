@@ -1,24 +1,16 @@
 #include "app/Windows.h"
 
-#include "app/ResidentWindow.h"
-#include "app/TfrmAnagrafica.h"
+#include "agenda/TfrmAgenda.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmMenuBilancio.h"
 #include "app/TfrmPassword.h"
-#include "agenda/TfrmAgenda.h"
+#include "contacts/TfrmAnagrafica.h"
 #include "payments/TfrmArchivio_Scadenze.h"
-
-#include <QApplication>
-#include <QScreen>
+#include "ui/Residents.h"
 
 namespace {
 ResidentWindows g_windows;
-
-bool opensMaximised(QWidget *w)
-{
-    return qobject_cast<ResidentWindow *>(w) || qobject_cast<TfrmAvvio *>(w);
-}
 }
 
 namespace Windows {
@@ -35,10 +27,18 @@ void create()
     g_windows.agenda = new TfrmAgenda;
     g_windows.archivio = new TfrmArchivio_Scadenze;
     g_windows.menuBilancio = new TfrmMenuBilancio;
+    Residents::set(Resident::Password, g_windows.password);
+    Residents::set(Resident::Avvio, g_windows.avvio);
+    Residents::set(Resident::CambiaPassword, g_windows.cambiaPassword);
+    Residents::set(Resident::Anagrafica, g_windows.anagrafica);
+    Residents::set(Resident::Agenda, g_windows.agenda);
+    Residents::set(Resident::Archivio, g_windows.archivio);
+    Residents::set(Resident::MenuBilancio, g_windows.menuBilancio);
 }
 
 void destroy()
 {
+    Residents::clear();
     delete g_windows.menuBilancio;
     delete g_windows.archivio;
     delete g_windows.agenda;
@@ -51,23 +51,8 @@ void destroy()
 
 QWidget *first() { return g_windows.password; }
 
-void switchTo(QWidget *from, QWidget *to)
-{
-    if (!to)
-        return;
-    if (opensMaximised(to)) {
-        // Without a window manager "maximised" means nothing: fill the screen by hand.
-        if (QScreen *screen = QGuiApplication::primaryScreen(); screen && !to->isVisible())
-            to->setGeometry(screen->availableGeometry());
-        to->showMaximized();
-    }
-    else
-        to->show();
-    to->activateWindow();
-    if (from && from != to)
-        from->hide();
-}
+void switchTo(QWidget *from, QWidget *to) { Residents::switchTo(from, to); }
 
-void endProgram() { QCoreApplication::quit(); }
+void endProgram() { Residents::endProgram(); }
 
 }

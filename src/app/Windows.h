@@ -1,6 +1,6 @@
 #pragma once
-// The resident windows: created once at start-up, shown and hidden, reached
-// through this one registry. At every moment exactly one of them is visible.
+// Start-up: creates the resident windows in their order and enters each in the
+// registry of ui/Residents, through which the windows reach one another.
 
 class QWidget;
 class TfrmPassword;

@@ -1,6 +1,5 @@
 #include "contacts/CheckWindow.h"
 
-#include "app/ProcessSettings.h"
 #include "platform/GuiServices.h"
 #include "ui/EntryBox.h"
 
@@ -14,7 +13,6 @@ CheckWindow::CheckWindow(QWidget *parent, const QString &caption, const QString 
                          const QString &boxName, int typingLimit)
     : QDialog(parent)
 {
-    ProcessSettings::apply();
     setWindowTitle(caption);
 
     lblTitolo = new QLabel(title, this);

@@ -1,7 +1,7 @@
 #pragma once
 // The payment lists by settlement state.
 
-#include "lists/ListWindow.h"
+#include "ui/ListWindow.h"
 #include "lists/PaymentLists.h"
 
 class PaymentStatusWindow : public ListWindow {

@@ -2,7 +2,7 @@
 // rules of each box. The record commands are in TfrmArchivio_ScadenzeRecords.cpp.
 #include "payments/TfrmArchivio_Scadenze.h"
 
-#include "app/AppFrame.h"
+#include "ui/AppFrame.h"
 #include "payments/AmountNormalisation.h"
 #include "payments/PaymentEntryRules.h"
 #include "records/TextField.h"

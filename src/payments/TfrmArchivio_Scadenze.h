@@ -2,7 +2,7 @@
 // The payment editor: one payment at a time as a card, browsing, new, duplicate
 // and save. The only window that writes the payment file.
 
-#include "app/ResidentWindow.h"
+#include "ui/ResidentWindow.h"
 #include "payments/PaymentArchive.h"
 
 #include <functional>

@@ -2,8 +2,8 @@
 #include "payments/TfrmArchivio_Scadenze.h"
 
 #include "agenda/PaymentGridWindows.h"
-#include "app/HelpTexts.h"
-#include "app/TfrmGuida.h"
+#include "ui/HelpTexts.h"
+#include "ui/TfrmGuida.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "records/RecordFile.h"

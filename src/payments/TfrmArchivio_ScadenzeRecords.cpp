@@ -2,9 +2,10 @@
 // and the record shown by other windows.
 #include "payments/TfrmArchivio_Scadenze.h"
 
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 #include "payments/TfrmCalendario.h"
 #include "platform/GuiServices.h"
+#include "records/DateText.h"
 #include "records/PaymentRecord.h"
 #include "records/RecordFile.h"
 #include "records/TextField.h"
@@ -209,6 +210,8 @@ void TfrmArchivio_Scadenze::openDatePicker()
 {
     TfrmCalendario picker(this);
     picker.lblMemory->setText(QStringLiteral("data"));
+    connect(&picker, &TfrmCalendario::dateChosen, this,
+            [this](QDate date) { txtData->setText(DateText::format(date)); });
     picker.exec();
 }
 

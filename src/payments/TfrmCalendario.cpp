@@ -1,23 +1,17 @@
 #include "payments/TfrmCalendario.h"
 
-#include "app/ProcessSettings.h"
-#include "app/Windows.h"
-#include "payments/TfrmArchivio_Scadenze.h"
 #include "platform/Services.h"
-#include "records/DateText.h"
 #include "ui/FixedWindow.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TfrmCalendario::TfrmCalendario(QWidget *parent)
     : QDialog(parent)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
 
@@ -70,10 +64,6 @@ void TfrmCalendario::importDate()
     // picker stays open.
     if (lblMemory->text() != QLatin1String("data"))
         return;
-    TfrmArchivio_Scadenze *editor = Windows::resident().archivio;
-    if (!editor)
-        editor = qobject_cast<TfrmArchivio_Scadenze *>(parentWidget());
-    if (editor)
-        editor->txtData->setText(DateText::format(calAppuntamenti->selectedDate()));
+    emit dateChosen(calAppuntamenti->selectedDate());
     accept();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The date picker: a month calendar whose date goes into the payment editor's
-// due date. Made, shown modally and destroyed by its opener.
+// The date picker: a month calendar whose date goes to the opener, the payment
+// editor's due date. Made, shown modally and destroyed by its opener.
 
+#include <QDate>
 #include <QDialog>
 
 class QCalendarWidget;
@@ -18,6 +19,10 @@ public:
     QPushButton *btnImportaData, *btnAnnulla;
     // Set by the opener: "data" sends the date to the payment editor.
     QLabel *lblMemory;
+
+signals:
+    // "Importa": the selected date, for the opener named in lblMemory.
+    void dateChosen(QDate date);
 
 private:
     void importDate();

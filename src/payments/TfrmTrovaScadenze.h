@@ -1,7 +1,7 @@
 #pragma once
 // Finds payments by up to ten criteria at once, then lists them.
 
-#include "lists/ListWindow.h"
+#include "ui/ListWindow.h"
 #include "lists/PaymentLists.h"
 
 class FieldRules;

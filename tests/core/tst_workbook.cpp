@@ -1,5 +1,7 @@
 // The spreadsheet file byte for byte.
-#include "agenda/OfficeHtmlWorkbook.h"
+#include "export/OfficeHtmlWorkbook.h"
+#include "agenda/PaymentGrids.h"
+#include "contacts/ContactGrid.h"
 
 #include <QTest>
 

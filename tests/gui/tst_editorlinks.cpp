@@ -4,8 +4,8 @@
 #include "TestServices.h"
 
 #include "agenda/PaymentGridWindows.h"
-#include "app/HelpTexts.h"
-#include "app/TfrmGuida.h"
+#include "ui/HelpTexts.h"
+#include "ui/TfrmGuida.h"
 #include "app/Windows.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmArchivio_Scadenze.h"

@@ -4,9 +4,9 @@
 
 #include "agenda/PaymentGridWindows.h"
 #include "agenda/TfrmAgenda.h"
-#include "app/HelpTexts.h"
+#include "ui/HelpTexts.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 #include "app/Windows.h"
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
@@ -185,7 +185,7 @@ private slots:
             grid.cmdGuida->click();
             return title;
         };
-        TfrmExpMensili month;
+        TfrmExpMensili month(QDate(2025, 5, 15));
         QCOMPARE(helpOf(month), HelpTexts::forPaymentSummaries().title);
         TfrmExpScadenzario all;
         QCOMPARE(helpOf(all), HelpTexts::forPaymentExport().title);

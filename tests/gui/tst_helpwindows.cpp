@@ -2,9 +2,9 @@
 #include "TestServices.h"
 
 #include "agenda/TfrmAgenda.h"
-#include "app/HelpTexts.h"
+#include "ui/HelpTexts.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "app/Windows.h"

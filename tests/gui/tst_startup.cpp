@@ -2,7 +2,7 @@
 #include "TestServices.h"
 
 #include "agenda/TfrmAgenda.h"
-#include "app/TfrmAnagrafica.h"
+#include "contacts/TfrmAnagrafica.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmMenuBilancio.h"
 #include "app/TfrmPassword.h"

@@ -1,5 +1,7 @@
 #include "TestServices.h"
 
+#include "platform/ProcessSettings.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QFileInfo>
@@ -61,6 +63,8 @@ TestEnvironment::TestEnvironment(QDate today, QTime now)
     : clock(today, now)
     , m_dir(std::make_unique<QTemporaryDir>())
 {
+    // As start-up does, once for the process.
+    ProcessSettings::apply();
     Services::setProgramFolder(m_dir->path());
     Services::setClock(&clock);
     Services::setDialogs(&dialogs);

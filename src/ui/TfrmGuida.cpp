@@ -1,9 +1,8 @@
-#include "app/TfrmGuida.h"
+#include "ui/TfrmGuida.h"
 
-#include "app/DialogFrame.h"
-#include "app/HelpTexts.h"
-#include "app/ProcessSettings.h"
-#include "app/TMisc.h"
+#include "ui/DialogFrame.h"
+#include "ui/HelpTexts.h"
+#include "ui/TMisc.h"
 #include "platform/Services.h"
 #include "ui/FixedWindow.h"
 #include "ui/LinkLabel.h"
@@ -18,7 +17,6 @@
 
 TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     DialogFrame::setBackground(this);

@@ -2,22 +2,26 @@
 // A modal window with a grid of text cells that can be exported to a
 // spreadsheet: the payment summaries and the contacts registry share it.
 
-#include "agenda/OfficeHtmlWorkbook.h"
-#include "app/HelpTexts.h"
+#include "export/OfficeHtmlWorkbook.h"
+#include "ui/HelpTexts.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>
 #include <QSet>
 #include <QStringList>
+#include <QTableView>
 #include <QVector>
 
 class InfoBar;
 class PictureButton;
-#include <QTableView>
 
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The empty rows a grid shows before it is filled, and keeps when the
+    // archive holds no record.
+    static constexpr int DesignRows = 10;
+
     GridModel(QStringList headers, QSet<int> editable, QObject *parent = nullptr);
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

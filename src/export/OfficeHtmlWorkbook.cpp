@@ -1,4 +1,4 @@
-#include "agenda/OfficeHtmlWorkbook.h"
+#include "export/OfficeHtmlWorkbook.h"
 
 #include "records/TextField.h"
 
@@ -8,22 +8,6 @@
 #include <stdexcept>
 
 namespace {
-
-QVector<ExportColumn> paymentColumns(bool withKey)
-{
-    QVector<ExportColumn> c = {
-        {QStringLiteral("Data scadenza"), 180}, {QStringLiteral("Ora"), 150},
-        {QStringLiteral("Tipologia"), 250},     {QStringLiteral("Causale"), 400},
-        {QStringLiteral("Dettagli"), 400},      {QStringLiteral("Persona o Ditta"), 300},
-        {QStringLiteral("Telefono"), 200},      {QStringLiteral("Cellulare"), 200},
-        {QStringLiteral("E-mail"), 250},        {QStringLiteral("Luogo"), 300},
-        {QStringLiteral("Importo"), 200},       {QStringLiteral("Impegno assolto"), 200},
-        {QStringLiteral("Note"), 400},
-    };
-    if (withKey)
-        c.append({QStringLiteral("Codice univoco"), 150});
-    return c;
-}
 
 // Collects the pieces and hands them to the device in large blocks, so a big
 // export costs a few hundred writes rather than millions.
@@ -50,48 +34,6 @@ private:
     QIODevice &m_device;
     QByteArray m_buffer;
 };
-
-}
-
-namespace ExportLayouts {
-
-ExportLayout imminenti()
-{
-    return {QStringLiteral("Scadenze_Imminenti.xls"), QStringLiteral("Scadenze imminenti"), paymentColumns(true)};
-}
-
-ExportLayout giornaliere()
-{
-    return {QStringLiteral("Scadenze_Giornaliere.xls"), QStringLiteral("Scadenze del giorno"), paymentColumns(true)};
-}
-
-ExportLayout mensili()
-{
-    return {QStringLiteral("Scadenze_Mensili.xls"), QStringLiteral("Scadenze del mese"), paymentColumns(true)};
-}
-
-ExportLayout scadenzario()
-{
-    return {QStringLiteral("Riepilogo_Pagamenti.xls"), QStringLiteral("Riepilogo Pagamenti"), paymentColumns(false)};
-}
-
-ExportLayout anagrafica()
-{
-    return {QStringLiteral("Anagrafica.xls"), QStringLiteral("Archivio Anagrafico"),
-            {
-                {QStringLiteral("Nome, cognome o Ragione sociale"), 350}, {QStringLiteral("Indirizzo"), 350},
-                {QStringLiteral("CAP"), 180}, {QStringLiteral("Località"), 250}, {QStringLiteral("Prov."), 180},
-                {QStringLiteral("Tel."), 250}, {QStringLiteral("E-mail"), 300}, {QStringLiteral("Data di nascita"), 200},
-                {QStringLiteral("Luogo di nascita"), 250}, {QStringLiteral("Codice fiscale"), 250},
-                {QStringLiteral("Partita IVA"), 250}, {QStringLiteral("IBAN"), 300}, {QStringLiteral("PEC"), 300},
-                {QStringLiteral("Carta di credito n."), 250}, {QStringLiteral("Scadenza"), 200},
-                {QStringLiteral("Tel. cellulare"), 250}, {QStringLiteral("Cittadinanza"), 250},
-                {QStringLiteral("Occupazione"), 300}, {QStringLiteral("Stato civile"), 250},
-                {QStringLiteral("Documento"), 300}, {QStringLiteral("Ente rilascio"), 300},
-                {QStringLiteral("Data scadenza"), 200}, {QStringLiteral("Servizi di interesse"), 400},
-                {QStringLiteral("Questioni in sospeso"), 400}, {QStringLiteral("Note"), 400},
-            }};
-}
 
 }
 

@@ -1,4 +1,4 @@
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 
 #include "platform/GuiServices.h"
 #include "records/TextField.h"

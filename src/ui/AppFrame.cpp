@@ -1,4 +1,4 @@
-#include "app/AppFrame.h"
+#include "ui/AppFrame.h"
 
 #include "ui/PictureButton.h"
 #include "ui/TitleBand.h"

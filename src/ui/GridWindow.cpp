@@ -1,8 +1,7 @@
-#include "agenda/GridWindow.h"
+#include "ui/GridWindow.h"
 
-#include "agenda/SpreadsheetExport.h"
-#include "app/ProcessSettings.h"
-#include "app/TfrmGuida.h"
+#include "ui/SpreadsheetExport.h"
+#include "ui/TfrmGuida.h"
 #include "ui/InfoBar.h"
 #include "ui/FixedWindow.h"
 #include "ui/PictureButton.h"
@@ -99,7 +98,6 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     , m_model(new GridModel(headers, QSet<int>(editable.begin(), editable.end()), this))
     , m_layout(layout)
 {
-    ProcessSettings::apply();
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(1280, 720);
@@ -155,7 +153,7 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     panInfo->addHint(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
     layoutBox->addWidget(panInfo);
 
-    m_model->setEmptyRows(10);
+    m_model->setEmptyRows(GridModel::DesignRows);
     connect(cmdEsporta, &PictureButton::clicked, this, &GridWindow::exportGrid);
     connect(cmdGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, m_help); });
     connect(cmdEsci, &PictureButton::clicked, this, &QDialog::accept);

@@ -1,6 +1,5 @@
-#include "lists/ListWindow.h"
+#include "ui/ListWindow.h"
 
-#include "app/ProcessSettings.h"
 #include "lists/FindInList.h"
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
@@ -22,7 +21,6 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     : QDialog(parent)
     , m_printTitle(printTitle)
 {
-    ProcessSettings::apply();
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(1200, 720);

@@ -22,14 +22,6 @@ struct ExportLayout {
     QVector<ExportColumn> columns;
 };
 
-namespace ExportLayouts {
-ExportLayout imminenti();
-ExportLayout giornaliere();
-ExportLayout mensili();
-ExportLayout scadenzario();
-ExportLayout anagrafica();
-}
-
 class OfficeHtmlWorkbook {
 public:
     // cell(row, column) with column counted in the grid (1..n).

@@ -1,15 +1,12 @@
-#include "app/ResidentWindow.h"
+#include "ui/ResidentWindow.h"
 
-#include "app/TfrmAvvio.h"
-#include "app/Windows.h"
-#include "app/ProcessSettings.h"
+#include "ui/Residents.h"
 
 #include <QCloseEvent>
 
 ResidentWindow::ResidentWindow(const QString &name, const QString &caption, QWidget *parent)
     : QWidget(parent)
 {
-    ProcessSettings::apply();
     setObjectName(name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -25,4 +22,4 @@ void ResidentWindow::closeEvent(QCloseEvent *event)
     handleClose();
 }
 
-void ResidentWindow::backToMenu() { Windows::switchTo(this, Windows::resident().avvio); }
+void ResidentWindow::backToMenu() { Residents::switchTo(this, Resident::Avvio); }

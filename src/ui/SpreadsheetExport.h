@@ -2,7 +2,7 @@
 // The export dialogue around the spreadsheet writer: ask, write beside the
 // program, offer to open the file.
 
-#include "agenda/OfficeHtmlWorkbook.h"
+#include "export/OfficeHtmlWorkbook.h"
 
 class QWidget;
 

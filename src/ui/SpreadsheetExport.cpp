@@ -1,6 +1,6 @@
-#include "agenda/SpreadsheetExport.h"
+#include "ui/SpreadsheetExport.h"
 
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 
