@@ -1,23 +1,32 @@
 #include "agenda/Imminence.h"
 
+#include "lists/ListOrder.h"
 #include "lists/RowBuilder.h"
 #include "records/DateText.h"
+#include "records/RecordArchive.h"
 #include "records/TextField.h"
+
+#include <algorithm>
 
 using TextField::trimmed;
 
 bool IsImminent(const PaymentRecord &record, QDate today)
 {
-    const auto due = DateText::parse(record.Data);
+    return IsImminent(record.Data, record.Avviso, record.Ottemperata, today);
+}
+
+bool IsImminent(const QString &data, const QString &avviso, const QString &ottemperata, QDate today)
+{
+    const auto due = DateText::parse(data);
     if (!due)
         return false;
     bool ok = false;
-    const int notice = trimmed(record.Avviso).toInt(&ok);
+    const int notice = trimmed(avviso).toInt(&ok);
     if (!ok)
         return false;
     if (due->addDays(-notice) > today)
         return false;
-    return trimmed(record.Ottemperata) == QStringLiteral("No");
+    return trimmed(ottemperata) == QStringLiteral("No");
 }
 
 QString DueDateKey(const PaymentRecord &record)
@@ -45,4 +54,29 @@ QString ImminentListRow(const PaymentRecord &record)
         .text(QStringLiteral("  € "))
         .rest(record.Importo)
         .row();
+}
+
+ImminentScan scanImminent(QDate today)
+{
+    static const FieldRef data = PaymentLayout.field(&PaymentRecord::Data);
+    static const FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
+    static const FieldRef settled = PaymentLayout.field(&PaymentRecord::Ottemperata);
+    ImminentScan scan;
+    bool opened = false;
+    try {
+        scan.records = PaymentArchive::forEach(
+            [&](const char *bytes, int number) {
+                // Three fields decide; only the rows listed are decoded whole.
+                if (IsImminent(data.read(bytes), avviso.read(bytes), settled.read(bytes), today))
+                    scan.rows.append({ImminentListRow(PaymentRecord::decode(bytes)), number});
+            },
+            &opened);
+    } catch (const ArchiveError &) {
+        if (!opened)
+            throw;
+        scan.complete = false;
+    }
+    std::stable_sort(scan.rows.begin(), scan.rows.end(),
+                     [](const ListRow &a, const ListRow &b) { return ListOrder::less(a.text, b.text); });
+    return scan;
 }

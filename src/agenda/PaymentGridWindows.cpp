@@ -1,7 +1,7 @@
 #include "agenda/PaymentGridWindows.h"
 
 #include "platform/Services.h"
-#include "records/RecordFile.h"
+#include "records/RecordArchive.h"
 
 #include <QTableView>
 
@@ -21,7 +21,7 @@ void PaymentGridWindow::fill()
     try {
         if (auto rows = PaymentGrids::load(m_kind, Services::clock().today(), m_calendarDay))
             model()->setRows(std::move(*rows));
-    } catch (const RecordFileError &) {
+    } catch (const ArchiveError &) {
         // The archive cannot be read: the grid keeps its empty rows, as it was drawn.
     }
 }

@@ -2,6 +2,7 @@
 
 #include "agenda/Imminence.h"
 #include "records/DateText.h"
+#include "records/RecordArchive.h"
 #include "records/TextField.h"
 
 #include <QCollator>
@@ -69,14 +70,15 @@ QStringList row(const PaymentRecord &r, const QString &number, bool withKey)
     return cells;
 }
 
-bool sameDay(const PaymentRecord &record, QDate day)
-{
-    return trimmed(record.Data) == DateText::format(day);
-}
+bool sameDay(const PaymentRecord &record, QDate day) { return sameDay(record.Data, day); }
 
-bool sameMonth(const PaymentRecord &record, QDate day)
+bool sameDay(const QString &data, QDate day) { return trimmed(data) == DateText::format(day); }
+
+bool sameMonth(const PaymentRecord &record, QDate day) { return sameMonth(record.Data, day); }
+
+bool sameMonth(const QString &dataText, QDate day)
 {
-    const QString data = trimmed(record.Data);
+    const QString data = trimmed(dataText);
     const QString wanted = DateText::format(day);
     return data.mid(3, 2) == wanted.mid(3, 2) && data.mid(6, 4) == wanted.mid(6, 4);
 }
@@ -92,17 +94,34 @@ bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate 
     return false;
 }
 
+namespace {
+// The selection straight from a record's bytes: only the fields the rule reads.
+bool selectedBytes(PaymentGrid grid, const char *bytes, QDate today, QDate calendarDay)
+{
+    static const FieldRef data = PaymentLayout.field(&PaymentRecord::Data);
+    static const FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
+    static const FieldRef settled = PaymentLayout.field(&PaymentRecord::Ottemperata);
+    switch (grid) {
+    case PaymentGrid::Imminenti: return IsImminent(data.read(bytes), avviso.read(bytes), settled.read(bytes), today);
+    case PaymentGrid::Giornaliere: return sameDay(data.read(bytes), calendarDay);
+    case PaymentGrid::Mensili: return sameMonth(data.read(bytes), calendarDay);
+    case PaymentGrid::Scadenzario: return true;
+    }
+    return false;
+}
+}
+
 std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
 {
     const bool withKey = grid != PaymentGrid::Scadenzario;
     GridRows rows;
     int n = 0;
-    const int records = forEachPayment([&](const PaymentRecord &record, int number) {
+    const int records = PaymentArchive::forEach([&](const char *bytes, int number) {
         if (grid == PaymentGrid::Scadenzario) {
             // Numbered by their place in the file.
-            rows.append(row(record, QString::number(number), false));
-        } else if (selected(grid, record, today, calendarDay)) {
-            rows.append(row(record, QString::number(++n), withKey));
+            rows.append(row(PaymentRecord::decode(bytes), QString::number(number), false));
+        } else if (selectedBytes(grid, bytes, today, calendarDay)) {
+            rows.append(row(PaymentRecord::decode(bytes), QString::number(++n), withKey));
         }
     });
     if (records == 0)

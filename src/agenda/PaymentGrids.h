@@ -24,11 +24,13 @@ QVector<int> editableColumns(PaymentGrid grid);
 QStringList row(const PaymentRecord &record, const QString &number, bool withKey);
 // The day and month rules compare texts only: a malformed date is simply not selected.
 bool sameDay(const PaymentRecord &record, QDate day);
+bool sameDay(const QString &data, QDate day);
 bool sameMonth(const PaymentRecord &record, QDate day);
+bool sameMonth(const QString &data, QDate day);
 bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate calendarDay);
 
 // Reads the payment file. No value when the file holds no record (the grid keeps
-// its empty design rows). Throws RecordFileError when it cannot be read.
+// its empty design rows). Throws ArchiveError when it cannot be read.
 std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay);
 }
 

@@ -8,8 +8,7 @@
 #include "ui/TfrmGuida.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
-#include "records/PaymentRecord.h"
-#include "records/RecordFile.h"
+#include "records/RecordArchive.h"
 #include "ui/PictureButton.h"
 #include "ui/Residents.h"
 #include "ui/RowList.h"
@@ -132,29 +131,15 @@ void TfrmAgenda::setAlertState(bool alert)
 
 void TfrmAgenda::loadList()
 {
-    const QDate today = Services::clock().today();
-    QVector<ListRow> rows;
-    bool opened = false;
+    m_lastScan.reset();
     try {
-        RecordFile file(paymentFilePath(), PaymentRecord::Size);
-        opened = true;
-        QByteArray buffer;
-        // A record that cannot be read as a payment is skipped, so it never
-        // hides the imminent payments after it.
-        while (!file.eof()) {
-            file.read(buffer);
-            const PaymentRecord record = PaymentRecord::decode(buffer);
-            if (IsImminent(record, today))
-                rows.append({ImminentListRow(record), file.position()});
-        }
-    } catch (const RecordFileError &) {
-        // Cannot open: the list keeps the previous rows. A read failing midway
-        // still shows what was read before it.
-        if (!opened)
-            return;
+        ImminentScan scan = scanImminent(Services::clock().today());
+        lstRecords->setItemWidth(1600);
+        lstRecords->setRows(scan.rows);
+        m_lastScan = std::move(scan);
+    } catch (const ArchiveError &) {
+        // Cannot open: the list keeps the previous rows.
     }
-    lstRecords->setItemWidth(1600);
-    lstRecords->setSortedRows(std::move(rows));
 }
 
 void TfrmAgenda::showEvent(QShowEvent *event)
@@ -166,17 +151,14 @@ void TfrmAgenda::showEvent(QShowEvent *event)
 
 void TfrmAgenda::showHandling()
 {
+    // One reading of the archive serves the list, the count and the state.
     btnCaricaLista->click();
-    int count = 0;
-    int records = 0;
-    try {
-        const QDate today = Services::clock().today();
-        records = forEachPayment([&](const PaymentRecord &record, int) { count += IsImminent(record, today); });
-    } catch (const RecordFileError &) {
+    if (!m_lastScan || !m_lastScan->complete) {
         // The archive cannot be read: the pictures keep their state, no sound.
         return;
     }
-    if (records == 0) {
+    const int count = int(m_lastScan->rows.size());
+    if (m_lastScan->records == 0) {
         setAlertState(false);
         m_lblConteggio->setText(QStringLiteral("Nessun pagamento in archivio."));
         return;

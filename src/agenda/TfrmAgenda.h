@@ -1,7 +1,10 @@
 #pragma once
 // The payment schedule app: imminent payments, the alert pictures and sound.
 
+#include "agenda/Imminence.h"
 #include "ui/ResidentWindow.h"
+
+#include <optional>
 
 class QCalendarWidget;
 class QLabel;
@@ -33,4 +36,6 @@ private:
     void setAlertState(bool alert);
     void soundAlarm();
     QLabel *m_lblConteggio;
+    // What the last loading of the list read, for the show handling.
+    std::optional<ImminentScan> m_lastScan;
 };

@@ -2,21 +2,31 @@
 
 #include "lists/PaymentListRow.h"
 #include "records/DateText.h"
+#include "records/RecordArchive.h"
 #include "records/TextField.h"
-
 
 using TextField::trimmed;
 
-namespace PaymentLists {
+namespace {
+const FieldRef kData = PaymentLayout.field(&PaymentRecord::Data);
+const FieldRef kOttemperata = PaymentLayout.field(&PaymentRecord::Ottemperata);
 
-bool inStatusList(PaymentStatus list, const PaymentRecord &record, QDate today)
+// The boxes of the criteria page and the fields they search, in page order.
+constexpr QString PaymentRecord::*kSearched[10] = {
+    &PaymentRecord::Data,     &PaymentRecord::Ora, &PaymentRecord::Tipologia, &PaymentRecord::Causale,
+    &PaymentRecord::Dettagli, &PaymentRecord::Contatto, &PaymentRecord::Tel,  &PaymentRecord::Cel,
+    &PaymentRecord::Luogo,    &PaymentRecord::Note,
+};
+
+// Each status list tests only the fields its rule needs, straight from the
+// record's bytes; only the rows it keeps are decoded whole.
+bool inStatusList(PaymentStatus list, const QString &settled, const std::function<QString()> &date, QDate today)
 {
-    const QString settled = trimmed(record.Ottemperata);
     switch (list) {
     case PaymentStatus::DaAssolvere:
         return settled == QStringLiteral("No");
     case PaymentStatus::Scaduti: {
-        const auto due = DateText::parse(record.Data);
+        const auto due = DateText::parse(date());
         return due && *due < today && settled == QStringLiteral("No");
     }
     case PaymentStatus::Assolti:
@@ -24,14 +34,22 @@ bool inStatusList(PaymentStatus list, const PaymentRecord &record, QDate today)
     }
     return false;
 }
+}
+
+namespace PaymentLists {
+
+bool inStatusList(PaymentStatus list, const PaymentRecord &record, QDate today)
+{
+    return ::inStatusList(list, trimmed(record.Ottemperata), [&record] { return record.Data; }, today);
+}
 
 QVector<ListRow> loadStatusList(PaymentStatus list, QDate today, QVector<ListRow> *partial)
 {
     QVector<ListRow> rows;
     try {
-        forEachPayment([&](const PaymentRecord &record, int number) {
-            if (inStatusList(list, record, today))
-                rows.append({PaymentListRow(record), number});
+        PaymentArchive::forEach([&](const char *bytes, int number) {
+            if (::inStatusList(list, kOttemperata.read(bytes), [bytes] { return kData.read(bytes); }, today))
+                rows.append({PaymentListRow(PaymentRecord::decode(bytes)), number});
         });
     } catch (...) {
         if (partial)
@@ -52,12 +70,10 @@ int filledCount(const Criteria &criteria)
 bool matches(const Criteria &criteria, int filled, const PaymentRecord &r)
 {
     const QStringList boxes = criteria.texts();
-    const QString fields[10] = {r.Data, r.Ora, r.Tipologia, r.Causale, r.Dettagli,
-                                r.Contatto, r.Tel, r.Cel, r.Luogo, r.Note};
     int found = 0;
     for (int i = 0; i < 10; ++i) {
         const QString &box = boxes.at(i);
-        if (!box.isEmpty() && fields[i].contains(box, Qt::CaseInsensitive))
+        if (!box.isEmpty() && (r.*kSearched[i]).contains(box, Qt::CaseInsensitive))
             ++found;
     }
     return found >= filled;
@@ -66,10 +82,21 @@ bool matches(const Criteria &criteria, int filled, const PaymentRecord &r)
 QVector<ListRow> search(const Criteria &criteria)
 {
     const int filled = filledCount(criteria);
+    // Only the fields of the boxes that hold something are read, and a record
+    // is left as soon as its count of matches is decided either way.
+    QVector<std::pair<FieldRef, QString>> tests;
+    const QStringList boxes = criteria.texts();
+    for (int i = 0; i < 10; ++i)
+        if (!boxes.at(i).isEmpty())
+            tests.append({PaymentLayout.field(kSearched[i]), boxes.at(i)});
     QVector<ListRow> rows;
-    forEachPayment([&](const PaymentRecord &record, int number) {
-        if (matches(criteria, filled, record))
-            rows.append({PaymentListRow(record), number});
+    PaymentArchive::forEach([&](const char *bytes, int number) {
+        int found = 0;
+        const int total = int(tests.size());
+        for (int i = 0; i < total && found < filled && found + (total - i) >= filled; ++i)
+            found += tests[i].first.read(bytes).contains(tests[i].second, Qt::CaseInsensitive);
+        if (found >= filled)
+            rows.append({PaymentListRow(PaymentRecord::decode(bytes)), number});
     });
     return rows;
 }

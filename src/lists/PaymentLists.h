@@ -13,7 +13,7 @@ enum class PaymentStatus { DaAssolvere, Scaduti, Assolti };
 namespace PaymentLists {
 bool inStatusList(PaymentStatus list, const PaymentRecord &record, QDate today);
 // Rows of a status list, in file order. A record whose date cannot be read is
-// skipped. Throws RecordFileError when the file cannot be read; rows read
+// skipped. Throws ArchiveError when the file cannot be read; rows read
 // before a failure are handed to partial first.
 QVector<ListRow> loadStatusList(PaymentStatus list, QDate today, QVector<ListRow> *partial = nullptr);
 

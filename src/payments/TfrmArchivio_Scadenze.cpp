@@ -36,28 +36,44 @@ QFont entryFont(const QWidget *w)
     return f;
 }
 
-QLineEdit *entry(QWidget *parent, const char *name, int maxLength, Qt::Alignment align = Qt::AlignLeft)
+// The card, one row per field of the payment record, in the order of the
+// Enter chain (from the notes it wraps to the date).
+QVector<CardField<PaymentRecord>> paymentCard()
 {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    e->setMaxLength(maxLength);
-    e->setAlignment(align | Qt::AlignVCenter);
-    e->setFont(entryFont(e));
-    return e;
-}
-
-QComboBox *dropDown(QWidget *parent, const char *name, int maxLength, const QStringList &items)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);
-    c->addItems(items);
-    c->lineEdit()->setMaxLength(maxLength);
-    c->setMaxVisibleItems(12);
-    c->setFont(entryFont(c));
-    return c;
+    using F = BoxSpec;
+    return {
+        {&PaymentRecord::Data, {.name = "txtData", .kind = BoxKind::ReadOnlyText, .flags = F::InChain | F::Centred}},
+        {&PaymentRecord::OreApp,
+         {.name = "txtOreApp", .kind = BoxKind::DropDown, .flags = F::InChain | F::ListOnly,
+          .blank = QStringLiteral("00"), .items = PaymentEntry::hourItems(), .leaving = PaymentEntry::leaveHour}},
+        {&PaymentRecord::MinutiApp,
+         {.name = "txtMinutiApp", .kind = BoxKind::DropDown, .flags = F::InChain | F::ListOnly,
+          .blank = QStringLiteral("00"), .items = PaymentEntry::minuteItems(), .leaving = PaymentEntry::leaveMinute}},
+        // Recomputed by save from the hour and the minute; a blank card keeps it.
+        {&PaymentRecord::Ora, {.name = "lblOra", .kind = BoxKind::Hidden, .flags = F::KeptOnBlank}},
+        {&PaymentRecord::Avviso,
+         {.name = "txtAvviso", .flags = F::InChain | F::Centred, .allowed = QStringLiteral("0123456789"),
+          .blank = QStringLiteral("0"), .leaving = PaymentEntry::leaveNotice}},
+        {&PaymentRecord::Tipologia,
+         {.name = "txtTipologia", .kind = BoxKind::DropDown, .flags = F::InChain | F::ListOnly | F::EmptiedByDelete,
+          .items = PaymentEntry::paymentTypes(), .leaving = PaymentEntry::leaveType}},
+        {&PaymentRecord::Causale, {.name = "txtCausale"}},
+        {&PaymentRecord::Dettagli, {.name = "txtDettagli"}},
+        {&PaymentRecord::Contatto, {.name = "txtContatto"}},
+        {&PaymentRecord::Tel, {.name = "txtTel"}},
+        {&PaymentRecord::Cel, {.name = "txtCel"}},
+        // No blank can be typed at either end of an address.
+        {&PaymentRecord::Email, {.name = "txtEmail", .normalise = InputRule::Normalise::Trim}},
+        {&PaymentRecord::Luogo, {.name = "txtLuogo"}},
+        {&PaymentRecord::Importo,
+         {.name = "txtImporto", .flags = F::InChain | F::RightAligned, .allowed = QStringLiteral("0123456789,"),
+          .blank = QStringLiteral("0,00"), .leaving = normaliseAmount}},
+        {&PaymentRecord::Note, {.name = "txtNote"}},
+        {&PaymentRecord::Ottemperata,
+         {.name = "chkOttemperata", .kind = BoxKind::Check, .flags = 0, .blank = QStringLiteral("No"),
+          .hint = QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."),
+          .items = {QStringLiteral("Sì"), QStringLiteral("No")}}},
+    };
 }
 
 // A caption above its box, the way the card is read top to bottom.
@@ -84,22 +100,6 @@ QWidget *captioned(QWidget *parent, const QString &caption, QWidget *field, QWid
     return captioned(parent, caption, row);
 }
 
-// Keys that move through a drop-down list without typing into its box.
-bool isListKey(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_F4:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool isFocusMove(const QKeyEvent *key) { return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab; }
 
 bool isModifierOnly(const QKeyEvent *key)
@@ -118,58 +118,11 @@ bool isModifierOnly(const QKeyEvent *key)
     }
 }
 
-bool isEditingKey(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The keys of the notice days and the amount: Enter, the editing keys and the
-// characters in `allowed`; everything else is discarded.
-FieldRules::KeyRule charactersOnly(const QString &allowed)
-{
-    return [allowed](QKeyEvent *key) {
-        if (FieldRules::isEnter(key) || isEditingKey(key) || isFocusMove(key) || isModifierOnly(key))
-            return false;
-        const QString text = key->text();
-        return !(text.size() == 1 && allowed.contains(text.at(0)));
-    };
-}
-
-// Keeps only the characters the box's keys let through, so that a paste or a
-// drop obeys the same rule as typing.
-void keepOnly(QLineEdit *box, const QString &allowed)
-{
-    QObject::connect(box, &QLineEdit::textEdited, box, [box, allowed](const QString &text) {
-        QString kept;
-        int cursor = box->cursorPosition();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (allowed.contains(text.at(i)))
-                kept += text.at(i);
-            else if (i < box->cursorPosition())
-                --cursor;
-        }
-        if (kept != text) {
-            box->setText(kept);
-            box->setCursorPosition(qMax(0, cursor));
-        }
-    });
-}
-
-const QString kDigits = QStringLiteral("0123456789");
-const QString kAmountCharacters = QStringLiteral("0123456789,");
-
 }
 
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     : ResidentWindow(QStringLiteral("TfrmArchivio_Scadenze"), QStringLiteral(" Tarvenio 3.0 - Archivio Pagamenti"), parent)
+    , m_card(paymentCard(), this)
     , m_rules(new FieldRules(this))
 {
     setStyleSheet(QStringLiteral(
@@ -220,10 +173,10 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     connect(cmdNuovo, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::newCard);
     connect(cmdDuplica, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::duplicate);
     connect(cmdSalva, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::save);
-    connect(cmdPrimo, &PictureButton::clicked, this, [this] { browse(PaymentArchive::Step::First); });
-    connect(cmdIndietro, &PictureButton::clicked, this, [this] { browse(PaymentArchive::Step::Previous); });
-    connect(cmdAvanti, &PictureButton::clicked, this, [this] { browse(PaymentArchive::Step::Next); });
-    connect(cmdUltimo, &PictureButton::clicked, this, [this] { browse(PaymentArchive::Step::Last); });
+    connect(cmdPrimo, &PictureButton::clicked, this, [this] { browse(BrowseStep::First); });
+    connect(cmdIndietro, &PictureButton::clicked, this, [this] { browse(BrowseStep::Previous); });
+    connect(cmdAvanti, &PictureButton::clicked, this, [this] { browse(BrowseStep::Next); });
+    connect(cmdUltimo, &PictureButton::clicked, this, [this] { browse(BrowseStep::Last); });
     connect(impData, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::openDatePicker);
     connect(btnEmail, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::writeEmail);
     connect(cmdEsci, &PictureButton::clicked, this, [this] { close(); });
@@ -275,6 +228,7 @@ void TfrmArchivio_Scadenze::buildToolbar(QBoxLayout *layout)
     bold.setBold(true);
     lblPosizione->setFont(bold);
     lblPosizione->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
+    m_card.setPositionLabel(lblPosizione);
     auto *position = new QVBoxLayout;
     position->setSpacing(1);
     position->addWidget(lblPosizione, 1);
@@ -309,34 +263,32 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     grid->setHorizontalSpacing(20);
     grid->setVerticalSpacing(14);
 
-    txtData = entry(card, "txtData", 10, Qt::AlignHCenter);
-    txtData->setReadOnly(true);
+    txtData = m_card.box<QLineEdit>(&PaymentRecord::Data);
+    txtOreApp = m_card.box<QComboBox>(&PaymentRecord::OreApp);
+    txtMinutiApp = m_card.box<QComboBox>(&PaymentRecord::MinutiApp);
+    lblOra = m_card.box<QLabel>(&PaymentRecord::Ora);
+    txtAvviso = m_card.box<QLineEdit>(&PaymentRecord::Avviso);
+    txtTipologia = m_card.box<QComboBox>(&PaymentRecord::Tipologia);
+    txtCausale = m_card.box<QLineEdit>(&PaymentRecord::Causale);
+    txtDettagli = m_card.box<QLineEdit>(&PaymentRecord::Dettagli);
+    txtContatto = m_card.box<QLineEdit>(&PaymentRecord::Contatto);
+    txtTel = m_card.box<QLineEdit>(&PaymentRecord::Tel);
+    txtCel = m_card.box<QLineEdit>(&PaymentRecord::Cel);
+    txtEmail = m_card.box<QLineEdit>(&PaymentRecord::Email);
+    txtLuogo = m_card.box<QLineEdit>(&PaymentRecord::Luogo);
+    txtImporto = m_card.box<QLineEdit>(&PaymentRecord::Importo);
+    txtNote = m_card.box<QLineEdit>(&PaymentRecord::Note);
+    chkOttemperata = m_card.box<QCheckBox>(&PaymentRecord::Ottemperata);
+    chkOttemperata->setText(QStringLiteral("Impegno assolto"));
+    for (int i = 0; i < m_card.boxes().size(); ++i)
+        m_card.boxes().widget(i)->setFont(entryFont(card));
     txtData->setMinimumWidth(150);
-    impData = new PictureButton(QStringLiteral("impData"), pic("calendario.svg"), QSize(32, 32), QStringLiteral("Calendario"), card);
-    txtOreApp = dropDown(card, "txtOreApp", 2, PaymentEntry::hourItems());
-    txtMinutiApp = dropDown(card, "txtMinutiApp", 2, PaymentEntry::minuteItems());
-    lblOra = new QLabel(card);
-    lblOra->setObjectName(QStringLiteral("lblOra"));
-    lblOra->hide();
-    txtAvviso = entry(card, "txtAvviso", 3, Qt::AlignHCenter);
     txtAvviso->setMaximumWidth(120);
-    txtTipologia = dropDown(card, "txtTipologia", 50, PaymentEntry::paymentTypes());
     txtTipologia->setMinimumWidth(170);
-    txtImporto = entry(card, "txtImporto", 15, Qt::AlignRight);
     txtImporto->setMinimumWidth(170);
-    txtCausale = entry(card, "txtCausale", 250);
-    txtDettagli = entry(card, "txtDettagli", 250);
-    txtContatto = entry(card, "txtContatto", 50);
+    impData = new PictureButton(QStringLiteral("impData"), pic("calendario.svg"), QSize(32, 32), QStringLiteral("Calendario"), card);
     impContatto = new PictureButton(QStringLiteral("impContatto"), pic("contatto.svg"), QSize(32, 32), QStringLiteral("Importa contatto"), card);
-    txtTel = entry(card, "txtTel", 30);
-    txtCel = entry(card, "txtCel", 30);
-    txtEmail = entry(card, "txtEmail", 50);
     btnEmail = new PictureButton(QStringLiteral("btnEmail"), pic("email.svg"), QSize(32, 32), QStringLiteral("Invia una e-mail"), card);
-    txtLuogo = entry(card, "txtLuogo", 250);
-    txtNote = entry(card, "txtNote", 250);
-    chkOttemperata = new QCheckBox(QStringLiteral("Impegno assolto"), card);
-    chkOttemperata->setObjectName(QStringLiteral("chkOttemperata"));
-    chkOttemperata->setFont(entryFont(chkOttemperata));
 
     // Row 0: when, how long before, which way and how much.
     auto *time = new QHBoxLayout;
@@ -383,6 +335,7 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     notes->addWidget(txtNote, 1);
     grid->addLayout(notes, 5, 0, 1, 5);
     grid->addWidget(chkOttemperata, 6, 0, 1, 5);
+    grid->addWidget(lblOra, 7, 0);
     for (int c = 0; c < 5; ++c)
         grid->setColumnStretch(c, c == 3 || c == 4 ? 2 : 1);
     return card;
@@ -415,10 +368,10 @@ void TfrmArchivio_Scadenze::setHints()
         {impData, "Importa la data dal calendario."},
         {impContatto, "Importa i dati dall'archivio anagrafico dei contatti."},
         {btnEmail, "Invia una e-mail all'indirizzo indicato."},
-        {chkOttemperata, "Spunta questa casella per indicare che l'impegno è stato assolto."},
     };
     for (const auto &[control, hint] : hints)
         panInfo->addHint(control, QString::fromUtf8(hint));
+    m_card.boxes().addHints(panInfo);
 }
 
 bool TfrmArchivio_Scadenze::dateKey(QKeyEvent *key)
@@ -437,54 +390,9 @@ bool TfrmArchivio_Scadenze::dateKey(QKeyEvent *key)
 
 void TfrmArchivio_Scadenze::setEntryRules()
 {
+    m_card.boxes().installRules(m_rules);
+    // The date comes only from the calendar; this rule goes before the chain.
     m_rules->setKeyRule(txtData, [this](QKeyEvent *key) { return dateKey(key); });
-
-    // Hour, minute and type are chosen from their lists, never typed.
-    const auto listOnly = [](QKeyEvent *key) {
-        return !(FieldRules::isEnter(key) || isListKey(key) || isFocusMove(key) || isModifierOnly(key));
-    };
-    m_rules->setKeyRule(txtOreApp, listOnly);
-    m_rules->setKeyRule(txtMinutiApp, listOnly);
-    m_rules->setKeyRule(txtTipologia, [this, listOnly](QKeyEvent *key) {
-        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
-            txtTipologia->setEditText(QString());
-            return true;
-        }
-        return listOnly(key);
-    });
-    m_rules->setKeyRule(txtAvviso, charactersOnly(kDigits));
-    m_rules->setKeyRule(txtImporto, charactersOnly(kAmountCharacters));
-    keepOnly(txtAvviso, kDigits);
-    keepOnly(txtImporto, kAmountCharacters);
-
-    // Entering a drop-down box forgets its list selection; the text stays.
-    for (QComboBox *box : {txtOreApp, txtMinutiApp, txtTipologia}) {
-        m_rules->setEntering(box, [box] {
-            const QString text = box->currentText();
-            box->setCurrentIndex(-1);
-            box->setEditText(text);
-        });
-    }
-
-    m_rules->setLeaving(txtOreApp, [this] { txtOreApp->setEditText(PaymentEntry::leaveHour(txtOreApp->currentText())); });
-    m_rules->setLeaving(txtMinutiApp, [this] { txtMinutiApp->setEditText(PaymentEntry::leaveMinute(txtMinutiApp->currentText())); });
-    m_rules->setLeaving(txtTipologia, [this] { txtTipologia->setEditText(PaymentEntry::leaveType(txtTipologia->currentText())); });
-    m_rules->setLeaving(txtAvviso, [this] { txtAvviso->setText(PaymentEntry::leaveNotice(txtAvviso->text())); });
-    m_rules->setLeaving(txtImporto, [this] { txtImporto->setText(normaliseAmount(txtImporto->text())); });
-
-    // No blank can be typed at either end of an address.
-    connect(txtEmail, &QLineEdit::textEdited, this, [this](const QString &text) {
-        const QString trimmed = TextField::trimmed(text);
-        if (trimmed == text)
-            return;
-        const int leading = int(text.indexOf(trimmed.isEmpty() ? text : trimmed));
-        const int cursor = txtEmail->cursorPosition() - (trimmed.isEmpty() ? 0 : leading);
-        txtEmail->setText(trimmed);
-        txtEmail->setCursorPosition(qBound(0, cursor, int(trimmed.size())));
-    });
-
-    m_rules->setEnterChain({txtData, txtOreApp, txtMinutiApp, txtAvviso, txtTipologia, txtCausale, txtDettagli,
-                            txtContatto, txtTel, txtCel, txtEmail, txtLuogo, txtImporto, txtNote});
 }
 
 void TfrmArchivio_Scadenze::showEvent(QShowEvent *event)

@@ -2,10 +2,10 @@
 // The payment editor: one payment at a time as a card, browsing, new, duplicate
 // and save. The only window that writes the payment file.
 
+#include "records/PaymentRecord.h"
+#include "records/RecordArchive.h"
+#include "ui/RecordCard.h"
 #include "ui/ResidentWindow.h"
-#include "payments/PaymentArchive.h"
-
-#include <functional>
 
 class FieldRules;
 class InfoBar;
@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class PictureButton;
-struct PaymentRecord;
 
 class TfrmArchivio_Scadenze : public ResidentWindow {
     Q_OBJECT
@@ -28,7 +27,7 @@ public:
     // card. The entry rules do not run on the loaded values.
     void ShowPaymentRecord(const PaymentRecord &record, int number);
 
-    // The card.
+    // The card's boxes, made from its field table.
     QLineEdit *txtData;
     QComboBox *txtOreApp, *txtMinutiApp;
     QLabel *lblOra;
@@ -48,10 +47,12 @@ public:
     QPushButton *btnFocus;
     InfoBar *panInfo;
 
+    RecordCard<PaymentRecord> &card() { return m_card; }
+
     // The commands, also run by the pictures.
     void blankCard();
     void newCard();
-    void browse(PaymentArchive::Step step);
+    void browse(BrowseStep step);
     void duplicate();
     void save();
     void openDatePicker();
@@ -70,11 +71,8 @@ private:
     void setHints();
     void setEntryRules();
     bool dateKey(QKeyEvent *key);
-
-    // Runs a command's file work; any failure shows the archive access error.
-    void guarded(const std::function<void()> &work);
     bool requireFilled(QWidget *field, const QString &text, const QString &warning);
-    PaymentRecord cardRecord() const;
 
+    RecordCard<PaymentRecord> m_card;
     FieldRules *m_rules;
 };

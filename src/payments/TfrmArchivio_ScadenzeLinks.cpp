@@ -6,7 +6,7 @@
 #include "ui/TfrmGuida.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmTrovaScadenze.h"
-#include "records/RecordFile.h"
+#include "records/RecordArchive.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
@@ -44,8 +44,8 @@ void TfrmArchivio_Scadenze::loadChosenRecord(int number)
     try {
         // Read again: the card shows what is stored now, and a later save
         // overwrites exactly this record.
-        ShowPaymentRecord(readPayment(number), number);
-    } catch (const RecordFileError &) {
+        ShowPaymentRecord(PaymentArchive::read(number), number);
+    } catch (const ArchiveError &) {
         // The list closes without a message, as when it cannot read the file.
     }
 }

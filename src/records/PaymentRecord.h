@@ -1,10 +1,10 @@
 #pragma once
 // One payment: 16 counted Windows-1252 text fields, 1265 bytes on disk.
 
+#include "records/RecordLayout.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <functional>
 
 struct PaymentRecord {
     static constexpr int Size = 1265;
@@ -27,6 +27,9 @@ struct PaymentRecord {
     QString Note;
     QString Ottemperata; // "Sì" / "No"
 
+    // The field table of the file; its sizes add up to Size.
+    static const RecordLayout<PaymentRecord, 16> &layout();
+
     static PaymentRecord decode(const char *bytes);
     static PaymentRecord decode(const QByteArray &bytes) { return decode(bytes.constData()); }
     QByteArray encode() const;
@@ -37,15 +40,27 @@ struct PaymentRecord {
     bool operator==(const PaymentRecord &) const = default;
 };
 
-class RecordFile;
+inline constexpr RecordLayout<PaymentRecord, 16> PaymentLayout({{
+    {&PaymentRecord::Data, 10},
+    {&PaymentRecord::OreApp, 2},
+    {&PaymentRecord::MinutiApp, 2},
+    {&PaymentRecord::Ora, 5},
+    {&PaymentRecord::Avviso, 3},
+    {&PaymentRecord::Tipologia, 50},
+    {&PaymentRecord::Causale, 250},
+    {&PaymentRecord::Dettagli, 250},
+    {&PaymentRecord::Contatto, 50},
+    {&PaymentRecord::Tel, 30},
+    {&PaymentRecord::Cel, 30},
+    {&PaymentRecord::Email, 50},
+    {&PaymentRecord::Luogo, 250},
+    {&PaymentRecord::Importo, 15},
+    {&PaymentRecord::Note, 250},
+    {&PaymentRecord::Ottemperata, 2},
+}});
+static_assert(PaymentLayout.size() == PaymentRecord::Size, "the payment fields must fill 1265 bytes");
+
+inline const RecordLayout<PaymentRecord, 16> &PaymentRecord::layout() { return PaymentLayout; }
 
 // The payment file beside the program.
 QString paymentFilePath();
-
-// Reads the payment file from the first record to the last, handing each record
-// with its 1-based number; returns how many there were. Throws RecordFileError.
-int forEachPayment(const std::function<void(const PaymentRecord &record, int number)> &use);
-// Record `number` (1-based) of an open payment file, or of the file beside the
-// program. Throws RecordFileError, also when there is no such record.
-PaymentRecord readPayment(RecordFile &file, int number);
-PaymentRecord readPayment(int number);

@@ -185,3 +185,23 @@ QByteArray RecordFile::readAll()
     m_position = records;
     return all;
 }
+
+void RecordFile::readBlock(int index, int count, QByteArray &buffer)
+{
+    if (m_fd < 0)
+        fail(QStringLiteral("File non aperto"), EBADF);
+    if (index < 0 || count < 0 || index + count > size())
+        fail(QStringLiteral("Lettura oltre la fine di"), EINVAL);
+    buffer.resize(qsizetype(count) * m_recordSize);
+    const off_t base = off_t(index) * m_recordSize;
+    qint64 done = 0;
+    while (done < buffer.size()) {
+        const ssize_t n = ::pread(m_fd, buffer.data() + done, size_t(buffer.size() - done), base + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(QStringLiteral("Impossibile leggere"), n < 0 ? errno : EIO);
+        done += n;
+    }
+    m_position = index + count;
+}

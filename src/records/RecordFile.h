@@ -46,6 +46,9 @@ public:
 
     // The whole file in one read (benchmarks and bulk readers).
     QByteArray readAll();
+    // `count` records from record index `index` into buffer, in one read;
+    // the position moves past them.
+    void readBlock(int index, int count, QByteArray &buffer);
 
     const QString &path() const { return m_path; }
     int recordSize() const { return m_recordSize; }

@@ -1,6 +1,8 @@
 #pragma once
 // The packed field list of a record type: each field is one length byte and its
-// capacity in bytes, one after the other with nothing between.
+// capacity in bytes, one after the other with nothing between. A layout is a
+// compile-time table, so that a record's size is checked where it is written
+// and a field's capacity is read from one place.
 
 #include "records/TextField.h"
 
@@ -13,10 +15,18 @@ struct FieldSpec {
     int capacity;
 };
 
+// Where one field lies in the record's bytes.
+struct FieldRef {
+    int offset;
+    int capacity;
+    // The field's text, converted and trimmed, read straight from the bytes.
+    QString read(const char *record) const { return TextField::read(record, offset, capacity); }
+};
+
 template <typename Record, std::size_t N>
 class RecordLayout {
 public:
-    explicit RecordLayout(std::array<FieldSpec<Record>, N> fields) : m_fields(fields)
+    constexpr explicit RecordLayout(std::array<FieldSpec<Record>, N> fields) : m_fields(fields)
     {
         int offset = 0;
         for (std::size_t i = 0; i < N; ++i) {
@@ -26,8 +36,20 @@ public:
         m_size = offset;
     }
 
-    int size() const { return m_size; }
-    int offset(std::size_t i) const { return m_offsets[i]; }
+    constexpr int size() const { return m_size; }
+    constexpr std::size_t count() const { return N; }
+    constexpr int offset(std::size_t i) const { return m_offsets[i]; }
+
+    // The field of a member; a member that is not in the layout is a mistake
+    // in the program (a compile error where the lookup is constant).
+    constexpr FieldRef field(QString Record::*member) const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            if (m_fields[i].member == member)
+                return {m_offsets[i], m_fields[i].capacity};
+        throw std::logic_error("field not in the record layout");
+    }
+    constexpr int capacity(QString Record::*member) const { return field(member).capacity; }
 
     Record decode(const char *bytes) const
     {
@@ -37,10 +59,8 @@ public:
         return r;
     }
 
-    QByteArray encode(const Record &r, int expectedSize) const
+    QByteArray encode(const Record &r) const
     {
-        if (expectedSize != m_size)
-            throw std::logic_error("record layout size mismatch");
         QByteArray out(m_size, '\0');
         for (std::size_t i = 0; i < N; ++i)
             TextField::write(out.data(), m_offsets[i], m_fields[i].capacity, r.*(m_fields[i].member));

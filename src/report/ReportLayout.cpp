@@ -26,15 +26,6 @@ bool ReportLayout::setText(const QString &name, const QString &value)
     return true;
 }
 
-QString ReportLayout::textOf(const QString &name) const
-{
-    for (const ReportBand &band : bands)
-        for (const ReportText &t : band.texts)
-            if (t.name == name)
-                return t.text;
-    return {};
-}
-
 QSizeF ReportLayout::contentSize() const
 {
     QSizeF page = pageSize.size(QPageSize::Millimeter);

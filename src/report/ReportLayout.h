@@ -64,7 +64,6 @@ public:
     ReportBand *band(const QString &name);
     // Fills a text box by name; false when the layout has no such box.
     bool setText(const QString &name, const QString &value);
-    QString textOf(const QString &name) const;
     // Printable area in millimetres.
     QSizeF contentSize() const;
 };

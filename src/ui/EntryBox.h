@@ -1,47 +1,37 @@
 #pragma once
-// A one-line entry box with the program's typing rules: a limit on what the
-// user can type, digits only, trimming and upper-casing while typing, and an
-// Enter key that moves the focus instead of confirming the window.
+// A one-line entry box with the program's typing rules (InputRule) and an
+// Enter key that moves the focus instead of confirming the window (FieldRules):
+// the shorthand of the identifier check windows.
+
+#include "ui/InputRule.h"
 
 #include <QLineEdit>
-#include <QPointer>
+
+class FieldRules;
 
 class EntryBox : public QLineEdit {
     Q_OBJECT
 public:
-    enum class Normalise { None, Trim, TrimUpper };
+    using Normalise = InputRule::Normalise;
 
     explicit EntryBox(const QString &name, QWidget *parent = nullptr);
 
-    // The most characters the user can type or paste. Unlike maxLength, a
-    // longer text put in by the program stays whole, so that a check can
-    // still tell the user that it is too long.
-    void setTypingLimit(int limit) { m_limit = limit; }
-    int typingLimit() const { return m_limit; }
+    InputRule *rule() const { return m_rule; }
 
-    // Only the digits 0 to 9 can be typed or pasted; a text put in by the
-    // program keeps whatever it holds.
-    void setDigitsOnly(bool on) { m_digitsOnly = on; }
-    bool digitsOnly() const { return m_digitsOnly; }
-
+    // The most characters the user can type or paste; a longer text put in by
+    // the program stays whole, so that a check can still say it is too long.
+    void setTypingLimit(int limit) { m_rule->limit(limit); }
+    int typingLimit() const { return m_rule->typingLimit(); }
+    // Only the digits 0 to 9 can be typed or pasted.
+    void setDigitsOnly(bool on) { m_rule->allow(on ? QStringLiteral("0123456789") : QString()); }
+    bool digitsOnly() const { return !m_rule->allowed().isEmpty(); }
     // What becomes of the text after each change made by the user.
-    void setNormalise(Normalise rule) { m_normalise = rule; }
-    Normalise normalise() const { return m_normalise; }
-
+    void setNormalise(Normalise rule) { m_rule->normalise(rule); }
+    Normalise normalise() const { return m_rule->normalisation(); }
     // Enter moves the focus to target and does nothing else.
-    void setEnterTarget(QWidget *target) { m_enterTarget = target; }
-    QWidget *enterTarget() const { return m_enterTarget; }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void setEnterTarget(QWidget *target);
 
 private:
-    void applyRules();
-
-    int m_limit = 32767;
-    bool m_digitsOnly = false;
-    Normalise m_normalise = Normalise::None;
-    QPointer<QWidget> m_enterTarget;
-    // The text before the user's latest change, to tell what the change put in.
-    QString m_before;
+    InputRule *m_rule;
+    FieldRules *m_keys = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/FieldRules.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
@@ -35,6 +36,18 @@ void FieldRules::setEnterChain(const QList<QWidget *> &chain)
         watch(w);
 }
 
+void FieldRules::setEnterTarget(QWidget *field, QWidget *target)
+{
+    m_targets.insert(field, target);
+    watch(field);
+}
+
+void FieldRules::setAfterKey(QWidget *field, std::function<void(QKeyEvent *)> action)
+{
+    m_after.insert(field, std::move(action));
+    watch(field);
+}
+
 void FieldRules::leave(QWidget *field)
 {
     const auto action = m_leaving.constFind(field);
@@ -49,14 +62,31 @@ bool FieldRules::isEnter(const QKeyEvent *event)
 
 bool FieldRules::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_forwarding)
+        return false;
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
         const auto rule = m_keys.constFind(watched);
         if (rule != m_keys.constEnd() && (*rule)(key))
             return true;
+        if (const auto after = m_after.constFind(watched); after != m_after.constEnd() && !isEnter(key)) {
+            // The box takes the key first; then the action sees the result.
+            m_forwarding = true;
+            QCoreApplication::sendEvent(watched, event);
+            m_forwarding = false;
+            (*after)(key);
+            return true;
+        }
+        if (!isEnter(key))
+            break;
+        if (const auto target = m_targets.constFind(watched); target != m_targets.constEnd()) {
+            if (*target)
+                (*target)->setFocus(Qt::TabFocusReason);
+            return true;
+        }
         const qsizetype at = m_chain.indexOf(static_cast<QWidget *>(watched));
-        if (at >= 0 && isEnter(key)) {
+        if (at >= 0) {
             m_chain.at((at + 1) % m_chain.size())->setFocus(Qt::TabFocusReason);
             return true;
         }

@@ -1,11 +1,13 @@
 #pragma once
-// Per-field keyboard and focus rules of an entry card: which keys a box takes,
-// what happens when the focus enters or leaves it, and the Enter-key chain that
-// moves through the boxes. One event filter serves the whole card.
+// Per-field keyboard and focus rules of a window: which keys a box takes, what
+// happens when the focus enters or leaves it, and where the Enter key moves the
+// focus (a chain through the boxes, or one target). One event filter serves the
+// whole window. What characters may be typed or pasted is InputRule's.
 
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 
@@ -28,6 +30,11 @@ public:
     // Enter in a field of the chain focuses the next one; the last wraps to the
     // first. A key rule that discards Enter takes precedence.
     void setEnterChain(const QList<QWidget *> &chain);
+    // Enter in field focuses target and does nothing else.
+    void setEnterTarget(QWidget *field, QWidget *target);
+    // Runs after the field itself has handled a key that no rule discarded
+    // (a one-character box moving on once its character is in).
+    void setAfterKey(QWidget *field, std::function<void(QKeyEvent *)> action);
 
     // Runs the field's leaving action now, for when the focus cannot move
     // (a window that is not active gets no focus events).
@@ -45,4 +52,7 @@ private:
     QHash<QObject *, std::function<void()>> m_entering;
     QHash<QObject *, std::function<void()>> m_leaving;
     QList<QWidget *> m_chain;
+    QHash<QObject *, QPointer<QWidget>> m_targets;
+    QHash<QObject *, std::function<void(QKeyEvent *)>> m_after;
+    bool m_forwarding = false;
 };

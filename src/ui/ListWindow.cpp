@@ -3,13 +3,13 @@
 #include "lists/FindInList.h"
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
+#include "ui/FieldRules.h"
 #include "ui/FixedWindow.h"
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
 #include "ui/TitleBand.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,7 +77,9 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     results->addLayout(commands);
     m_pages->addWidget(panContainer);
 
-    txtTrova->installEventFilter(this);
+    // Enter moves to "Trova"; it never searches by itself.
+    auto *keys = new FieldRules(this);
+    keys->setEnterTarget(txtTrova, btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &ListWindow::find);
     connect(btnStampa, &QPushButton::clicked, this, &ListWindow::print);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -118,17 +120,4 @@ void ListWindow::chooseRow(int row)
     if (row >= 0 && row < rows.size() && rows[row].record > 0)
         emit recordChosen(rows[row].record);
     accept();
-}
-
-bool ListWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == txtTrova && event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter moves to "Trova"; it never searches by itself.
-            btnTrova->setFocus();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -27,7 +27,6 @@ public:
     RowListView *lstRecords;
     QLabel *lblRigo03;
 
-    QString printTitle() const { return m_printTitle; }
     // "Trova": the next row containing the text of txtTrova.
     void find();
     void print();
@@ -42,7 +41,6 @@ protected:
     void setRows(QVector<ListRow> rows);
     // Hands the chosen record to the opener; the window then closes.
     virtual void chooseRow(int row);
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resetSearch();
 
 private:

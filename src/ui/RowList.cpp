@@ -74,10 +74,6 @@ RowListView::RowListView(const QString &name, int pointSize, QWidget *parent)
     QPalette p = palette();
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
-    connect(this, &QListView::activated, this, [this](const QModelIndex &index) {
-        if (index.isValid())
-            emit rowActivated(index.row());
-    });
 }
 
 void RowListView::setSortedRows(QVector<ListRow> rows)

@@ -46,10 +46,6 @@ public:
     void setCurrentRow(int row);
     void setItemWidth(int width);
 
-signals:
-    // Double-click or Enter on a row.
-    void rowActivated(int row);
-
 private:
     RowListModel *m_model;
     int m_itemWidth = 1600;

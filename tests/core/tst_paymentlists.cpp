@@ -4,7 +4,7 @@
 #include "lists/FindInList.h"
 #include "lists/PaymentListRow.h"
 #include "lists/PaymentLists.h"
-#include "records/RecordFile.h"
+#include "records/RecordArchive.h"
 #include "platform/Services.h"
 
 #include <QTemporaryDir>
@@ -159,8 +159,8 @@ private slots:
     {
         writePaymentArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
                       payment(QStringLiteral("B"), QStringLiteral("10/05/2025"), QStringLiteral("No"))});
-        QCOMPARE(readPayment(2).Contatto, QStringLiteral("B"));
-        QVERIFY_THROWS_EXCEPTION(RecordFileError, readPayment(3));
+        QCOMPARE(PaymentArchive::read(2).Contatto, QStringLiteral("B"));
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, PaymentArchive::read(3));
     }
 };
 

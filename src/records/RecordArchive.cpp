@@ -1,0 +1,91 @@
+#include "records/RecordArchive.h"
+
+#include <cerrno>
+
+namespace {
+// About a megabyte a read: few system calls, little memory.
+int blockRecords(int recordSize) { return qMax(1, (1 << 20) / recordSize); }
+
+void readNumber(RecordFile &file, int number, QByteArray &bytes)
+{
+    if (number < 1 || number > file.size())
+        throw RecordFileError(file.path(), QStringLiteral("Scheda inesistente in"), ENOENT);
+    file.seek(number - 1);
+    file.read(bytes);
+}
+}
+
+namespace ArchiveFiles {
+
+int count(const QString &path, int recordSize)
+{
+    RecordFile file(path, recordSize);
+    return file.size();
+}
+
+QByteArray read(const QString &path, int recordSize, int number)
+{
+    RecordFile file(path, recordSize);
+    QByteArray bytes;
+    readNumber(file, number, bytes);
+    return bytes;
+}
+
+int scan(const QString &path, int recordSize, const std::function<void(const char *, int)> &use, bool *opened)
+{
+    if (opened)
+        *opened = false;
+    RecordFile file(path, recordSize);
+    if (opened)
+        *opened = true;
+    const int total = file.size();
+    const int block = blockRecords(recordSize);
+    QByteArray buffer;
+    for (int first = 0; first < total; first += block) {
+        const int n = qMin(block, total - first);
+        file.readBlock(first, n, buffer);
+        const char *bytes = buffer.constData();
+        for (int i = 0; i < n; ++i)
+            use(bytes + qsizetype(i) * recordSize, first + i + 1);
+    }
+    return total;
+}
+
+int save(const QString &path, const QByteArray &bytes, int number)
+{
+    RecordFile file(path, int(bytes.size()));
+    if (number == 0)
+        return file.append(bytes);
+    file.seek(number - 1);
+    file.write(bytes);
+    return file.position();
+}
+
+int browseTarget(BrowseStep step, int current, int count)
+{
+    if (count <= 0)
+        return 0;
+    switch (step) {
+    case BrowseStep::First:
+        return 1;
+    case BrowseStep::Last:
+        return count;
+    case BrowseStep::Next:
+        return current < count ? current + 1 : 0;
+    case BrowseStep::Previous:
+        return current == 0 ? 1 : current - 1;
+    }
+    return 0;
+}
+
+int browse(const QString &path, int recordSize, BrowseStep step, int current, int &count, QByteArray &bytes)
+{
+    RecordFile file(path, recordSize);
+    count = file.size();
+    const int target = browseTarget(step, current, count);
+    if (target > 0)
+        readNumber(file, target, bytes);
+    return target;
+}
+
+}

@@ -1,0 +1,252 @@
+#include "ui/RecordCard.h"
+
+#include "ui/FieldRules.h"
+#include "ui/InfoBar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+bool isListKey(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_F4:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isFocusMove(const QKeyEvent *key) { return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab; }
+
+bool isModifierOnly(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isDelete(const QKeyEvent *key) { return key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete; }
+
+Qt::Alignment alignmentOf(const BoxSpec &spec)
+{
+    if (spec.flags & BoxSpec::Centred)
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    if (spec.flags & BoxSpec::RightAligned)
+        return Qt::AlignRight | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QWidget *makeBox(const BoxSpec &spec, int capacity, QWidget *parent)
+{
+    QWidget *w = nullptr;
+    switch (spec.kind) {
+    case BoxKind::Text:
+    case BoxKind::ReadOnlyText: {
+        auto *e = new QLineEdit(parent);
+        if (capacity > 0)
+            e->setMaxLength(capacity);
+        e->setAlignment(alignmentOf(spec));
+        e->setReadOnly(spec.kind == BoxKind::ReadOnlyText);
+        if (!spec.allowed.isEmpty() || spec.normalise != InputRule::Normalise::None
+            || (spec.flags & BoxSpec::SelectAll)) {
+            InputRule *rule = InputRule::attach(e)->allow(spec.allowed)->normalise(spec.normalise);
+            if (spec.flags & BoxSpec::SelectAll)
+                rule->selectAllOnEntry();
+        }
+        w = e;
+        break;
+    }
+    case BoxKind::DropDown: {
+        auto *c = new QComboBox(parent);
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+        c->addItems(spec.items);
+        if (capacity > 0)
+            c->lineEdit()->setMaxLength(capacity);
+        c->setMaxVisibleItems(12);
+        w = c;
+        break;
+    }
+    case BoxKind::Check:
+        w = new QCheckBox(parent);
+        break;
+    case BoxKind::Hidden: {
+        auto *l = new QLabel(parent);
+        l->hide();
+        w = l;
+        break;
+    }
+    }
+    w->setObjectName(QLatin1String(spec.name));
+    return w;
+}
+
+}
+
+CardBoxes::CardBoxes(QVector<BoxSpec> specs, const QVector<int> &capacities, QWidget *parent)
+    : m_specs(std::move(specs))
+{
+    for (int i = 0; i < m_specs.size(); ++i)
+        m_widgets.push_back(makeBox(m_specs[i], capacities.value(i), parent));
+}
+
+int CardBoxes::indexOf(const QString &name) const
+{
+    for (int i = 0; i < size(); ++i)
+        if (QLatin1String(m_specs[i].name) == name)
+            return i;
+    return -1;
+}
+
+QString CardBoxes::text(int i) const
+{
+    QWidget *w = widget(i);
+    switch (m_specs[i].kind) {
+    case BoxKind::Text:
+    case BoxKind::ReadOnlyText:
+        return static_cast<QLineEdit *>(w)->text();
+    case BoxKind::DropDown:
+        return static_cast<QComboBox *>(w)->currentText();
+    case BoxKind::Check:
+        return m_specs[i].items.value(static_cast<QCheckBox *>(w)->isChecked() ? 0 : 1);
+    case BoxKind::Hidden:
+        return static_cast<QLabel *>(w)->text();
+    }
+    return {};
+}
+
+void CardBoxes::setText(int i, const QString &text)
+{
+    QWidget *w = widget(i);
+    switch (m_specs[i].kind) {
+    case BoxKind::Text:
+    case BoxKind::ReadOnlyText:
+        static_cast<QLineEdit *>(w)->setText(text);
+        break;
+    case BoxKind::DropDown: {
+        // No list item stays selected: the text is what counts.
+        auto *c = static_cast<QComboBox *>(w);
+        c->setCurrentIndex(-1);
+        c->setEditText(text);
+        break;
+    }
+    case BoxKind::Check: {
+        const QStringList &states = m_specs[i].items;
+        if (text == states.value(0))
+            static_cast<QCheckBox *>(w)->setChecked(true);
+        else if (text == states.value(1))
+            static_cast<QCheckBox *>(w)->setChecked(false);
+        break;
+    }
+    case BoxKind::Hidden:
+        static_cast<QLabel *>(w)->setText(text);
+        break;
+    }
+}
+
+void CardBoxes::blank()
+{
+    for (int i = 0; i < size(); ++i)
+        if (!(m_specs[i].flags & BoxSpec::KeptOnBlank))
+            setText(i, m_specs[i].kind == BoxKind::Check && m_specs[i].blank.isEmpty() ? m_specs[i].items.value(1)
+                                                                                  : m_specs[i].blank);
+}
+
+QList<QWidget *> CardBoxes::chain() const
+{
+    QList<QWidget *> out;
+    for (int i = 0; i < size(); ++i)
+        if (m_specs[i].flags & BoxSpec::InChain)
+            out.append(widget(i));
+    return out;
+}
+
+void CardBoxes::installRules(FieldRules *rules)
+{
+    const QList<QWidget *> order = chain();
+    rules->setEnterChain(order);
+    for (int i = 0; i < size(); ++i) {
+        const BoxSpec &spec = m_specs[i];
+        QWidget *w = widget(i);
+        const bool empties = spec.flags & BoxSpec::EmptiedByDelete;
+        if (spec.flags & BoxSpec::ListOnly) {
+            // The value comes from the list: typing is discarded, the list
+            // keys, Enter and the focus keys keep their effect.
+            rules->setKeyRule(w, [this, i, empties](QKeyEvent *key) {
+                if (empties && isDelete(key)) {
+                    setText(i, QString());
+                    return true;
+                }
+                return !(FieldRules::isEnter(key) || isListKey(key) || isFocusMove(key) || isModifierOnly(key));
+            });
+        } else if (spec.flags & BoxSpec::OneCharacter) {
+            rules->setKeyRule(w, [this, i](QKeyEvent *key) {
+                if (isDelete(key)) {
+                    setText(i, QString());
+                    return true;
+                }
+                return false;
+            });
+            // Every other key that types has its normal effect and then moves on.
+            const qsizetype at = order.indexOf(w);
+            QWidget *next = at >= 0 ? order.at((at + 1) % order.size()) : nullptr;
+            rules->setAfterKey(w, [next](QKeyEvent *key) {
+                if (!next || FieldRules::isEnter(key) || isFocusMove(key) || isModifierOnly(key)
+                    || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)
+                    return;
+                next->setFocus(Qt::TabFocusReason);
+            });
+        } else if (empties) {
+            rules->setKeyRule(w, [this, i](QKeyEvent *key) {
+                if (!isDelete(key))
+                    return false;
+                setText(i, QString());
+                return true;
+            });
+        }
+        if (spec.kind == BoxKind::DropDown) {
+            // Entering a drop-down forgets its list selection; the text stays.
+            auto *box = static_cast<QComboBox *>(w);
+            rules->setEntering(w, [box] {
+                const QString text = box->currentText();
+                box->setCurrentIndex(-1);
+                box->setEditText(text);
+            });
+        }
+        if (spec.leaving)
+            rules->setLeaving(w, [this, i, leaving = spec.leaving] { setText(i, leaving(text(i))); });
+    }
+}
+
+void CardBoxes::addHints(InfoBar *bar) const
+{
+    for (int i = 0; i < size(); ++i)
+        if (!m_specs[i].hint.isEmpty())
+            bar->addHint(widget(i), m_specs[i].hint);
+}
+
+void showRecordNumber(QLabel *label, int number)
+{
+    if (label)
+        label->setText(number > 0 ? QString::number(number) : QString());
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The record commands the two editors share, on their card and their archive:
+// browsing, and writing the card over its record or at the end. Each runs its
+// file work under one guard that shows the archive access error.
+
+#include "platform/GuiServices.h"
+#include "records/RecordArchive.h"
+#include "ui/EditorMessages.h"
+#include "ui/RecordCard.h"
+
+#include <functional>
+
+namespace RecordEditing {
+
+// Runs work; any failure (the file, a read, a write) shows the access error,
+// and what work changed so far stays. False when it failed.
+inline bool guarded(QWidget *window, const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (...) {
+        Services::error(window, EditorMessages::accessError());
+        return false;
+    }
+}
+
+// First, previous, next or last: the record the step finds goes through show
+// (the editor's ShowPaymentRecord or ShowContactRecord); an empty archive gets
+// its notice, and Next then forgets the card's record number. Previous on
+// record 1 does nothing.
+template <typename Record>
+void browse(QWidget *window, RecordCard<Record> &card, BrowseStep step,
+            const std::function<void(const Record &, int)> &show)
+{
+    if (step == BrowseStep::Previous && card.number() == 1)
+        return;
+    guarded(window, [&] {
+        const auto found = RecordArchive<Record>::browse(step, card.number());
+        if (found.count == 0) {
+            if (step == BrowseStep::Next)
+                card.setNumber(0);
+            Services::information(window, EditorMessages::emptyArchive());
+            return;
+        }
+        if (found.target > 0)
+            show(found.record, found.target);
+    });
+}
+
+// Writes record over the card's record, or at the end for a card not yet
+// saved, and tells the user which of the two happened.
+template <typename Record>
+bool save(QWidget *window, RecordCard<Record> &card, const Record &record)
+{
+    return guarded(window, [&] {
+        const int number = card.number();
+        card.setNumber(RecordArchive<Record>::save(record, number));
+        Services::information(window, number ? EditorMessages::changesSaved() : EditorMessages::inserted());
+    });
+}
+
+}
