@@ -9,7 +9,7 @@
 #include "app/TfrmSplash.h"
 #include "app/Windows.h"
 #include "app/TfrmAnagrafica.h"
-#include "app/TfrmMenuBilancio.h"
+#include "journal/TfrmMenuBilancio.h"
 #include "agenda/TfrmAgenda.h"
 #include "ui/PictureButton.h"
 

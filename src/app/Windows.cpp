@@ -4,7 +4,7 @@
 #include "app/TfrmAnagrafica.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
-#include "app/TfrmMenuBilancio.h"
+#include "journal/TfrmMenuBilancio.h"
 #include "app/TfrmPassword.h"
 #include "agenda/TfrmAgenda.h"
 #include "payments/TfrmArchivio_Scadenze.h"
