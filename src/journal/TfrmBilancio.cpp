@@ -1,7 +1,6 @@
 #include "journal/TfrmBilancio.h"
 
 #include "app/HelpTexts.h"
-#include "app/ProcessSettings.h"
 #include "app/TfrmGuida.h"
 #include "journal/JournalSelection.h"
 #include "lists/FindInList.h"
@@ -53,7 +52,6 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
     , m_start(start)
     , m_end(end)
 {
-    ProcessSettings::apply();
     setObjectName(QStringLiteral("TfrmBilancio"));
     setWindowTitle(QStringLiteral(" Tarvenio 3.0 - Primanota e Bilancio"));
     // A full window: maximised, with its own close and maximise buttons. Without
