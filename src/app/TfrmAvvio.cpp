@@ -8,7 +8,7 @@
 #include "app/TfrmSplash.h"
 #include "app/Windows.h"
 #include "contacts/TfrmAnagrafica.h"
-#include "app/TfrmMenuBilancio.h"
+#include "journal/TfrmMenuBilancio.h"
 #include "agenda/TfrmAgenda.h"
 #include "ui/PictureButton.h"
 

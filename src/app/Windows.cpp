@@ -3,7 +3,7 @@
 #include "agenda/TfrmAgenda.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
-#include "app/TfrmMenuBilancio.h"
+#include "journal/TfrmMenuBilancio.h"
 #include "app/TfrmPassword.h"
 #include "contacts/TfrmAnagrafica.h"
 #include "payments/TfrmArchivio_Scadenze.h"

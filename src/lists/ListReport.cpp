@@ -89,4 +89,18 @@ void print(QWidget *parent, const QString &title, const QStringList &rows)
     Services::reportOutput().print(parent, report);
 }
 
+ReportLayout filled(const QString &name, const QString &title, const QStringList &rows, const QStringList &closing)
+{
+    ReportLayout r = filled(title, rows + closing);
+    r.name = name;
+    return r;
+}
+
+void print(QWidget *parent, const QString &name, const QString &title, const QStringList &rows,
+           const QStringList &closing)
+{
+    const PreparedReport report(filled(name, title, rows, closing), Services::clock().today());
+    Services::reportOutput().print(parent, report);
+}
+
 }

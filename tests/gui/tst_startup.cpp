@@ -4,7 +4,7 @@
 #include "agenda/TfrmAgenda.h"
 #include "contacts/TfrmAnagrafica.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmMenuBilancio.h"
+#include "journal/TfrmMenuBilancio.h"
 #include "app/TfrmPassword.h"
 #include "app/Windows.h"
 #include "ui/PictureButton.h"

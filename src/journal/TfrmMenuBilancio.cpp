@@ -1,0 +1,449 @@
+#include "journal/TfrmMenuBilancio.h"
+
+#include "ui/AppFrame.h"
+#include "journal/JournalSelection.h"
+#include "journal/TfrmBilancio.h"
+#include "platform/GuiServices.h"
+#include "platform/Services.h"
+#include "records/DateText.h"
+#include "records/TextField.h"
+#include "ui/EntryBox.h"
+#include "ui/FieldRules.h"
+#include "ui/FocusFrame.h"
+#include "ui/PictureButton.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList kMonths = {
+    QStringLiteral("Gennaio"), QStringLiteral("Febbraio"), QStringLiteral("Marzo"), QStringLiteral("Aprile"),
+    QStringLiteral("Maggio"), QStringLiteral("Giugno"), QStringLiteral("Luglio"), QStringLiteral("Agosto"),
+    QStringLiteral("Settembre"), QStringLiteral("Ottobre"), QStringLiteral("Novembre"), QStringLiteral("Dicembre"),
+};
+
+QStringList dayItems()
+{
+    QStringList days;
+    for (int d = 1; d <= 31; ++d)
+        days << QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
+    return days;
+}
+
+// The month's number 1 to 12, or 0 for a text that names no month.
+int monthNumber(const QString &text)
+{
+    const QString wanted = JournalSelection::lowerAZ(TextField::trimmed(text));
+    for (int i = 0; i < kMonths.size(); ++i)
+        if (JournalSelection::lowerAZ(kMonths.at(i)) == wanted)
+            return i + 1;
+    return 0;
+}
+
+QFont boxFont(const QWidget *w)
+{
+    QFont f = w->font();
+    f.setPointSize(12);
+    f.setBold(true);
+    return f;
+}
+
+QComboBox *dropDown(QWidget *parent, const QString &name, int maxLength, const QStringList &items)
+{
+    auto *c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
+    c->addItems(items);
+    c->lineEdit()->setMaxLength(maxLength);
+    c->setMaxVisibleItems(12);
+    c->setFont(boxFont(c));
+    return c;
+}
+
+QLabel *caption(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setProperty("caption", true);
+    return l;
+}
+
+// Room around a box for its yellow frame, which lies behind it.
+QWidget *framed(QWidget *parent, QWidget *box, FocusFrame *&frame, const QString &frameName)
+{
+    auto *cell = new QWidget(parent);
+    auto *l = new QHBoxLayout(cell);
+    l->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
+    box->setParent(cell);
+    l->addWidget(box);
+    frame = new FocusFrame(frameName, box);
+    return cell;
+}
+
+// Keys that open or walk the drop-down list, or move the focus on.
+bool keepsListKey(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_F4:
+    case Qt::Key_Escape:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const QString kYearWarning = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+const QString kValidDate = QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
+const QString kArchiveError = QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
+
+}
+
+TfrmMenuBilancio::TfrmMenuBilancio(QWidget *parent)
+    : ResidentWindow(QStringLiteral("TfrmMenuBilancio"), QStringLiteral(" Tarvenio 3.0 - Primanota e Bilancio"), parent)
+    , m_rules(new FieldRules(this))
+{
+    setStyleSheet(QStringLiteral(
+        "TfrmMenuBilancio { background: #eef2f6; }"
+        "#panScelta { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
+        "#panScelta QLabel[caption=\"true\"] { color: #44546a; }"
+        "#panScelta QLabel#lblCampo01, #panScelta QLabel#lblCampo03 { color: #1f4e79; font: bold 11pt; }"
+        "#panScelta QLabel#lblCampo02 { color: #44546a; }"
+        "#panScelta QLineEdit, #panScelta QComboBox { font: bold 12pt; padding: 3px 6px; }"
+        "#panScelta QGroupBox { font: bold 10pt; color: #1f4e79; border: 1px solid #c8d3de; border-radius: 6px;"
+        " margin-top: 12px; padding: 14px 10px 8px 10px; }"
+        "#panScelta QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 2px; }"
+        "#panScelta QLabel#lblAnnoInizio, #panScelta QLabel#lblAnnoFine { font: bold 12pt; color: #1f4e79; }"
+        "#panScelta QLabel#lblAttendere { color: #b03a2e; font: bold 10pt; }"));
+    setAttribute(Qt::WA_StyledBackground);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Primanota e Bilancio"),
+                                  QStringLiteral("Entrate, uscite e bilancio di un periodo"));
+    auto *middle = new QHBoxLayout;
+    middle->setContentsMargins(24, 20, 24, 20);
+    middle->addStretch(1);
+    middle->addWidget(buildCard(), 4);
+    middle->addStretch(1);
+    layout->addStretch(1);
+    layout->addLayout(middle);
+    layout->addStretch(2);
+
+    setEntryRules();
+
+    connect(btnVisualizza, &QPushButton::pressed, lblAttendere, &QWidget::show);
+    connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuBilancio::visualizza);
+    connect(btnEsci, &QPushButton::clicked, this, [this] { close(); });
+    connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
+}
+
+QGroupBox *TfrmMenuBilancio::buildDateGroup(const QString &name, const QString &title, QComboBox *&day,
+                                            QLabel *&dayCaption, QComboBox *&month, QLabel *&monthCaption,
+                                            QLabel *&year, FocusFrame *&dayFrame, FocusFrame *&monthFrame,
+                                            const QString &dayFrameName, const QString &monthFrameName)
+{
+    auto *group = new QGroupBox(title);
+    group->setObjectName(name);
+    auto *grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
+    const bool start = name == QStringLiteral("grpDataInizio");
+    day = dropDown(group, start ? QStringLiteral("txtGiornoInizio") : QStringLiteral("txtGiornoFine"), 2, dayItems());
+    day->setMinimumWidth(86);
+    month = dropDown(group, start ? QStringLiteral("txtMeseInizio") : QStringLiteral("txtMeseFine"), 9, kMonths);
+    month->setMinimumWidth(170);
+    dayCaption = caption(group, start ? QStringLiteral("titGiornoInizio") : QStringLiteral("titGiornoFine"),
+                         QStringLiteral("Giorno:"));
+    monthCaption = caption(group, start ? QStringLiteral("titMeseInizio") : QStringLiteral("titMeseFine"),
+                           QStringLiteral("Mese:"));
+    year = new QLabel(QStringLiteral("ANNO"), group);
+    year->setObjectName(start ? QStringLiteral("lblAnnoInizio") : QStringLiteral("lblAnnoFine"));
+    year->setMinimumWidth(60);
+    grid->addWidget(dayCaption, 0, 0);
+    grid->addWidget(monthCaption, 0, 1);
+    grid->addWidget(caption(group, QString(), QStringLiteral("Anno:")), 0, 2);
+    grid->addWidget(framed(group, day, dayFrame, dayFrameName), 1, 0);
+    grid->addWidget(framed(group, month, monthFrame, monthFrameName), 1, 1);
+    grid->addWidget(year, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QWidget *TfrmMenuBilancio::buildCard()
+{
+    auto *card = new QFrame(this);
+    card->setObjectName(QStringLiteral("panScelta"));
+    card->setMaximumWidth(1120);
+    auto *columns = new QHBoxLayout(card);
+    columns->setContentsMargins(28, 24, 32, 24);
+    columns->setSpacing(28);
+    auto *picture = new QVBoxLayout;
+    picture->addWidget(PictureButton::decoration(QStringLiteral("imgBilancio"), QStringLiteral(":/pictures/app_bilancio.svg"),
+                                                 QSize(182, 140), card));
+    picture->addStretch();
+    columns->addLayout(picture);
+    auto *v = new QVBoxLayout;
+    v->setSpacing(8);
+    columns->addLayout(v, 1);
+
+    lblCampo01 = new QLabel(QStringLiteral("Indicare l'anno solare di interesse e una causale."), card);
+    lblCampo01->setObjectName(QStringLiteral("lblCampo01"));
+    lblCampo02 = new QLabel(QStringLiteral("Per ottenere lo storico di tutti i movimenti in entrata e in uscita, "
+                                           "non indicare nessuna causale."), card);
+    lblCampo02->setObjectName(QStringLiteral("lblCampo02"));
+    v->addWidget(lblCampo01);
+    v->addWidget(lblCampo02);
+
+    txtAnno = new EntryBox(QStringLiteral("txtAnno"), card);
+    txtAnno->setDigitsOnly(true);
+    txtAnno->setTypingLimit(4);
+    txtAnno->setMaxLength(4);
+    txtAnno->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    txtAnno->setFixedWidth(96);
+    txtCausale = new EntryBox(QStringLiteral("txtCausale"), card);
+    txtCausale->setTypingLimit(250);
+    txtCausale->setMaxLength(250);
+    titAnno = caption(card, QStringLiteral("titAnno"), QStringLiteral("Anno:"));
+    titCausale = caption(card, QStringLiteral("titCausale"), QStringLiteral("Causale:"));
+    auto *first = new QGridLayout;
+    first->setHorizontalSpacing(14);
+    first->setVerticalSpacing(2);
+    first->addWidget(titAnno, 0, 0);
+    first->addWidget(titCausale, 0, 1);
+    first->addWidget(framed(card, txtAnno, effAnno, QStringLiteral("effAnno")), 1, 0);
+    first->addWidget(framed(card, txtCausale, effCausale, QStringLiteral("effCausale")), 1, 1);
+    first->setColumnStretch(1, 1);
+    v->addSpacing(6);
+    v->addLayout(first);
+
+    lblCampo03 = new QLabel(QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."), card);
+    lblCampo03->setObjectName(QStringLiteral("lblCampo03"));
+    v->addSpacing(10);
+    v->addWidget(lblCampo03);
+
+    grpDataInizio = buildDateGroup(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
+                                   txtGiornoInizio, titGiornoInizio, txtMeseInizio, titMeseInizio, lblAnnoInizio,
+                                   effGiornoInizio, effMeseInizio, QStringLiteral("effGiornoInizio"),
+                                   QStringLiteral("effMeseInizio"));
+    grpDataFine = buildDateGroup(QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "),
+                                 txtGiornoFine, titGiornoFine, txtMeseFine, titMeseFine, lblAnnoFine,
+                                 effGiornoFine, effMeseFine, QStringLiteral("effGiornoFine"),
+                                 QStringLiteral("effMeseFine"));
+    grpDataInizio->setParent(card);
+    grpDataFine->setParent(card);
+    auto *dates = new QHBoxLayout;
+    dates->setSpacing(20);
+    dates->addWidget(grpDataInizio, 1);
+    dates->addWidget(grpDataFine, 1);
+    v->addLayout(dates);
+
+    lblDataInizio = new QLabel(card);
+    lblDataInizio->setObjectName(QStringLiteral("lblDataInizio"));
+    lblDataInizio->hide();
+    lblDataFine = new QLabel(card);
+    lblDataFine->setObjectName(QStringLiteral("lblDataFine"));
+    lblDataFine->hide();
+
+    auto *commands = new QHBoxLayout;
+    lblAttendere = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), card);
+    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    // Hidden, it keeps its room, so the buttons do not move when it shows.
+    QSizePolicy keep = lblAttendere->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    lblAttendere->setSizePolicy(keep);
+    lblAttendere->hide();
+    btnVisualizza = new QPushButton(QStringLiteral("Visualizza riepilogo"), card);
+    btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
+    btnEsci = new QPushButton(QStringLiteral("Esci"), card);
+    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    commands->addWidget(lblAttendere);
+    commands->addStretch();
+    for (QPushButton *b : {btnVisualizza, btnEsci}) {
+        b->setAutoDefault(false);
+        b->setMinimumSize(b == btnVisualizza ? 190 : 120, 36);
+        commands->addWidget(b);
+    }
+    QFont bold = btnVisualizza->font();
+    bold.setBold(true);
+    btnVisualizza->setFont(bold);
+    v->addSpacing(14);
+    v->addLayout(commands);
+    return card;
+}
+
+void TfrmMenuBilancio::setEntryRules()
+{
+    // The year takes digits only (the box itself swallows anything else).
+    connect(txtAnno, &QLineEdit::textChanged, this, &TfrmMenuBilancio::copyYear);
+    m_rules->setLeaving(txtAnno, [this] { copyYear(); });
+
+    // Day and month come only from their lists: typing is discarded, and
+    // Backspace or Delete empties the box at once.
+    for (QComboBox *box : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine}) {
+        m_rules->setKeyRule(box, [box](QKeyEvent *key) {
+            if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
+                box->setCurrentIndex(-1);
+                box->setEditText(QString());
+                return true;
+            }
+            return !(FieldRules::isEnter(key) || keepsListKey(key));
+        });
+        // Entering forgets the list selection; the text stays.
+        m_rules->setEntering(box, [box] {
+            const QString text = box->currentText();
+            box->setCurrentIndex(-1);
+            box->setEditText(text);
+        });
+    }
+    const QStringList days = dayItems();
+    for (QComboBox *day : {txtGiornoInizio, txtGiornoFine})
+        m_rules->setLeaving(day, [day, days] {
+            if (!days.contains(TextField::trimmed(day->currentText())))
+                day->setEditText(QString());
+        });
+    for (QComboBox *month : {txtMeseInizio, txtMeseFine})
+        m_rules->setLeaving(month, [month] {
+            if (monthNumber(month->currentText()) == 0)
+                month->setEditText(QString());
+        });
+
+    // Enter walks the boxes to the button, where it opens the register.
+    m_rules->setEnterChain({txtAnno, txtCausale, txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine,
+                            btnVisualizza});
+    m_rules->setKeyRule(btnVisualizza, [this](QKeyEvent *key) {
+        if (!FieldRules::isEnter(key))
+            return false;
+        btnVisualizza->click();
+        return true;
+    });
+}
+
+void TfrmMenuBilancio::copyYear()
+{
+    const QString year = TextField::trimmed(txtAnno->text());
+    lblAnnoInizio->setText(year);
+    lblAnnoFine->setText(year);
+}
+
+void TfrmMenuBilancio::showEvent(QShowEvent *event)
+{
+    ResidentWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    for (QComboBox *box : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine}) {
+        box->setCurrentIndex(-1);
+        box->setEditText(QString());
+    }
+    txtCausale->clear();
+    txtAnno->setText(QString::number(Services::clock().today().year()).rightJustified(4, QLatin1Char('0')));
+    copyYear();
+    lblAttendere->hide();
+    txtCausale->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMenuBilancio::refuse(bool warning, const QString &text, QWidget *focus)
+{
+    if (warning)
+        Services::warning(this, text);
+    else
+        Services::plain(this, text);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    lblAttendere->hide();
+}
+
+void TfrmMenuBilancio::visualizza()
+{
+    try {
+        lblDataInizio->clear();
+        lblDataFine->clear();
+
+        const struct {
+            bool ok;
+            const char *message;
+            QWidget *focus;
+        } checks[] = {
+            {txtAnno->text().size() == 4, nullptr, txtAnno},
+            {!TextField::trimmed(txtGiornoInizio->currentText()).isEmpty(),
+             "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.", txtGiornoInizio},
+            {!TextField::trimmed(txtMeseInizio->currentText()).isEmpty(),
+             "Attenzione: indicare il mese di inizio intervallo selezionandolo dall'elenco a cascata.", txtMeseInizio},
+            {!TextField::trimmed(txtGiornoFine->currentText()).isEmpty(),
+             "Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata.", txtGiornoFine},
+            {!TextField::trimmed(txtMeseFine->currentText()).isEmpty(),
+             "Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata.", txtMeseFine},
+        };
+        for (const auto &check : checks) {
+            if (!check.ok) {
+                refuse(true, check.message ? QString::fromUtf8(check.message) : kYearWarning, check.focus);
+                return;
+            }
+        }
+
+        const auto dateText = [](QComboBox *day, QComboBox *month, QLabel *year) {
+            return TextField::trimmed(day->currentText()) + QLatin1Char('/')
+                + QStringLiteral("%1").arg(monthNumber(month->currentText()), 2, 10, QLatin1Char('0'))
+                + QLatin1Char('/') + TextField::trimmed(year->text());
+        };
+        lblDataInizio->setText(dateText(txtGiornoInizio, txtMeseInizio, lblAnnoInizio));
+        const auto start = DateText::parse(lblDataInizio->text());
+        if (!start) {
+            refuse(false, QStringLiteral("Attenzione: la data ") + TextField::trimmed(lblDataInizio->text())
+                       + QStringLiteral(" di inizio intervallo non esiste.") + kValidDate, txtGiornoInizio);
+            return;
+        }
+        lblDataFine->setText(dateText(txtGiornoFine, txtMeseFine, lblAnnoFine));
+        const auto end = DateText::parse(lblDataFine->text());
+        if (!end) {
+            refuse(false, QStringLiteral("Attenzione: la data ") + TextField::trimmed(lblDataFine->text())
+                       + QStringLiteral(" di fine intervallo non esiste.") + kValidDate, txtGiornoFine);
+            return;
+        }
+        if (*start > *end) {
+            refuse(false, QStringLiteral("Attenzione: la data di fine intervallo (") + lblDataFine->text()
+                       + QStringLiteral(") non può essere anteriore a quella di inizio intervallo (")
+                       + lblDataInizio->text()
+                       + QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare "
+                                        "un intervallo di tempo valido."),
+                   nullptr);
+            return;
+        }
+        openRegister();
+    } catch (...) {
+        Services::plain(this, kArchiveError);
+        lblAttendere->hide();
+    }
+}
+
+void TfrmMenuBilancio::openRegister()
+{
+    TfrmBilancio registerWindow(txtCausale->text(), lblDataInizio->text(), lblDataFine->text(), this);
+    connect(&registerWindow, &TfrmBilancio::closed, lblAttendere, &QWidget::hide);
+    registerWindow.exec();
+}
