@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStyle>
 #include <QToolBar>
 
@@ -29,8 +30,17 @@ PrintResult PrinterReportOutput::print(QWidget *parent, const PreparedReport &re
     dialog.setWindowTitle(QStringLiteral(" Stampa"));
     if (dialog.exec() != QDialog::Accepted)
         return PrintResult::Cancelled;
-    // A printer chosen in the dialog that the system no longer knows.
+    return printOn(printer, report);
+}
+
+PrintResult printOn(QPrinter &printer, const PreparedReport &report)
+{
+    // A printer chosen in the dialog that the system no longer knows. Qt hands
+    // a job to the print system without looking at its answer, so a queue that
+    // went away meanwhile would swallow the card without a word.
     if (!printer.isValid())
+        return PrintResult::Failed;
+    if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::printerInfo(printer.printerName()).isNull())
         return PrintResult::Failed;
     return paintOn(printer, report) ? PrintResult::Printed : PrintResult::Failed;
 }

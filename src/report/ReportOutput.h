@@ -5,6 +5,7 @@
 #include "report/ReportRenderer.h"
 
 class QPrintPreviewDialog;
+class QPrinter;
 class QWidget;
 
 // How a print ended. A cancelled printer dialog is no failure: nothing was
@@ -28,6 +29,10 @@ public:
     PrintResult print(QWidget *parent, const PreparedReport &report) override;
     bool preview(QWidget *parent, const PreparedReport &report) override;
 };
+
+// Prints on a printer already chosen: Failed when it is not valid, would not
+// start, or ended in its error state.
+PrintResult printOn(QPrinter &printer, const PreparedReport &report);
 
 // The preview's toolbar as the program offers it: print, zoom, pages, full
 // screen and close. The page set-up and the orientation buttons go, since a
