@@ -26,6 +26,13 @@ bool ReportLayout::setText(const QString &name, const QString &value)
     return true;
 }
 
+void ReportLayout::fill(const QString &name, const QString &value)
+{
+    if (!setText(name, value))
+        throw ReportError(QStringLiteral("Il modulo di stampa \"%1\" non contiene la casella di testo \"%2\".")
+                              .arg(this->name, name));
+}
+
 QSizeF ReportLayout::contentSize() const
 {
     QSizeF page = pageSize.size(QPageSize::Millimeter);

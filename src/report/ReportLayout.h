@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <stdexcept>
+
 struct ReportText {
     QString name;
     QRectF rect;
@@ -26,6 +28,11 @@ struct ReportText {
     bool flowing = false;
     // Height of one line of a flowing memo, in millimetres.
     qreal lineHeight = 0;
+    // Printed as it stands: no [DATE] filled in.
+    bool literal = false;
+    // One line, cut at the box's right edge: only the characters that fit
+    // are printed, so nothing reaches past the box, not even in the PDF's text.
+    bool cutAtEdge = false;
 };
 
 struct ReportShape {
@@ -52,6 +59,13 @@ struct ReportBand {
     QVector<ReportText> texts;
 };
 
+// A report that cannot be filled, laid out or printed.
+class ReportError : public std::runtime_error {
+public:
+    explicit ReportError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
 class ReportLayout {
 public:
     QString name;
@@ -64,6 +78,9 @@ public:
     ReportBand *band(const QString &name);
     // Fills a text box by name; false when the layout has no such box.
     bool setText(const QString &name, const QString &value);
+    // The same, for layouts whose boxes must all be there: throws ReportError
+    // when the box is missing.
+    void fill(const QString &name, const QString &value);
     // Printable area in millimetres.
     QSizeF contentSize() const;
 };

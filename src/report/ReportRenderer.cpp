@@ -1,8 +1,9 @@
 #include "report/ReportRenderer.h"
 
+#include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QFileInfo>
 #include <QPdfWriter>
 
 #include <algorithm>
@@ -28,6 +29,25 @@ QStringList memoLines(const ReportText &t)
 QString withDate(QString text, QDate today)
 {
     return text.replace(QStringLiteral("[DATE]"), today.toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+// The longest start of text that fits into width, measured on the device the
+// text is painted on.
+QString fitting(const QString &text, const QFontMetricsF &metrics, qreal width)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    qsizetype low = 0, high = text.size();
+    while (low < high) {
+        const qsizetype mid = (low + high + 1) / 2;
+        if (metrics.horizontalAdvance(text.left(mid)) <= width)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    if (low > 0 && text.at(low - 1).isHighSurrogate())
+        --low;
+    return text.left(low);
 }
 
 }
@@ -98,16 +118,21 @@ QPageLayout PreparedReport::pageLayout() const
     return QPageLayout(m_layout.pageSize, m_layout.orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-void PreparedReport::paint(QPagedPaintDevice &device) const
+bool PreparedReport::paint(QPagedPaintDevice &device) const
 {
     device.setPageLayout(pageLayout());
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     const qreal dpi = device.logicalDpiX();
     for (int i = 0; i < m_pages.size(); ++i) {
-        if (i > 0)
-            device.newPage();
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
         paintPage(painter, m_pages[i], dpi);
     }
+    return painter.end();
 }
 
 bool PreparedReport::writePdf(const QString &path) const
@@ -116,8 +141,7 @@ bool PreparedReport::writePdf(const QString &path) const
     writer.setResolution(300);
     writer.setTitle(m_layout.name);
     writer.setCreator(QStringLiteral("Tarvenio 3.0"));
-    paint(writer);
-    return QFileInfo::exists(path);
+    return paint(writer) && QFileInfo::exists(path);
 }
 
 void PreparedReport::paintPage(QPainter &painter, const Page &page, qreal dpi) const
@@ -147,7 +171,7 @@ void PreparedReport::paintPage(QPainter &painter, const Page &page, qreal dpi) c
         }
         for (const ReportText &t : band.texts) {
             QRectF r = t.rect;
-            QString text = withDate(t.text, m_today);
+            QString text = t.literal ? t.text : withDate(t.text, m_today);
             if (t.flowing) {
                 const QStringList lines = memoLines(t).mid(firstLine, lineCount);
                 r.setHeight(lines.size() * t.lineHeight);
@@ -167,9 +191,16 @@ void PreparedReport::paintPage(QPainter &painter, const Page &page, qreal dpi) c
             painter.setFont(t.font);
             painter.setPen(t.color);
             int flags = int(t.alignment);
-            if (t.wordWrap)
+            const QRectF box = toDevice(r, top);
+            if (t.cutAtEdge) {
+                flags |= Qt::TextSingleLine;
+                // Line breaks print as blanks, as on a single line.
+                text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+                text = fitting(text, QFontMetricsF(t.font, painter.device()), box.width());
+            } else if (t.wordWrap) {
                 flags |= Qt::TextWordWrap;
-            painter.drawText(toDevice(r, top), flags, text);
+            }
+            painter.drawText(box, flags, text);
         }
     };
 

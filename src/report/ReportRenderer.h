@@ -19,8 +19,9 @@ public:
     QPageLayout pageLayout() const;
 
     // Paints every page on the device (a printer, a PDF writer); the device's
-    // page layout is set from the report.
-    void paint(QPagedPaintDevice &device) const;
+    // page layout is set from the report. False when the device would not
+    // paint (the painter did not start, a page could not be added, the end failed).
+    bool paint(QPagedPaintDevice &device) const;
     // Writes a PDF file; false when it cannot be written.
     bool writePdf(const QString &path) const;
 

@@ -110,20 +110,30 @@ void typeText(QWidget *widget, const QString &text)
     }
 }
 
-void FakeReportOutput::print(QWidget *, const PreparedReport &report)
+PrintResult FakeReportOutput::print(QWidget *, const PreparedReport &report)
 {
+    ++printRequests;
+    if (printAnswer != PrintResult::Printed)
+        return printAnswer;
     const QString path = Services::programFile(QStringLiteral("stampa-%1.pdf").arg(printed.size() + 1));
-    report.writePdf(path);
+    if (!report.writePdf(path))
+        return PrintResult::Failed;
     printed << path;
     titles << report.layout().name;
+    return PrintResult::Printed;
 }
 
-void FakeReportOutput::preview(QWidget *, const PreparedReport &report)
+bool FakeReportOutput::preview(QWidget *, const PreparedReport &report)
 {
+    ++previewRequests;
+    if (previewFails)
+        return false;
     const QString path = Services::programFile(QStringLiteral("anteprima-%1.pdf").arg(previewed.size() + 1));
-    report.writePdf(path);
+    if (!report.writePdf(path))
+        return false;
     previewed << path;
     titles << report.layout().name;
+    return true;
 }
 
 QString pdfText(const QString &path)

@@ -67,11 +67,20 @@ private:
 // Prints and previews into PDF files in the program folder.
 class FakeReportOutput : public ReportOutput {
 public:
-    void print(QWidget *parent, const PreparedReport &report) override;
-    void preview(QWidget *parent, const PreparedReport &report) override;
+    PrintResult print(QWidget *parent, const PreparedReport &report) override;
+    bool preview(QWidget *parent, const PreparedReport &report) override;
     QStringList printed;   // PDF paths, in order
     QStringList previewed; // PDF paths, in order
     QStringList titles;    // the report names
+
+    // What the next prints do: Cancelled and Failed write nothing. A PDF that
+    // cannot be written fails too.
+    PrintResult printAnswer = PrintResult::Printed;
+    // The next previews fail and write nothing.
+    bool previewFails = false;
+    // Every print and preview asked for, whatever came of it.
+    int printRequests = 0;
+    int previewRequests = 0;
 };
 
 class TestEnvironment {
