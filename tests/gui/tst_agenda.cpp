@@ -1,5 +1,6 @@
 // The agenda: the imminent list, the alert pictures and the alarm.
 #include "PaymentFixtures.h"
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "agenda/TfrmAgenda.h"
@@ -14,7 +15,7 @@
 
 class TestAgenda : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
     TfrmAgenda *agenda() const { return Windows::resident().agenda; }
 
     void writeSound() { m_env->writeFile(QStringLiteral("Avviso.mp3"), QByteArray("ID3 not really")); }
@@ -33,13 +34,11 @@ class TestAgenda : public QObject {
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
-        Windows::create();
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         Windows::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {
-        Windows::destroy();
         m_env.reset();
     }
 

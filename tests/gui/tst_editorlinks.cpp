@@ -1,6 +1,8 @@
 // From the payment editor to the lists, the search, the export and the help,
 // and back with the chosen payment.
 #include "PaymentFixtures.h"
+#include "ModalDriver.h"
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "agenda/PaymentGridWindows.h"
@@ -25,23 +27,13 @@
 
 class TestEditorLinks : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
     TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
 
     template <typename Window>
     void withModal(PictureButton *opener, const std::function<void(Window *)> &act)
     {
-        bool ran = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *w = qobject_cast<Window *>(QApplication::activeModalWidget());
-            QVERIFY2(w, "the expected window did not open");
-            ran = true;
-            act(w);
-            if (w->isVisible())
-                w->close();
-        });
-        opener->click();
-        QVERIFY(ran);
+        QVERIFY2(whileModal<Window>([opener] { opener->click(); }, act), "the expected window did not open");
     }
     static void doubleClick(RowListView *list, int row)
     {
@@ -52,13 +44,11 @@ class TestEditorLinks : public QObject {
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
-        Windows::create();
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         Windows::switchTo(nullptr, ed());
     }
     void cleanup()
     {
-        Windows::destroy();
         m_env.reset();
     }
 

@@ -1,5 +1,6 @@
 // The fiscal code check window.
 #include "CheckWindowSteps.h"
+#include "ModalDriver.h"
 #include "TestServices.h"
 
 #include "contacts/TfrmCodFisc.h"
@@ -139,10 +140,7 @@ private slots:
         TfrmCodFisc window(&opener);
         window.txtCodFisc->setText(QStringLiteral("MRTMTT25D09F205Z"));
         bool focused = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *modal = qobject_cast<TfrmCodFisc *>(qApp->activeModalWidget());
-            if (!modal)
-                return;
+        onNextModal<TfrmCodFisc>([&](TfrmCodFisc *modal) {
             focused = modal->focusWidget() == modal->txtCodFisc;
             modal->btnControlla->click();
         });

@@ -1,5 +1,7 @@
 // The summary grids opened from the agenda, edited in place and exported.
 #include "PaymentFixtures.h"
+#include "ModalDriver.h"
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "agenda/PaymentGridWindows.h"
@@ -27,35 +29,24 @@
 
 class TestGridWindows : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
     TfrmAgenda *agenda() const { return Windows::resident().agenda; }
 
 
     // Clicks a picture that opens a modal grid, runs check on it, then closes it.
     void withGrid(PictureButton *opener, const std::function<void(PaymentGridWindow *)> &check)
     {
-        bool ran = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *grid = qobject_cast<PaymentGridWindow *>(QApplication::activeModalWidget());
-            QVERIFY(grid);
-            check(grid);
-            ran = true;
-            grid->cmdEsci->click();
-        });
-        opener->click();
-        QVERIFY(ran);
+        QVERIFY(whileModal<PaymentGridWindow>([opener] { opener->click(); }, check));
     }
 
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
-        Windows::create();
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         Windows::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {
-        Windows::destroy();
         QVERIFY(m_env->dialogs.answers.isEmpty());
         m_env.reset();
     }
@@ -174,15 +165,12 @@ private slots:
 
     void helpTopics()
     {
-        const auto helpOf = [this](PaymentGridWindow &grid) {
+        const auto helpOf = [](PaymentGridWindow &grid) {
             QString title;
-            QTimer::singleShot(0, this, [&] {
-                auto *help = qobject_cast<TfrmGuida *>(QApplication::activeModalWidget());
-                QVERIFY(help);
+            whileModal<TfrmGuida>([&grid] { grid.cmdGuida->click(); }, [&title](TfrmGuida *help) {
                 title = help->lblTitolo->text();
                 help->btnChiudi->click();
             });
-            grid.cmdGuida->click();
             return title;
         };
         TfrmExpMensili month(QDate(2025, 5, 15));

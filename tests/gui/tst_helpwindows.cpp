@@ -1,4 +1,6 @@
 // The help, information and copyright windows, their links and the help texts.
+#include "ModalDriver.h"
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "agenda/TfrmAgenda.h"
@@ -35,37 +37,24 @@ QString shownText(const HelpTopic &topic)
 
 class TestHelpWindows : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
     TfrmAvvio *menu() const { return Windows::resident().avvio; }
 
     // Clicks opener and hands the modal window it opens to act, which must close it.
     template <typename Window>
     bool whileOpen(const std::function<void()> &click, const std::function<void(Window *)> &act)
     {
-        bool seen = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *w = qobject_cast<Window *>(QApplication::activeModalWidget());
-            if (w) {
-                seen = true;
-                act(w);
-            }
-            if (QWidget *still = QApplication::activeModalWidget())
-                still->close();
-        });
-        click();
-        return seen;
+        return whileModal<Window>(click, act);
     }
 
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>();
-        Windows::create();
+        m_env = std::make_unique<ResidentFixture>();
         Windows::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {
-        Windows::destroy();
         m_env.reset();
     }
 

@@ -2,6 +2,7 @@
 // Enter chain and the frames, the checks before the register opens, and the
 // register opened over it with the chosen year, cause and interval.
 #include "PaymentFixtures.h"
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "app/TfrmAvvio.h"
@@ -38,7 +39,7 @@ void pick(QComboBox *box, const QString &item)
 
 class TestJournalQuery : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
     TfrmMenuBilancio *q() const { return Windows::resident().menuBilancio; }
 
     // What the last watch saw: the class of the modal window that opened, if any.
@@ -85,16 +86,14 @@ class TestJournalQuery : public QObject {
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         TfrmBilancio::forgetLastSearch();
-        Windows::create();
         Windows::switchTo(nullptr, Windows::resident().avvio);
         Windows::resident().avvio->imgApp03->click();
         QVERIFY(QTest::qWaitForWindowActive(q()));
     }
     void cleanup()
     {
-        Windows::destroy();
         QVERIFY(m_env->dialogs.answers.isEmpty());
         m_env.reset();
     }

@@ -1,4 +1,5 @@
 // The password window at start-up and the password change window.
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "app/PasswordFile.h"
@@ -27,7 +28,7 @@ QByteArray passwordFileFor(const QString &password)
 
 class TestPasswordWindows : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
 
     TfrmPassword *login() const { return Windows::resident().password; }
     TfrmCambiaPassword *change() const { return Windows::resident().cambiaPassword; }
@@ -76,15 +77,13 @@ class TestPasswordWindows : public QObject {
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>();
+        m_env = std::make_unique<ResidentFixture>();
         storePassword(QStringLiteral("TARVENIO"));
-        Windows::create();
         Windows::switchTo(nullptr, Windows::first());
         QVERIFY(QTest::qWaitForWindowActive(login()));
     }
     void cleanup()
     {
-        Windows::destroy();
         QFile::setPermissions(m_env->file(QStringLiteral("unins000.dll")), QFile::ReadOwner | QFile::WriteOwner);
         m_env.reset();
     }

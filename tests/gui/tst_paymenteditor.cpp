@@ -1,6 +1,7 @@
 // The payment editor's records: the blank card, browsing, show, duplicate and
 // save, the failures, and the way there from the agenda and back to the menu.
 #include "PaymentFixtures.h"
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "agenda/TfrmAgenda.h"
@@ -39,7 +40,7 @@ PaymentRecord numbered(int n)
 
 class TestPaymentEditor : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
     TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
     const QString archiveName = QString::fromLatin1(PaymentRecord::FileName);
 
@@ -73,14 +74,12 @@ class TestPaymentEditor : public QObject {
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
-        Windows::create();
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         Windows::switchTo(nullptr, ed());
         QVERIFY(QTest::qWaitForWindowActive(ed()));
     }
     void cleanup()
     {
-        Windows::destroy();
         ::chmod(QFile::encodeName(m_env->folder()).constData(), 0700);
         m_env.reset();
     }

@@ -1,5 +1,7 @@
 // The payment card's entry rules: the keys each box takes, what leaving a box
 // does, the Enter chain, and the date picker.
+#include "ModalDriver.h"
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "app/Windows.h"
@@ -24,7 +26,7 @@
 
 class TestPaymentEntry : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
     TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
 
     // Focuses a box the way the user does, so that entering and leaving rules run.
@@ -39,13 +41,7 @@ class TestPaymentEntry : public QObject {
     void onPicker(bool &seen, std::function<void(TfrmCalendario *)> act)
     {
         seen = false;
-        QTimer::singleShot(0, this, [&seen, act] {
-            auto *picker = qobject_cast<TfrmCalendario *>(QApplication::activeModalWidget());
-            if (!picker) {
-                if (QWidget *other = QApplication::activeModalWidget())
-                    other->close();
-                return;
-            }
+        onNextModal<TfrmCalendario>([&seen, act](TfrmCalendario *picker) {
             seen = true;
             act(picker);
         });
@@ -54,14 +50,12 @@ class TestPaymentEntry : public QObject {
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>(QDate(2025, 5, 15));
-        Windows::create();
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         Windows::switchTo(nullptr, ed());
         QVERIFY(QTest::qWaitForWindowActive(ed()));
     }
     void cleanup()
     {
-        Windows::destroy();
         m_env.reset();
     }
 

@@ -1,4 +1,5 @@
 // Start-up, the main menu and the moves between the resident windows.
+#include "ResidentFixture.h"
 #include "TestServices.h"
 
 #include "agenda/TfrmAgenda.h"
@@ -31,20 +32,18 @@ int visibleResidentWindows()
 
 class TestStartup : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ResidentFixture> m_env;
 
 private slots:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>();
-        Windows::create();
+        m_env = std::make_unique<ResidentFixture>();
         Windows::switchTo(nullptr, Windows::first());
         // Past the password window (its own tests log in for real).
         Windows::switchTo(Windows::first(), Windows::resident().avvio);
     }
     void cleanup()
     {
-        Windows::destroy();
         QVERIFY2(m_env->dialogs.answers.isEmpty(), "questions were queued but never asked");
         m_env.reset();
     }

@@ -16,7 +16,8 @@ bool FakeDialogs::question(QWidget *, const QString &text)
 {
     shown.append({MessageKind::Plain, text, true});
     if (answers.isEmpty()) {
-        qWarning("FakeDialogs: unexpected question: %s", qPrintable(text));
+        // A question the test did not plan for is a failure, not a silent "No".
+        QTest::qFail(qPrintable(QStringLiteral("a question nobody answered: ") + text), __FILE__, __LINE__);
         return false;
     }
     return answers.dequeue();
@@ -74,8 +75,17 @@ TestEnvironment::TestEnvironment(QDate today, QTime now)
     Services::setReportOutput(&reports);
 }
 
+void FakeDialogs::verifyAllAnswersUsed()
+{
+    if (!answers.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("%1 queued answer(s) were never asked for").arg(answers.size())),
+                     __FILE__, __LINE__);
+    answers.clear();
+}
+
 TestEnvironment::~TestEnvironment()
 {
+    dialogs.verifyAllAnswersUsed();
     Services::setProgramFolder({});
     Services::setClock(nullptr);
     Services::setDialogs(nullptr);

@@ -26,7 +26,8 @@ public:
     bool question(QWidget *parent, const QString &text) override;
 
     QVector<ShownMessage> shown;
-    // Answers for the next questions, true for Yes. An unexpected question fails.
+    // Answers for the next questions, true for Yes. A question with no answer
+    // queued fails the test.
     QQueue<bool> answers;
     void queue(std::initializer_list<bool> list)
     {
@@ -35,6 +36,9 @@ public:
     }
     QStringList texts() const;
     void clear() { shown.clear(); }
+    // Fails the test when answers are left over: a question the test expected
+    // never came. The test environment checks this when it goes.
+    void verifyAllAnswersUsed();
 };
 
 class FakeFileDialogs : public FileDialogs {

@@ -1,0 +1,13 @@
+#include "ResidentFixture.h"
+
+#include <QTest>
+
+ResidentFixture::ResidentFixture(QDate today, QTime now) : TestEnvironment(today, now) { Windows::create(); }
+
+ResidentFixture::~ResidentFixture() { Windows::destroy(); }
+
+bool ResidentFixture::show(QWidget *window) const
+{
+    Windows::switchTo(nullptr, window);
+    return QTest::qWaitForWindowActive(window);
+}
