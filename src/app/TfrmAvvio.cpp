@@ -12,6 +12,7 @@
 #include "agenda/TfrmAgenda.h"
 #include "ui/PictureButton.h"
 
+#include <QLabel>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>

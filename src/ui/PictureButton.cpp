@@ -1,19 +1,23 @@
 #include "ui/PictureButton.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
 
 PictureButton::PictureButton(const QString &name, const QString &resource, QSize size,
                              const QString &accessibleText, QWidget *parent)
-    : QLabel(parent)
+    : QAbstractButton(parent)
+    , m_picture(render(resource, size))
+    , m_size(size)
 {
     setObjectName(name);
-    setPixmap(render(resource, size));
     setFixedSize(size);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(accessibleText);
+    // Reached with Tab; a click with the mouse leaves the focus where it was,
+    // so that the box being edited keeps it (and its rules run when it is left).
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -57,27 +61,52 @@ QPixmap PictureButton::render(const QString &resource, QSize size, qreal ratio)
     return pixmap;
 }
 
-void PictureButton::mousePressEvent(QMouseEvent *event)
+void PictureButton::paintEvent(QPaintEvent *)
 {
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-    QLabel::mousePressEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(0.35);
+    // Pressed, the picture sinks by a pixel, as a button does.
+    const QPoint offset = isDown() ? QPoint(1, 1) : QPoint();
+    painter.drawPixmap(QRect(offset, m_size), m_picture);
+    if (hasFocus() && m_keyboardFocus) {
+        QPen pen(QColor(0x1f, 0x4e, 0x79), 1.5, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    }
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+void PictureButton::focusInEvent(QFocusEvent *event)
 {
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
+    // The focus ring is for keyboard users only.
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+                      || event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit clicked();
+    // Enter clicks like Space does: once per press, never while the key repeats.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            setDown(true);
+        event->accept();
         return;
     }
-    QLabel::keyPressEvent(event);
+    QAbstractButton::keyPressEvent(event);
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat() && isDown()) {
+            setDown(false);
+            click();
+        }
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(event);
 }

@@ -1,9 +1,14 @@
 #pragma once
-// A clickable picture: the program's buttons are drawn, not styled push buttons.
+// A clickable picture: the program's buttons are drawn pictures, but they are
+// buttons all the same, with the role, focus and keys users expect (Space or
+// Enter clicks once per press; a disabled one looks faded and does nothing).
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QPixmap>
 
-class PictureButton : public QLabel {
+class QLabel;
+
+class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
     // resource: an SVG or bitmap in the resources, drawn at size.
@@ -14,17 +19,17 @@ public:
                               QWidget *parent = nullptr);
     static QPixmap render(const QString &resource, QSize size, qreal ratio = 2.0);
 
-    // Lets tests and keyboard users trigger the picture like a click.
-    void click() { emit clicked(); }
-
-signals:
-    void clicked();
+    QSize sizeHint() const override { return m_size; }
+    QSize minimumSizeHint() const override { return m_size; }
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    QPixmap m_picture;
+    QSize m_size;
+    bool m_keyboardFocus = false;
 };
