@@ -1,6 +1,7 @@
 #include "app/IniText.h"
 
 #include <QList>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -50,7 +51,9 @@ QByteArray wrap(const QByteArray &bytes, Encoding encoding)
         return "\xEF\xBB\xBF" + bytes;
     case Encoding::Utf16LE:
     case Encoding::Utf16BE: {
-        const QString text = QString::fromUtf8(bytes);
+        // Not QString::fromUtf8: it would drop a U+FEFF at the start of the text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = utf8(bytes);
         const bool le = encoding == Encoding::Utf16LE;
         QByteArray out(le ? "\xFF\xFE" : "\xFE\xFF");
         out.reserve(2 + 2 * text.size());

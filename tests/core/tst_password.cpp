@@ -236,6 +236,8 @@ private slots:
                                                       << QByteArray("\xEF\xBB\xBF; caff\xC3\xA8\n[Accesso]\nValore=AB\n");
         QTest::newRow("UTF-16 LE") << utf16("[Accesso]\r\nValore=11\r\n", true) << utf16("[Accesso]\r\nValore=AB\r\n", true);
         QTest::newRow("UTF-16 BE") << utf16("[Accesso]\nValore=11\n", false) << utf16("[Accesso]\nValore=AB\n", false);
+        QTest::newRow("UTF-16, U+FEFF in the text kept") << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=11\r\n", true).mid(2)
+                                                         << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=AB\r\n", true).mid(2);
         QTest::newRow("UTF-16, section added") << utf16("[Altro]\r\nA=1\r\n", true)
                                                << utf16("[Altro]\r\nA=1\r\n[Accesso]\r\nValore=AB\r\n", true);
     }
