@@ -1,5 +1,6 @@
 #include "platform/ProcessSettings.h"
 #include "app/Windows.h"
+#include "platform/SafeFile.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,9 @@ int main(int argc, char *argv[])
 {
     // The ffmpeg media backend crashes on machines without a sound card.
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    // A file-size limit then fails a save with its message instead of killing
+    // the program in the middle of a write.
+    SafeFile::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvenio"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));

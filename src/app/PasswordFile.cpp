@@ -2,36 +2,24 @@
 
 #include "app/IniText.h"
 #include "app/PasswordScrambling.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 #include "records/TextField.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 const QString Section = QStringLiteral("Accesso");
 const QString Key = QStringLiteral("Valore");
 
-// The whole file, or nothing when it does not exist.
+// The whole file, or nothing when it does not exist. Anything but a small
+// regular file (a folder, a FIFO, a device, a file of megabytes) is refused at
+// once rather than read: it cannot be the password file.
 QByteArray readContent()
 {
-    QFile file(PasswordFile::path());
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw PasswordFileError("cannot read the password file");
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw PasswordFileError("cannot read the password file");
-    return content;
-}
-
-bool isReadOnly(const QString &path)
-{
-    // The mode bits, not what the current user may do: an administrator may
-    // write anything, yet a file marked read-only is meant to stay as it is.
-    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return QFile::exists(path) && !(QFile::permissions(path) & anyWrite);
+    try {
+        return SafeFile::readRegular(PasswordFile::path(), PasswordFile::MaxSize).value_or(QByteArray());
+    } catch (const SafeFileError &e) {
+        throw PasswordFileError(e.what());
+    }
 }
 }
 
@@ -44,14 +32,18 @@ QString readValue() { return IniText::value(readContent(), Section, Key); }
 void writeValue(const QString &value)
 {
     const QString target = path();
-    // A file marked read-only is left alone even when the folder would let us
-    // replace it (and even for an administrator).
-    if (isReadOnly(target))
-        throw PasswordFileError("the password file is read-only");
     const QByteArray content = IniText::withValue(readContent(), Section, Key, value);
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        throw PasswordFileError("cannot write the password file");
+    try {
+        // Written beside the old file, checked, read back and only then put in
+        // its place: the old file stays whole on any failure. A file marked
+        // read-only is left alone, even by an administrator.
+        SafeFile::replace(target, content);
+    } catch (const SafeFileError &e) {
+        throw PasswordFileError(e.what());
+    }
+    // What the password window will read must be what was meant.
+    if (readValue() != value)
+        throw PasswordFileError("the password file does not hold the new value");
 }
 
 QString storedPassword() { return TextField::trimmed(UnscramblePassword(readValue())); }

@@ -14,12 +14,16 @@ public:
 
 namespace PasswordFile {
 inline constexpr char FileName[] = "unins000.dll";
+// A password file is a few dozen bytes; anything above this is not one.
+inline constexpr qint64 MaxSize = 64 * 1024;
 QString path();
 // The stored (scrambled) value; empty when the file, the section or the key
-// is missing. Throws PasswordFileError when the file is there but unreadable.
+// is missing. Throws PasswordFileError when the file is there but unreadable:
+// not a regular file, larger than MaxSize, or not readable.
 QString readValue();
 // Replaces the value, keeping the rest of the file. The file is replaced in
-// one step, so a failure leaves the old one whole. Throws PasswordFileError.
+// one step after every write was checked and the new file read back, so a
+// failure leaves the old one byte for byte. Throws PasswordFileError.
 void writeValue(const QString &value);
 // The password in force: the value unscrambled and trimmed. Throws
 // PasswordFileError or PasswordConversionError.

@@ -8,6 +8,7 @@
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString &text)
 {
@@ -53,21 +54,58 @@ void DesktopShell::open(const QUrl &url) { QDesktopServices::openUrl(url); }
 
 MediaAlarmPlayer::MediaAlarmPlayer() = default;
 
-MediaAlarmPlayer::~MediaAlarmPlayer() = default;
+MediaAlarmPlayer::~MediaAlarmPlayer()
+{
+    // Also cancels a pending replacement that would reach this object.
+    delete m_player.data();
+    delete m_output.data();
+}
 
 void MediaAlarmPlayer::ensurePlayer()
 {
+    if (m_broken)
+        dropPlayer();
     if (m_player)
         return;
     m_output = new QAudioOutput(qApp);
+    m_output->setMuted(m_muted);
     m_player = new QMediaPlayer(qApp);
     m_player->setAudioOutput(m_output);
+    QObject::connect(m_player, &QMediaPlayer::errorOccurred, m_player, [this] { onError(); });
+}
+
+void MediaAlarmPlayer::dropPlayer()
+{
+    // Neither stopped nor cleared: on a pipeline in error either would block.
+    // Deleting it does not.
+    if (m_player) {
+        m_player->disconnect();
+        m_player->deleteLater();
+    }
+    if (m_output)
+        m_output->deleteLater();
+    m_player = nullptr;
+    m_output = nullptr;
+    m_loaded = false;
+    m_broken = false;
+}
+
+void MediaAlarmPlayer::onError()
+{
+    // A damaged file is as silent as a missing one; the replacement is made
+    // now, while the agenda is already on screen, rather than at its next show.
+    m_broken = true;
+    QTimer::singleShot(0, m_player, [this] {
+        if (m_broken)
+            ensurePlayer();
+    });
 }
 
 bool MediaAlarmPlayer::load(const QString &path)
 {
     ensurePlayer();
-    m_player->stop();
+    if (m_player->playbackState() != QMediaPlayer::StoppedState)
+        m_player->stop();
     m_player->setSource(QUrl());
     m_loaded = false;
     // The backend reports a bad file only later and asynchronously; a missing or
@@ -82,7 +120,17 @@ bool MediaAlarmPlayer::load(const QString &path)
 
 bool MediaAlarmPlayer::isLoaded() const
 {
-    return m_loaded && m_player && m_player->mediaStatus() != QMediaPlayer::InvalidMedia;
+    return m_loaded && !m_broken && m_player && m_player->mediaStatus() != QMediaPlayer::InvalidMedia;
+}
+
+bool MediaAlarmPlayer::isPlaying() const
+{
+    return isLoaded() && m_player->playbackState() == QMediaPlayer::PlayingState;
+}
+
+QMediaPlayer::MediaStatus MediaAlarmPlayer::mediaStatus() const
+{
+    return m_player ? m_player->mediaStatus() : QMediaPlayer::NoMedia;
 }
 
 void MediaAlarmPlayer::play()
@@ -95,6 +143,15 @@ void MediaAlarmPlayer::play()
 
 void MediaAlarmPlayer::stop()
 {
-    if (m_player)
+    if (m_broken)
+        return; // nothing plays from a player in error, and stopping it would block
+    if (m_player && m_player->playbackState() != QMediaPlayer::StoppedState)
         m_player->stop();
+}
+
+void MediaAlarmPlayer::setMuted(bool muted)
+{
+    m_muted = muted;
+    if (m_output)
+        m_output->setMuted(muted);
 }

@@ -26,6 +26,8 @@ public:
     explicit FixedClock(QDate d, QTime t = QTime(12, 0)) : m_date(d), m_time(t) {}
     QDate today() const override { return m_date; }
     QTime now() const override { return m_time; }
+    // Moves the clock on (tests of what happens on another day).
+    void set(QDate d, QTime t = QTime(12, 0)) { m_date = d; m_time = t; }
 private:
     QDate m_date;
     QTime m_time;

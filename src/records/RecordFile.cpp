@@ -2,43 +2,97 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
-RecordFileError::RecordFileError(const QString &path, const QString &what, int error)
+RecordFileError::RecordFileError(const QString &path, const QString &what, int error, Kind kind)
     : std::runtime_error((what + QStringLiteral(" ") + path + QStringLiteral(": ")
                           + QString::fromLocal8Bit(std::strerror(error))).toStdString())
     , m_error(error)
+    , m_kind(kind)
 {
 }
 
 namespace {
-// Holds an exclusive advisory lock for the lifetime of the object.
+std::atomic<int> g_lockTimeout {RecordFile::DefaultLockTimeout};
+
+// Holds an exclusive advisory lock for the lifetime of the object. Another copy
+// of the program may hold it, or a stuck process: we wait a bounded time only.
 class ExclusiveLock {
 public:
-    explicit ExclusiveLock(int fd) : m_fd(fd)
+    enum class Result { Locked, TimedOut, Failed };
+
+    explicit ExclusiveLock(int fd, int timeoutMs) : m_fd(fd)
     {
-        while (::flock(m_fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                m_locked = false;
+        using namespace std::chrono;
+        const auto deadline = steady_clock::now() + milliseconds(timeoutMs);
+        for (;;) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+                m_result = Result::Locked;
                 return;
             }
+            if (errno == EINTR)
+                continue;
+            if (errno != EWOULDBLOCK) {
+                m_error = errno;
+                m_result = Result::Failed;
+                return;
+            }
+            const auto now = steady_clock::now();
+            if (now >= deadline) {
+                m_error = EWOULDBLOCK;
+                m_result = Result::TimedOut;
+                return;
+            }
+            std::this_thread::sleep_for(std::min<steady_clock::duration>(milliseconds(20), deadline - now));
         }
     }
     ~ExclusiveLock()
     {
-        if (m_locked)
+        if (m_result == Result::Locked)
             ::flock(m_fd, LOCK_UN);
     }
-    bool locked() const { return m_locked; }
+    Result result() const { return m_result; }
+    int error() const { return m_error; }
 private:
     int m_fd;
-    bool m_locked = true;
+    Result m_result = Result::Failed;
+    int m_error = 0;
 };
+
+// Writes all of bytes at offset; false with errno set on any failure, including
+// a short write (a full disk or a file-size limit).
+bool writeAllAt(int fd, const char *bytes, qint64 size, off_t offset)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(fd, bytes + done, size_t(size - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+}
+
+int RecordFile::lockTimeout() { return g_lockTimeout.load(); }
+
+void RecordFile::setLockTimeout(int milliseconds)
+{
+    g_lockTimeout.store(milliseconds < 0 ? DefaultLockTimeout : milliseconds);
 }
 
 RecordFile::~RecordFile()
@@ -52,14 +106,31 @@ void RecordFile::fail(const QString &what, int error) const
     throw RecordFileError(m_path, what, error);
 }
 
-void RecordFile::openOrCreate(const QString &path, int recordSize)
+void RecordFile::requireOpen() const
+{
+    if (m_fd < 0)
+        fail(QStringLiteral("File non aperto"), EBADF);
+}
+
+void RecordFile::requireWritable() const
+{
+    requireOpen();
+    if (m_mode != Mode::Write)
+        fail(QStringLiteral("Aperto in sola lettura:"), EBADF);
+}
+
+void RecordFile::openOrCreate(const QString &path, int recordSize, Mode mode)
 {
     close();
     m_path = path;
     m_recordSize = recordSize;
     m_position = 0;
+    m_mode = mode;
     const QByteArray native = path.toLocal8Bit();
-    int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO or a device in the file's place must not hang the
+    // window; it is refused below, once fstat tells what it is.
+    const int flags = (mode == Mode::Write ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(native.constData(), flags);
     if (fd < 0 && errno == ENOENT) {
         // A folder marked read-only is respected even by a privileged user.
         const QByteArray folder = QFileInfo(path).absolutePath().toLocal8Bit();
@@ -67,31 +138,43 @@ void RecordFile::openOrCreate(const QString &path, int recordSize)
         if (::stat(folder.constData(), &dir) == 0 && (dir.st_mode & 0222) == 0)
             fail(QStringLiteral("Impossibile creare"), EACCES);
         // O_EXCL: if another copy creates it in the meantime, open that one instead.
-        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd < 0 && errno == EEXIST)
-            fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+        const int created = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (created < 0 && errno != EEXIST)
+            fail(QStringLiteral("Impossibile creare"), errno);
+        if (created >= 0)
+            ::close(created);
+        fd = ::open(native.constData(), flags);
     }
     if (fd < 0)
         fail(QStringLiteral("Impossibile aprire"), errno);
     struct stat st;
     int error = 0;
-    if (::fstat(fd, &st) != 0)
+    QString what = QStringLiteral("Impossibile aprire");
+    if (::fstat(fd, &st) != 0) {
         error = errno;
-    else if (!S_ISREG(st.st_mode))
+    } else if (S_ISDIR(st.st_mode)) {
         error = EISDIR;
-    else if ((st.st_mode & 0222) == 0)
+    } else if (!S_ISREG(st.st_mode)) {
+        what = QStringLiteral("Non è un archivio (FIFO o dispositivo):");
+        error = EINVAL;
+    } else if (mode == Mode::Write && (st.st_mode & 0222) == 0) {
         error = EACCES; // a read-only file stays read-only, whoever runs the program
+    } else if (mode == Mode::Read && (st.st_mode & 0444) == 0) {
+        error = EACCES; // and an unreadable one unread
+    } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        error = errno;
+    }
     if (error) {
         ::close(fd);
-        fail(QStringLiteral("Impossibile aprire"), error);
+        fail(what, error);
     }
     m_fd = fd;
+    m_atEnd = size() == 0;
 }
 
 int RecordFile::size() const
 {
-    if (m_fd < 0)
-        fail(QStringLiteral("File non aperto"), EBADF);
+    requireOpen();
     struct stat st;
     if (::fstat(m_fd, &st) != 0)
         fail(QStringLiteral("Impossibile leggere la dimensione di"), errno);
@@ -100,63 +183,114 @@ int RecordFile::size() const
 
 void RecordFile::seek(int index)
 {
-    if (index < 0 || index > size())
+    const int records = size();
+    if (index < 0 || index > records)
         fail(QStringLiteral("Posizione non valida in"), EINVAL);
     m_position = index;
+    m_atEnd = index == records;
 }
 
-void RecordFile::read(QByteArray &buffer)
+void RecordFile::readExactly(char *into, qint64 bytes, qint64 offset)
 {
-    if (m_position >= size())
-        fail(QStringLiteral("Lettura oltre la fine di"), EINVAL);
-    buffer.resize(m_recordSize);
     qint64 done = 0;
-    const off_t base = off_t(m_position) * m_recordSize;
-    while (done < m_recordSize) {
-        const ssize_t n = ::pread(m_fd, buffer.data() + done, size_t(m_recordSize - done), base + done);
+    while (done < bytes) {
+        const ssize_t n = ::pread(m_fd, into + done, size_t(bytes - done), off_t(offset + done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             fail(QStringLiteral("Impossibile leggere"), n < 0 ? errno : EIO);
         done += n;
     }
-    ++m_position;
 }
 
-void RecordFile::writeAt(int index, const QByteArray &buffer)
+void RecordFile::read(QByteArray &buffer)
 {
-    if (buffer.size() != m_recordSize)
-        fail(QStringLiteral("Record di lunghezza errata per"), EINVAL);
+    const int records = size();
+    if (m_position >= records)
+        fail(QStringLiteral("Lettura oltre la fine di"), EINVAL);
+    buffer.resize(m_recordSize);
+    readExactly(buffer.data(), m_recordSize, qint64(m_position) * m_recordSize);
+    ++m_position;
+    m_atEnd = m_position == records;
+}
+
+int RecordFile::readBlock(int first, int count, QByteArray &buffer)
+{
+    const int records = size();
+    if (first < 0 || first > records || count < 0)
+        fail(QStringLiteral("Posizione non valida in"), EINVAL);
+    const int n = std::min(count, records - first);
+    buffer.resize(qsizetype(n) * m_recordSize);
+    readExactly(buffer.data(), buffer.size(), qint64(first) * m_recordSize);
+    m_position = first + n;
+    m_atEnd = m_position == records;
+    return n;
+}
+
+void RecordFile::overwrite(int index, const QByteArray &buffer)
+{
     const off_t base = off_t(index) * m_recordSize;
-    const ssize_t n = ::pwrite(m_fd, buffer.constData(), size_t(m_recordSize), base);
-    if (n != m_recordSize)
-        fail(QStringLiteral("Impossibile scrivere"), n < 0 ? errno : ENOSPC);
+    // Kept so that a write failing halfway can put the record back as it was.
+    QByteArray before(m_recordSize, Qt::Uninitialized);
+    readExactly(before.data(), m_recordSize, base);
+    if (!writeAllAt(m_fd, buffer.constData(), m_recordSize, base)) {
+        const int error = errno;
+        writeAllAt(m_fd, before.constData(), m_recordSize, base);
+        fail(QStringLiteral("Impossibile scrivere"), error);
+    }
     if (::fdatasync(m_fd) != 0)
         fail(QStringLiteral("Impossibile salvare"), errno);
 }
 
 void RecordFile::write(const QByteArray &buffer)
 {
-    if (m_position > size())
+    requireWritable();
+    if (buffer.size() != m_recordSize)
+        fail(QStringLiteral("Record di lunghezza errata per"), EINVAL);
+    const int records = size();
+    if (m_position > records)
         fail(QStringLiteral("Posizione non valida in"), EINVAL);
-    if (m_position == size()) {
-        m_position = append(buffer);
+    // Only the locked append adds a record: a position that was the end when it
+    // was set may hold another copy's record by now.
+    if (m_atEnd || m_position == records) {
+        append(buffer);
         return;
     }
-    writeAt(m_position, buffer);
+    overwrite(m_position, buffer);
     ++m_position;
+    m_atEnd = m_position == records;
 }
 
 int RecordFile::append(const QByteArray &buffer)
 {
-    if (m_fd < 0)
-        fail(QStringLiteral("File non aperto"), EBADF);
-    ExclusiveLock lock(m_fd);
-    if (!lock.locked())
-        fail(QStringLiteral("Impossibile bloccare"), errno);
-    const int index = size();
-    writeAt(index, buffer);
+    requireWritable();
+    if (buffer.size() != m_recordSize)
+        fail(QStringLiteral("Record di lunghezza errata per"), EINVAL);
+    ExclusiveLock lock(m_fd, lockTimeout());
+    switch (lock.result()) {
+    case ExclusiveLock::Result::Locked:
+        break;
+    case ExclusiveLock::Result::TimedOut:
+        throw RecordFileError(m_path, QStringLiteral("Archivio in uso da un'altra copia del programma:"),
+                              lock.error(), RecordFileError::Kind::Busy);
+    case ExclusiveLock::Result::Failed:
+        fail(QStringLiteral("Impossibile bloccare"), lock.error());
+    }
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        fail(QStringLiteral("Impossibile leggere la dimensione di"), errno);
+    const off_t length = st.st_size;
+    const int index = int(length / m_recordSize);
+    const bool written = writeAllAt(m_fd, buffer.constData(), m_recordSize, off_t(index) * m_recordSize);
+    const int error = !written ? errno : (::fdatasync(m_fd) != 0 ? errno : 0);
+    if (error) {
+        // No partial record is left behind: the file goes back to its length.
+        while (::ftruncate(m_fd, length) != 0 && errno == EINTR) {
+        }
+        fail(written ? QStringLiteral("Impossibile salvare") : QStringLiteral("Impossibile scrivere"), error);
+    }
     m_position = index + 1;
+    m_atEnd = true;
     return m_position;
 }
 
@@ -170,38 +304,7 @@ void RecordFile::close()
 
 QByteArray RecordFile::readAll()
 {
-    const int records = size();
     QByteArray all;
-    all.resize(qsizetype(records) * m_recordSize);
-    qint64 done = 0;
-    while (done < all.size()) {
-        const ssize_t n = ::pread(m_fd, all.data() + done, size_t(all.size() - done), off_t(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(QStringLiteral("Impossibile leggere"), n < 0 ? errno : EIO);
-        done += n;
-    }
-    m_position = records;
+    readBlock(0, size(), all);
     return all;
-}
-
-void RecordFile::readBlock(int index, int count, QByteArray &buffer)
-{
-    if (m_fd < 0)
-        fail(QStringLiteral("File non aperto"), EBADF);
-    if (index < 0 || count < 0 || index + count > size())
-        fail(QStringLiteral("Lettura oltre la fine di"), EINVAL);
-    buffer.resize(qsizetype(count) * m_recordSize);
-    const off_t base = off_t(index) * m_recordSize;
-    qint64 done = 0;
-    while (done < buffer.size()) {
-        const ssize_t n = ::pread(m_fd, buffer.data() + done, size_t(buffer.size() - done), base + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(QStringLiteral("Impossibile leggere"), n < 0 ? errno : EIO);
-        done += n;
-    }
-    m_position = index + count;
 }

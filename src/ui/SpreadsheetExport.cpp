@@ -2,9 +2,8 @@
 
 #include "ui/TMisc.h"
 #include "platform/GuiServices.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
-
-#include <QFile>
 
 #include <stdexcept>
 
@@ -18,15 +17,13 @@ bool run(QWidget *parent, const ExportLayout &layout, int rowCount, const Office
         return false;
     const QString path = Services::programFile(layout.fileName);
     try {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw std::runtime_error("cannot create the export file");
+        // The document goes to a temporary file beside the old export, which
+        // is replaced only once the new one is complete: a full disk or a size
+        // limit leaves the previous export whole.
+        SafeFile file(path);
+        file.create();
         OfficeHtmlWorkbook::write(file, layout, rowCount, cell);
-        if (!file.flush())
-            throw std::runtime_error("cannot write the export file");
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            throw std::runtime_error("cannot close the export file");
+        file.commit();
     } catch (const std::exception &) {
         Services::plain(parent, QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                                                "Accertarsi che il file di Excel non sia già aperto."));

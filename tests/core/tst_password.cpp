@@ -1,4 +1,6 @@
 // The password's scrambling, its comparable form and the password file.
+#include "WriteFailure.h"
+
 #include "app/IniText.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
@@ -10,7 +12,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+// The text as UTF-16 with its byte-order mark.
+QByteArray utf16(const QByteArray &latin1, bool littleEndian)
+{
+    QByteArray out(littleEndian ? "\xFF\xFE" : "\xFE\xFF");
+    for (char c : latin1) {
+        out.append(littleEndian ? c : '\0');
+        out.append(littleEndian ? '\0' : c);
+    }
+    return out;
+}
+
 QString allLatin1()
 {
     QString s;
@@ -201,6 +218,121 @@ private slots:
                                                   QStringLiteral("AB"));
         QCOMPARE(out, expected);
         QCOMPARE(IniText::value(out, QStringLiteral("Accesso"), QStringLiteral("Valore")), QStringLiteral("AB"));
+    }
+
+    void iniLineEndsAndMarks_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("CR only") << QByteArray("[Accesso]\rValore=11\r") << QByteArray("[Accesso]\rValore=AB\r");
+        QTest::newRow("CR only, no last end") << QByteArray("; x\r[Accesso]\rValore=11")
+                                              << QByteArray("; x\r[Accesso]\rValore=AB\r");
+        QTest::newRow("CR only, key added") << QByteArray("[Accesso]\rB=2\r") << QByteArray("[Accesso]\rB=2\rValore=AB\r");
+        QTest::newRow("mixed ends kept") << QByteArray("[Prima]\nA=1\r\n[Accesso]\rValore=11\n")
+                                         << QByteArray("[Prima]\nA=1\r\n[Accesso]\rValore=AB\n");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF[Accesso]\r\nValore=11\r\n")
+                                    << QByteArray("\xEF\xBB\xBF[Accesso]\r\nValore=AB\r\n");
+        QTest::newRow("UTF-8 mark, other text kept") << QByteArray("\xEF\xBB\xBF; caff\xC3\xA8\n[Accesso]\nValore=11\n")
+                                                      << QByteArray("\xEF\xBB\xBF; caff\xC3\xA8\n[Accesso]\nValore=AB\n");
+        QTest::newRow("UTF-16 LE") << utf16("[Accesso]\r\nValore=11\r\n", true) << utf16("[Accesso]\r\nValore=AB\r\n", true);
+        QTest::newRow("UTF-16 BE") << utf16("[Accesso]\nValore=11\n", false) << utf16("[Accesso]\nValore=AB\n", false);
+        QTest::newRow("UTF-16, U+FEFF in the text kept") << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=11\r\n", true).mid(2)
+                                                         << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=AB\r\n", true).mid(2);
+        QTest::newRow("UTF-16, section added") << utf16("[Altro]\r\nA=1\r\n", true)
+                                               << utf16("[Altro]\r\nA=1\r\n[Accesso]\r\nValore=AB\r\n", true);
+    }
+    void iniLineEndsAndMarks()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, expected);
+        const QString before = IniText::value(content, QStringLiteral("Accesso"), QStringLiteral("Valore"));
+        QVERIFY(before == QStringLiteral("11") || before.isEmpty());
+        const QByteArray out = IniText::withValue(content, QStringLiteral("Accesso"), QStringLiteral("Valore"),
+                                                  QStringLiteral("AB"));
+        QCOMPARE(out, expected);
+        QCOMPARE(IniText::value(out, QStringLiteral("Accesso"), QStringLiteral("Valore")), QStringLiteral("AB"));
+    }
+
+    void passwordFileFromAnotherSystem_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("changed");
+        const QByteArray before = ScramblePassword(QStringLiteral("TARVENIO")).toLatin1();
+        const QByteArray after = ScramblePassword(QStringLiteral("NUOVA")).toLatin1();
+        const auto row = [&](const char *name, const std::function<QByteArray(const QByteArray &)> &file) {
+            QTest::newRow(name) << file(before) << file(after);
+        };
+        row("UTF-8 mark", [](const QByteArray &v) { return "\xEF\xBB\xBF[Accesso]\r\nValore=" + v + "\r\n"; });
+        row("CR only", [](const QByteArray &v) { return "[Accesso]\rValore=" + v + "\r"; });
+        row("UTF-8 mark and CR only", [](const QByteArray &v) { return "\xEF\xBB\xBF; nota\r[Accesso]\rValore=" + v + "\r"; });
+        row("UTF-16 LE", [](const QByteArray &v) { return utf16("[Accesso]\r\nValore=" + v + "\r\n", true); });
+        row("UTF-16 BE", [](const QByteArray &v) { return utf16("[Accesso]\nValore=" + v + "\n", false); });
+        row("just under the size limit", [](const QByteArray &v) {
+            return "[Accesso]\r\nValore=" + v + "\r\n;" + QByteArray(PasswordFile::MaxSize - 40, 'x') + "\r\n";
+        });
+    }
+    void passwordFileFromAnotherSystem()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, changed);
+        QVERIFY(content.size() <= PasswordFile::MaxSize);
+        writeFile(content);
+        QCOMPARE(PasswordFile::storedPassword(), QStringLiteral("TARVENIO"));
+        // A change keeps the file's own form: its mark, encoding and line ends.
+        PasswordFile::storePassword(QStringLiteral("NUOVA"));
+        QCOMPARE(PasswordFile::storedPassword(), QStringLiteral("NUOVA"));
+        QCOMPARE(readFile(), changed);
+    }
+
+    void notAPasswordFileRaises_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("1 MB") << "1 MB";
+        QTest::newRow("one byte over 64 KiB") << "64 KiB + 1";
+        QTest::newRow("no read permission") << "unreadable";
+    }
+    void notAPasswordFileRaises()
+    {
+        QFETCH(QString, kind);
+        const QByteArray valid = "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("TARVENIO")).toLatin1() + "\r\n";
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(filePath()).constData(), 0644), 0);
+        } else if (kind == QLatin1String("unreadable")) {
+            writeFile(valid);
+            QVERIFY(QFile::setPermissions(filePath(), QFile::WriteOwner));
+        } else {
+            const qint64 size = kind == QLatin1String("1 MB") ? 1 << 20 : PasswordFile::MaxSize + 1;
+            writeFile(valid + ";" + QByteArray(size - valid.size() - 1, 'x'));
+        }
+        // A FIFO with no writer would hang an ordinary read; the alarm ends
+        // the test should that ever come back.
+        ::alarm(30);
+        QVERIFY_THROWS_EXCEPTION(PasswordFileError, PasswordFile::readValue());
+        QVERIFY_THROWS_EXCEPTION(PasswordFileError, PasswordFile::storePassword(QStringLiteral("NUOVA")));
+        ::alarm(0);
+        ::unlink(QFile::encodeName(filePath()).constData());
+    }
+
+    void writeFailureLeavesTheOldFile_data()
+    {
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("nothing fits") << qint64(0);
+        QTest::newRow("half fits") << qint64(20);
+    }
+    void writeFailureLeavesTheOldFile()
+    {
+        QFETCH(qint64, limit);
+        const QByteArray before = "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("VECCHIA")).toLatin1() + "\r\n";
+        writeFile(before);
+        {
+            FileSizeLimit full(limit);
+            QVERIFY(full.active());
+            QVERIFY_THROWS_EXCEPTION(PasswordFileError, PasswordFile::storePassword(QStringLiteral("NUOVA PIU LUNGA")));
+        }
+        QCOMPARE(readFile(), before);
+        QCOMPARE(PasswordFile::storedPassword(), QStringLiteral("VECCHIA"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("unins000.dll")});
     }
 
     void missingFileReadsEmpty()

@@ -1,13 +1,23 @@
 // The record file: counting whole records, reading, overwriting, appending, and
 // the failures that must never cost the user an existing archive.
+#include "WriteFailure.h"
+
+#include "records/ArchiveMessages.h"
 #include "records/PaymentRecord.h"
 #include "records/RecordFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 QByteArray recordOf(char fill) { return QByteArray(PaymentRecord::Size, fill); }
@@ -24,6 +34,98 @@ QByteArray readBytes(const QString &path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A record that says who wrote it: the writer's tag and a serial number.
+QByteArray taggedRecord(char tag, int serial)
+{
+    QByteArray r(PaymentRecord::Size, tag);
+    const QByteArray n = QByteArray::number(serial);
+    std::copy(n.begin(), n.end(), r.begin() + 1);
+    r[int(n.size()) + 1] = ':';
+    return r;
+}
+
+// Another process that holds the archive's exclusive lock until released:
+// another copy of the program in the middle of a save, or a stuck one.
+class LockHolder {
+public:
+    explicit LockHolder(const QString &path)
+    {
+        const QByteArray native = QFile::encodeName(path);
+        int ready[2];
+        if (::pipe(ready) != 0 || ::pipe(m_release) != 0)
+            return;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(ready[0]);
+            ::close(m_release[1]);
+            const int fd = ::open(native.constData(), O_RDWR);
+            char c = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+            if (::write(ready[1], &c, 1) != 1)
+                ::_exit(1);
+            // Holds the lock until the parent closes its end of the pipe.
+            while (::read(m_release[0], &c, 1) > 0) {
+            }
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(m_release[0]);
+        char c = 0;
+        m_locked = ::read(ready[0], &c, 1) == 1 && c == 1;
+        ::close(ready[0]);
+    }
+    ~LockHolder() { release(); }
+    bool locked() const { return m_locked; }
+    void release()
+    {
+        if (m_pid <= 0)
+            return;
+        ::close(m_release[1]);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+    }
+private:
+    pid_t m_pid = -1;
+    int m_release[2] = {-1, -1};
+    bool m_locked = false;
+};
+
+// Runs work in a child process; true when it returned true there.
+bool inChild(const std::function<bool()> &work)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        bool ok = false;
+        try {
+            ok = work();
+        } catch (...) {
+        }
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Starts work in a child process without waiting for it.
+pid_t startChild(const std::function<bool()> &work)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        bool ok = false;
+        try {
+            ok = work();
+        } catch (...) {
+        }
+        ::_exit(ok ? 0 : 1);
+    }
+    return pid;
+}
+
+bool childSucceeded(pid_t pid)
+{
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 }
 
 class TestRecordFile : public QObject {
@@ -34,8 +136,10 @@ class TestRecordFile : public QObject {
 private slots:
     void cleanup()
     {
+        RecordFile::setLockTimeout(-1);
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QFile::remove(path());
+        QDir(m_dir.path()).rmdir(QStringLiteral("Archivio_Appuntamenti.pro"));
         ::chmod(QFile::encodeName(m_dir.path()).constData(), 0700);
     }
 
@@ -121,11 +225,252 @@ private slots:
         QVERIFY(!QFile::exists(path()));
     }
 
-    void folderInsteadOfFile()
+    void notARegularFileIsRefusedAtOnce_data()
     {
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("Archivio_Appuntamenti.pro")));
-        QVERIFY_THROWS_EXCEPTION(RecordFileError, RecordFile(path(), PaymentRecord::Size));
-        QDir(m_dir.path()).rmdir(QStringLiteral("Archivio_Appuntamenti.pro"));
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<RecordFile::Mode>("mode");
+        for (const auto &[name, mode] : {std::pair {"read", RecordFile::Mode::Read}, std::pair {"write", RecordFile::Mode::Write}}) {
+            QTest::addRow("folder, %s", name) << "folder" << mode;
+            QTest::addRow("FIFO, %s", name) << "fifo" << mode;
+        }
+    }
+    void notARegularFileIsRefusedAtOnce()
+    {
+        QFETCH(QString, kind);
+        QFETCH(RecordFile::Mode, mode);
+        const QByteArray native = QFile::encodeName(path());
+        QVERIFY(kind == QLatin1String("folder") ? ::mkdir(native.constData(), 0755) == 0
+                                                : ::mkfifo(native.constData(), 0644) == 0);
+        // A FIFO with no writer would block an ordinary open for ever; should
+        // that ever happen again, the alarm ends the test instead of hanging it.
+        ::alarm(30);
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, RecordFile(path(), PaymentRecord::Size, mode));
+        ::alarm(0);
+        QVERIFY(kind == QLatin1String("folder") ? QFileInfo(path()).isDir() : !QFileInfo(path()).isFile());
+        ::unlink(native.constData());
+    }
+
+    void readOnlyArchiveIsRead()
+    {
+        const QByteArray before = recordOf('a') + recordOf('b');
+        writeBytes(path(), before);
+        QVERIFY(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        RecordFile f(path(), PaymentRecord::Size, RecordFile::Mode::Read);
+        QCOMPARE(f.mode(), RecordFile::Mode::Read);
+        QCOMPARE(f.size(), 2);
+        QByteArray buffer;
+        f.read(buffer);
+        QCOMPARE(buffer, recordOf('a'));
+        // Reading only: nothing can be written through it.
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, f.write(recordOf('x')));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, f.append(recordOf('x')));
+        f.close();
+        QCOMPARE(readBytes(path()), before);
+    }
+
+    void readerCreatesAnAbsentFile()
+    {
+        RecordFile f(path(), PaymentRecord::Size, RecordFile::Mode::Read);
+        QCOMPARE(f.size(), 0);
+        QVERIFY(f.eof());
+        QVERIFY(QFileInfo(path()).isFile());
+        QCOMPARE(QFileInfo(path()).size(), 0);
+    }
+
+    void unreadableArchiveIsAnError()
+    {
+        const QByteArray before = recordOf('a');
+        writeBytes(path(), before);
+        // No read bits at all: refused even for an administrator.
+        QVERIFY(QFile::setPermissions(path(), QFile::WriteOwner));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, RecordFile(path(), PaymentRecord::Size, RecordFile::Mode::Read));
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(readBytes(path()), before);
+    }
+
+    void blockRead()
+    {
+        writeBytes(path(), recordOf('a') + recordOf('b') + recordOf('c') + QByteArray(10, 'z'));
+        RecordFile f(path(), PaymentRecord::Size, RecordFile::Mode::Read);
+        QByteArray buffer;
+        QCOMPARE(f.readBlock(1, 5, buffer), 2);
+        QCOMPARE(buffer, recordOf('b') + recordOf('c'));
+        QCOMPARE(f.position(), 3);
+        QVERIFY(f.eof());
+        QCOMPARE(f.readBlock(0, 1, buffer), 1);
+        QCOMPARE(buffer, recordOf('a'));
+        QCOMPARE(f.readBlock(3, 4, buffer), 0);
+        QVERIFY(buffer.isEmpty());
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, f.readBlock(4, 1, buffer));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, f.readBlock(-1, 1, buffer));
+        QCOMPARE(f.readAll(), recordOf('a') + recordOf('b') + recordOf('c'));
+    }
+
+    void lockHeldByAnotherCopyFailsTheAppend()
+    {
+        const QByteArray before = recordOf('a');
+        writeBytes(path(), before);
+        QCOMPARE(RecordFile::lockTimeout(), 5000);
+        LockHolder other(path());
+        QVERIFY(other.locked());
+        RecordFile::setLockTimeout(300);
+        RecordFile f(path(), PaymentRecord::Size);
+        QElapsedTimer waited;
+        waited.start();
+        try {
+            f.append(recordOf('b'));
+            QFAIL("the append went through another copy's lock");
+        } catch (const RecordFileError &e) {
+            QVERIFY(e.isBusy());
+            QCOMPARE(e.kind(), RecordFileError::Kind::Busy);
+        }
+        // It gave up rather than waiting for ever.
+        QVERIFY(waited.elapsed() < 60000);
+        // A write at the end goes through the same lock.
+        f.seek(f.size());
+        try {
+            f.write(recordOf('c'));
+            QFAIL("the write at the end went through another copy's lock");
+        } catch (const RecordFileError &e) {
+            QVERIFY(e.isBusy());
+        }
+        // An overwrite adds nothing and needs no lock.
+        f.seek(0);
+        f.write(recordOf('d'));
+        other.release();
+        QCOMPARE(readBytes(path()), recordOf('d'));
+        // Once the other copy is done, saving works again.
+        QCOMPARE(f.append(recordOf('e')), 2);
+        QVERIFY(ArchiveMessages::inUse().startsWith(QStringLiteral("Attenzione: l'archivio è in uso")));
+    }
+
+    void lockReleasedInTimeLetsTheAppendThrough()
+    {
+        writeBytes(path(), recordOf('a'));
+        const QByteArray native = QFile::encodeName(path());
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        // Another copy that finishes its own save a moment later.
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int fd = ::open(native.constData(), O_RDWR);
+            char c = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+            if (::write(ready[1], &c, 1) != 1)
+                ::_exit(1);
+            ::usleep(200 * 1000);
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char c = 0;
+        QCOMPARE(::read(ready[0], &c, 1), 1);
+        ::close(ready[0]);
+        QCOMPARE(c, char(1));
+        RecordFile f(path(), PaymentRecord::Size);
+        QCOMPARE(f.append(recordOf('b')), 2);
+        ::waitpid(pid, nullptr, 0);
+        QCOMPARE(readBytes(path()), recordOf('a') + recordOf('b'));
+    }
+
+    void failedAppendRestoresTheLength_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<qint64>("room");
+        const QByteArray two = recordOf('a') + recordOf('b');
+        QTest::newRow("part of the record fits") << two << qint64(700);
+        QTest::newRow("no room at all") << two << qint64(0);
+        QTest::newRow("after trailing bytes") << two + QByteArray(100, 'z') << qint64(300);
+        QTest::newRow("empty file") << QByteArray() << qint64(1264);
+    }
+    void failedAppendRestoresTheLength()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(qint64, room);
+        writeBytes(path(), before);
+        RecordFile f(path(), PaymentRecord::Size);
+        {
+            const qint64 fromRecordStart = qint64(before.size() / PaymentRecord::Size) * PaymentRecord::Size;
+            FileSizeLimit limit(fromRecordStart + room);
+            QVERIFY(limit.active());
+            QVERIFY_THROWS_EXCEPTION(RecordFileError, f.append(recordOf('c')));
+            QVERIFY_THROWS_EXCEPTION(RecordFileError, (f.seek(f.size()), f.write(recordOf('c'))));
+        }
+        QCOMPARE(QFileInfo(path()).size(), before.size());
+        QCOMPARE(f.size(), before.size() / PaymentRecord::Size);
+        if (before.size() % PaymentRecord::Size == 0)
+            QCOMPARE(readBytes(path()), before);
+        else
+            QCOMPARE(readBytes(path()).left(2 * PaymentRecord::Size), before.left(2 * PaymentRecord::Size));
+        // With room again, the record lands where it should.
+        QCOMPARE(f.append(recordOf('c')), before.size() / PaymentRecord::Size + 1);
+    }
+
+    void failedOverwriteLeavesTheFileAsItWas()
+    {
+        const QByteArray before = recordOf('a') + recordOf('b') + recordOf('c');
+        writeBytes(path(), before);
+        RecordFile f(path(), PaymentRecord::Size);
+        {
+            // The third record straddles the limit: its write stops halfway.
+            FileSizeLimit limit(2 * PaymentRecord::Size + 100);
+            QVERIFY(limit.active());
+            f.seek(2);
+            QVERIFY_THROWS_EXCEPTION(RecordFileError, f.write(recordOf('x')));
+        }
+        QCOMPARE(readBytes(path()), before);
+        QCOMPARE(f.size(), 3);
+    }
+
+    void writeAtTheEndNeverOverwritesAnotherCopysRecord()
+    {
+        writeBytes(path(), recordOf('a'));
+        RecordFile mine(path(), PaymentRecord::Size);
+        mine.seek(mine.size());
+        // Another copy appends between our seek and our write.
+        const QString file = path();
+        QVERIFY(inChild([file] {
+            RecordFile other(file, PaymentRecord::Size);
+            return other.append(recordOf('b')) == 2;
+        }));
+        mine.write(recordOf('c'));
+        QCOMPARE(mine.position(), 3);
+        QCOMPARE(readBytes(path()), recordOf('a') + recordOf('b') + recordOf('c'));
+    }
+
+    void threeCopiesSavingAtOnceLoseNothing()
+    {
+        // Two copies append, one writes "at the end" through seek and write,
+        // all at the same time; every record must arrive whole, once.
+        constexpr int each = 60;
+        const QString file = path();
+        RecordFile(file, PaymentRecord::Size).close();
+        QVector<pid_t> children;
+        for (char tag : {'A', 'B', 'S'})
+            children << startChild([file, tag] {
+                for (int i = 0; i < each; ++i) {
+                    RecordFile f(file, PaymentRecord::Size);
+                    if (tag == 'S') {
+                        f.seek(f.size());
+                        f.write(taggedRecord(tag, i));
+                    } else {
+                        f.append(taggedRecord(tag, i));
+                    }
+                }
+                return true;
+            });
+        for (pid_t pid : children)
+            QVERIFY(childSucceeded(pid));
+        const QByteArray all = readBytes(path());
+        QCOMPARE(all.size(), 3 * each * PaymentRecord::Size);
+        QSet<QByteArray> seen;
+        for (int r = 0; r < 3 * each; ++r) {
+            const QByteArray record = all.mid(r * PaymentRecord::Size, PaymentRecord::Size);
+            const int colon = int(record.indexOf(':'));
+            QVERIFY(colon > 1);
+            const int serial = record.mid(1, colon - 1).toInt();
+            QCOMPARE(record, taggedRecord(record[0], serial));
+            seen.insert(record.left(colon));
+        }
+        QCOMPARE(seen.size(), 3 * each);
     }
 };
 

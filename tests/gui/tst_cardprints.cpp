@@ -842,12 +842,9 @@ private slots:
     void contactPrintedTwiceDiffersOnlyInTheTime()
     {
         for (QTime time : {QTime(9, 5, 7), QTime(9, 6, 30)}) {
-            const FixedClock clock(QDate(2025, 5, 15), time);
-            Services::setClock(&clock);
+            m_env->clock.set(QDate(2025, 5, 15), time);
             CardWindow w = makeWindow(Window::ContactPrint);
-            const bool ran = clickInModal(w.dialog.get(), w.stampa).ran;
-            Services::setClock(&m_env->clock);
-            QVERIFY(ran);
+            QVERIFY(clickInModal(w.dialog.get(), w.stampa).ran);
         }
         QCOMPARE(m_env->reports.printed.size(), 2);
         QStringList first = pdfText(m_env->reports.printed[0]).split(u'\n');

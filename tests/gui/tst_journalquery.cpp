@@ -155,8 +155,7 @@ private slots:
         QVERIFY(!q()->isVisible());
 
         // The year is the clock's, every time the window is shown.
-        const FixedClock later(QDate(2031, 1, 2));
-        Services::setClock(&later);
+        m_env->clock.set(QDate(2031, 1, 2));
         Windows::resident().avvio->btnApp03->click();
         QVERIFY(QTest::qWaitForWindowActive(q()));
         QCOMPARE(q()->txtAnno->text(), QStringLiteral("2031"));
@@ -166,7 +165,6 @@ private slots:
         QCOMPARE(q()->txtMeseInizio->currentText(), QString());
         QCOMPARE(q()->txtGiornoFine->currentIndex(), -1);
         QTRY_VERIFY(q()->txtCausale->hasFocus());
-        Services::setClock(&m_env->clock);
 
         // The exit picture and the title bar lead back to the menu as well.
         q()->imgEsci->click();

@@ -1,6 +1,7 @@
 // The password window at start-up and the password change window.
 #include "ResidentFixture.h"
 #include "TestServices.h"
+#include "WriteFailure.h"
 
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
@@ -19,10 +20,53 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 QByteArray passwordFileFor(const QString &password)
 {
     return "[Accesso]\r\nValore=" + ScramblePassword(password).toLatin1() + "\r\n";
+}
+
+QByteArray utf16le(const QByteArray &latin1)
+{
+    QByteArray out("\xFF\xFE");
+    for (char c : latin1)
+        out.append(c).append('\0');
+    return out;
+}
+
+// What may take the password file's place after a copy or an edit elsewhere.
+QByteArray strangeFile(const QString &kind)
+{
+    const QByteArray value = ScramblePassword(QStringLiteral("TARVENIO")).toLatin1();
+    if (kind == QLatin1String("UTF-8 mark"))
+        return "\xEF\xBB\xBF[Accesso]\r\nValore=" + value + "\r\n";
+    if (kind == QLatin1String("CR only"))
+        return "[Accesso]\rValore=" + value + "\r";
+    if (kind == QLatin1String("UTF-16"))
+        return utf16le("[Accesso]\r\nValore=" + value + "\r\n");
+    if (kind == QLatin1String("1 MB"))
+        return passwordFileFor(QStringLiteral("TARVENIO")) + ";" + QByteArray(1 << 20, 'x');
+    return {};
+}
+}
+
+// A file the program cannot read as the password file: what each window says.
+namespace {
+void makeUnreadable(const QString &path, const QString &kind)
+{
+    QFile::remove(path);
+    if (kind == QLatin1String("FIFO")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray bytes = strangeFile(kind);
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
 }
 }
 
@@ -216,6 +260,89 @@ private slots:
                                 "Si consiglia di reinstallare il software."));
         QVERIFY(login()->isVisible());
         QCOMPARE(login()->txtPassword->text(), QStringLiteral("tarvenio"));
+    }
+
+    void fileFromAnotherSystemIsRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("UTF-8 mark") << "UTF-8 mark";
+        QTest::newRow("CR only") << "CR only";
+        QTest::newRow("UTF-16") << "UTF-16";
+    }
+    void fileFromAnotherSystemIsRead()
+    {
+        QFETCH(QString, kind);
+        m_env->writeFile(QStringLiteral("unins000.dll"), strangeFile(kind));
+        tryPassword(QStringLiteral("sbagliata"));
+        QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmPassword::wrongPasswordMessage()});
+        tryPassword(QStringLiteral("tarvenio"));
+        QCOMPARE(m_env->dialogs.shown.size(), 1);
+        QVERIFY(menu()->isVisible());
+    }
+
+    void notAPasswordFileGivesTheReadingError_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "FIFO";
+        QTest::newRow("1 MB") << "1 MB";
+    }
+    void notAPasswordFileGivesTheReadingError()
+    {
+        QFETCH(QString, kind);
+        const QString path = m_env->file(QStringLiteral("unins000.dll"));
+        makeUnreadable(path, kind);
+        // A FIFO once hung the login; should it again, the alarm ends the test.
+        ::alarm(60);
+        tryPassword(QStringLiteral("tarvenio"));
+        QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmPassword::readErrorMessage()});
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
+        QVERIFY(login()->isVisible());
+        QCOMPARE(login()->txtPassword->text(), QStringLiteral("tarvenio"));
+
+        m_env->dialogs.clear();
+        login()->txtPassword->clear();
+        openChange();
+        fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        ::alarm(0);
+        QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::changeErrorMessage()});
+        QVERIFY(change()->isVisible());
+        if (kind == QLatin1String("FIFO"))
+            QVERIFY(!QFileInfo(path).isFile());
+        else
+            QCOMPARE(storedBytes(), strangeFile(kind));
+        ::unlink(QFile::encodeName(path).constData());
+    }
+
+    void changeOnAFullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("nothing fits") << qint64(0);
+        QTest::newRow("part fits") << qint64(16);
+    }
+    void changeOnAFullDiskKeepsTheOldFile()
+    {
+        QFETCH(qint64, limit);
+        const QByteArray before = storedBytes();
+        openChange();
+        fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        {
+            FileSizeLimit full(limit);
+            QVERIFY(full.active());
+            QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        }
+        QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::changeErrorMessage()});
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
+        QVERIFY(change()->isVisible());
+        QCOMPARE(change()->txtPasswordNew->text(), QStringLiteral("nuova"));
+        QCOMPARE(storedBytes(), before);
+        QCOMPARE(QDir(m_env->folder()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("unins000.dll")});
+        // The old password still opens the program.
+        QTest::mouseClick(change()->cmdEsci, Qt::LeftButton);
+        m_env->dialogs.clear();
+        tryPassword(QStringLiteral("tarvenio"));
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QVERIFY(menu()->isVisible());
     }
 
     void esciEndsTheProgram()

@@ -1,0 +1,41 @@
+#pragma once
+// A copy of each record file a day: before the first save of the day into a
+// record file, the file as it was is copied into the folder Backup beside the
+// program, as <name>.<yyyy-mm-dd>.<extension>, and only the last ten copies
+// of each file are kept. A copy that cannot be made never stops the save: the
+// caller shows failureWarning() and saves all the same.
+
+#include <QDate>
+#include <QString>
+
+#include <stdexcept>
+
+class DailyBackupError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace DailyBackup {
+inline constexpr char FolderName[] = "Backup";
+inline constexpr int Kept = 10;
+
+// The folder of the copies, with a trailing separator.
+QString folder();
+// The copy's file name: "Archivio_Appuntamenti.pro" on 10/12/2026 gives
+// "Archivio_Appuntamenti.2026-12-10.pro".
+QString copyName(const QString &fileName, QDate day);
+
+enum class Outcome {
+    Made,          // today's copy was made now
+    AlreadyMade,   // today's copy was there already
+    NothingToCopy, // the file is absent, empty or not a regular file
+};
+// Call before every save into the record file at path; only the first of the
+// day (by the program's clock) copies. The copy goes through a temporary file
+// flushed to disk and renamed, so a copy is either whole or absent. Throws
+// DailyBackupError when the copy cannot be made.
+Outcome beforeSave(const QString &path);
+
+// The warning for a copy that could not be made.
+QString failureWarning();
+}
