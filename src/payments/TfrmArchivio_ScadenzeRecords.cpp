@@ -58,8 +58,8 @@ void TfrmArchivio_Scadenze::duplicate()
     }
     m_card.setNumber(0);
     RecordEditing::guarded(this, [&] {
-        // Only proves that the archive can still be reached.
-        PaymentArchive::count();
+        // Only proves that the archive can still be reached, for the save to come.
+        PaymentArchive::checkWritable();
         // The same payment without its date and time.
         setTimeText(txtOreApp, QStringLiteral("00"));
         setTimeText(txtMinutiApp, QStringLiteral("00"));

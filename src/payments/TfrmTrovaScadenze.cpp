@@ -1,6 +1,7 @@
 #include "payments/TfrmTrovaScadenze.h"
 
 #include "platform/GuiServices.h"
+#include "records/ArchiveMessages.h"
 #include "records/TextField.h"
 #include "ui/FieldRules.h"
 #include "ui/FocusFrame.h"
@@ -146,9 +147,7 @@ void TfrmTrovaScadenze::search()
         rows = PaymentLists::search(c);
     } catch (...) {
         lblAttendere->hide();
-        Services::plain(this, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                             "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                                             "installazione del programma."));
+        Services::plain(this, ArchiveMessages::accessError());
         return;
     }
     lblAttendere->hide();

@@ -17,15 +17,17 @@ void readNumber(RecordFile &file, int number, QByteArray &bytes)
 
 namespace ArchiveFiles {
 
+// Readers open the file for reading only (creating it empty when absent), so a
+// read-only archive is shown as it is; only save opens it for writing.
 int count(const QString &path, int recordSize)
 {
-    RecordFile file(path, recordSize);
+    RecordFile file(path, recordSize, RecordFile::Mode::Read);
     return file.size();
 }
 
 QByteArray read(const QString &path, int recordSize, int number)
 {
-    RecordFile file(path, recordSize);
+    RecordFile file(path, recordSize, RecordFile::Mode::Read);
     QByteArray bytes;
     readNumber(file, number, bytes);
     return bytes;
@@ -35,7 +37,7 @@ int scan(const QString &path, int recordSize, const std::function<void(const cha
 {
     if (opened)
         *opened = false;
-    RecordFile file(path, recordSize);
+    RecordFile file(path, recordSize, RecordFile::Mode::Read);
     if (opened)
         *opened = true;
     const int total = file.size();
@@ -61,6 +63,11 @@ int save(const QString &path, const QByteArray &bytes, int number)
     return file.position();
 }
 
+void openForWriting(const QString &path, int recordSize)
+{
+    RecordFile file(path, recordSize, RecordFile::Mode::Write);
+}
+
 int browseTarget(BrowseStep step, int current, int count)
 {
     if (count <= 0)
@@ -80,7 +87,7 @@ int browseTarget(BrowseStep step, int current, int count)
 
 int browse(const QString &path, int recordSize, BrowseStep step, int current, int &count, QByteArray &bytes)
 {
-    RecordFile file(path, recordSize);
+    RecordFile file(path, recordSize, RecordFile::Mode::Read);
     count = file.size();
     const int target = browseTarget(step, current, count);
     if (target > 0)

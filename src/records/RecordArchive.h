@@ -26,6 +26,8 @@ QByteArray read(const QString &path, int recordSize, int number);
 int scan(const QString &path, int recordSize, const std::function<void(const char *bytes, int number)> &use,
          bool *opened = nullptr);
 int save(const QString &path, const QByteArray &bytes, int number);
+// Opens the file for writing (creating it when absent) and closes it again.
+void openForWriting(const QString &path, int recordSize);
 // The record (1-based) a browsing command shows when the card holds record
 // `current` (0 for one not yet saved) in an archive of `count` records; 0 when
 // the command shows nothing.
@@ -66,6 +68,10 @@ public:
     // (under an exclusive lock, so two copies of the program never share a
     // record); one flushed write of the whole record. Returns its number.
     static int save(const Record &record, int number) { return ArchiveFiles::save(path(), record.encode(), number); }
+
+    // Throws ArchiveError unless the file can be written: the check before a
+    // card that will be saved as new (a duplicate).
+    static void checkWritable() { ArchiveFiles::openForWriting(path(), Record::Size); }
 
     static int browseTarget(Step step, int current, int count) { return ArchiveFiles::browseTarget(step, current, count); }
 

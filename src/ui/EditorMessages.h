@@ -1,16 +1,13 @@
 #pragma once
 // The notices shared by the two editors and their lookups, written once.
 
+#include "records/ArchiveMessages.h"
+
 #include <QString>
 
 namespace EditorMessages {
 // A file that cannot be opened, read or written; LF CR LF CR between the sentences.
-inline QString accessError()
-{
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                          "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
-                          "programma.");
-}
+inline QString accessError() { return ArchiveMessages::accessError(); }
 inline QString emptyArchive() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
 inline QString duplicateRefused()
 {

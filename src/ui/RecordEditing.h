@@ -13,17 +13,16 @@
 namespace RecordEditing {
 
 // Runs work; any failure (the file, a read, a write) shows the access error,
-// and what work changed so far stays. False when it failed.
-inline bool guarded(QWidget *window, const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (...) {
-        Services::error(window, EditorMessages::accessError());
-        return false;
-    }
-}
+// or that another copy of the program holds the archive, and what work changed
+// so far stays. False when it failed.
+bool guarded(QWidget *window, const std::function<void()> &work);
+
+// Before a save: the day's copy of the file (the first save of the day makes
+// it). False when the copy could not be made; the save goes on all the same.
+bool backUpBeforeSave(const QString &path);
+// After a save that went through without its copy: the user is told once in
+// the run of the program, not at every save.
+void warnNoBackup(QWidget *window, const QString &path);
 
 // First, previous, next or last: the record the step finds goes through show
 // (the editor's ShowPaymentRecord or ShowContactRecord); an empty archive gets
@@ -53,9 +52,13 @@ void browse(QWidget *window, RecordCard<Record> &card, BrowseStep step,
 template <typename Record>
 bool save(QWidget *window, RecordCard<Record> &card, const Record &record)
 {
+    const QString path = RecordArchive<Record>::path();
+    const bool backedUp = backUpBeforeSave(path);
     return guarded(window, [&] {
         const int number = card.number();
         card.setNumber(RecordArchive<Record>::save(record, number));
+        if (!backedUp)
+            warnNoBackup(window, path);
         Services::information(window, number ? EditorMessages::changesSaved() : EditorMessages::inserted());
     });
 }

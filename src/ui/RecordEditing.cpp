@@ -1,0 +1,48 @@
+#include "ui/RecordEditing.h"
+
+#include "records/DailyBackup.h"
+
+#include <QSet>
+
+namespace RecordEditing {
+
+bool guarded(QWidget *window, const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (const ArchiveError &e) {
+        if (e.isBusy())
+            Services::warning(window, ArchiveMessages::inUse());
+        else
+            Services::error(window, EditorMessages::accessError());
+    } catch (...) {
+        Services::error(window, EditorMessages::accessError());
+    }
+    return false;
+}
+
+namespace {
+QSet<QString> g_warned;
+}
+
+bool backUpBeforeSave(const QString &path)
+{
+    try {
+        DailyBackup::beforeSave(path);
+        g_warned.remove(path);
+        return true;
+    } catch (const DailyBackupError &) {
+        return false;
+    }
+}
+
+void warnNoBackup(QWidget *window, const QString &path)
+{
+    if (g_warned.contains(path))
+        return;
+    g_warned.insert(path);
+    Services::warning(window, DailyBackup::failureWarning());
+}
+
+}
