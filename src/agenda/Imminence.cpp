@@ -7,6 +7,7 @@
 #include "records/TextField.h"
 
 #include <algorithm>
+#include <optional>
 
 using TextField::trimmed;
 
@@ -27,6 +28,48 @@ bool IsImminent(const QString &data, const QString &avviso, const QString &ottem
     if (due->addDays(-notice) > today)
         return false;
     return trimmed(ottemperata) == QStringLiteral("No");
+}
+
+namespace {
+// What QString::toInt accepts once the text is trimmed: an optional sign and
+// decimal digits within the range of an int.
+std::optional<int> wholeNumber(std::string_view t)
+{
+    size_t i = 0;
+    bool negative = false;
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
+        negative = t[0] == '-';
+        i = 1;
+    }
+    if (i == t.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (t[i] - '0');
+        if (value > 2147483648LL)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > 2147483647LL)
+        return std::nullopt;
+    return int(value);
+}
+}
+
+bool IsImminent(std::string_view data, std::string_view avviso, std::string_view ottemperata, QDate today)
+{
+    // The settled flag first: it costs nothing and leaves out half the archive.
+    // The order of the tests changes no answer.
+    if (ottemperata != std::string_view("No"))
+        return false;
+    const auto due = DateText::parse(data);
+    if (!due)
+        return false;
+    const auto notice = wholeNumber(avviso);
+    return notice && due->addDays(-*notice) <= today;
 }
 
 QString DueDateKey(const PaymentRecord &record)
@@ -67,7 +110,7 @@ ImminentScan scanImminent(QDate today)
         scan.records = PaymentArchive::forEach(
             [&](const char *bytes, int number) {
                 // Three fields decide; only the rows listed are decoded whole.
-                if (IsImminent(data.read(bytes), avviso.read(bytes), settled.read(bytes), today))
+                if (IsImminent(data.bytes(bytes), avviso.bytes(bytes), settled.bytes(bytes), today))
                     scan.rows.append({ImminentListRow(PaymentRecord::decode(bytes)), number});
             },
             &opened);

@@ -8,12 +8,16 @@
 #include <QString>
 #include <QVector>
 
+#include <string_view>
+
 // Due date minus the days of notice is not after today, and the payment is
 // explicitly unsettled ("No"). A record whose date or notice cannot be read is
 // never imminent.
 bool IsImminent(const PaymentRecord &record, QDate today);
-// The same rule on the three fields it reads, for scans that decode no more.
+// The same rule on the three fields it reads, for scans that decode no more:
+// as texts, or as the fields' stored bytes (trimmed, not converted).
 bool IsImminent(const QString &data, const QString &avviso, const QString &ottemperata, QDate today);
+bool IsImminent(std::string_view data, std::string_view avviso, std::string_view ottemperata, QDate today);
 
 // yyyy mm dd hh mm joined, which sorts as text in date-and-time order.
 QString DueDateKey(const PaymentRecord &record);

@@ -102,7 +102,7 @@ bool selectedBytes(PaymentGrid grid, const char *bytes, QDate today, QDate calen
     static const FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
     static const FieldRef settled = PaymentLayout.field(&PaymentRecord::Ottemperata);
     switch (grid) {
-    case PaymentGrid::Imminenti: return IsImminent(data.read(bytes), avviso.read(bytes), settled.read(bytes), today);
+    case PaymentGrid::Imminenti: return IsImminent(data.bytes(bytes), avviso.bytes(bytes), settled.bytes(bytes), today);
     case PaymentGrid::Giornaliere: return sameDay(data.read(bytes), calendarDay);
     case PaymentGrid::Mensili: return sameMonth(data.read(bytes), calendarDay);
     case PaymentGrid::Scadenzario: return true;

@@ -18,15 +18,18 @@ constexpr QString PaymentRecord::*kSearched[10] = {
     &PaymentRecord::Luogo,    &PaymentRecord::Note,
 };
 
-// Each status list tests only the fields its rule needs, straight from the
-// record's bytes; only the rows it keeps are decoded whole.
-bool inStatusList(PaymentStatus list, const QString &settled, const std::function<QString()> &date, QDate today)
+}
+
+namespace PaymentLists {
+
+bool inStatusList(PaymentStatus list, const PaymentRecord &record, QDate today)
 {
+    const QString settled = trimmed(record.Ottemperata);
     switch (list) {
     case PaymentStatus::DaAssolvere:
         return settled == QStringLiteral("No");
     case PaymentStatus::Scaduti: {
-        const auto due = DateText::parse(date());
+        const auto due = DateText::parse(record.Data);
         return due && *due < today && settled == QStringLiteral("No");
     }
     case PaymentStatus::Assolti:
@@ -34,21 +37,33 @@ bool inStatusList(PaymentStatus list, const QString &settled, const std::functio
     }
     return false;
 }
-}
-
-namespace PaymentLists {
-
-bool inStatusList(PaymentStatus list, const PaymentRecord &record, QDate today)
-{
-    return ::inStatusList(list, trimmed(record.Ottemperata), [&record] { return record.Data; }, today);
-}
 
 QVector<ListRow> loadStatusList(PaymentStatus list, QDate today, QVector<ListRow> *partial)
 {
     QVector<ListRow> rows;
     try {
+        // Each list tests only the fields its rule needs, straight from the
+        // record's bytes; only the rows it keeps are decoded whole. "Sì" is
+        // stored as the letter S and the Windows-1252 byte of "ì".
+        static const std::string_view settledBytes("S\xEC", 2);
         PaymentArchive::forEach([&](const char *bytes, int number) {
-            if (::inStatusList(list, kOttemperata.read(bytes), [bytes] { return kData.read(bytes); }, today))
+            const std::string_view settled = kOttemperata.bytes(bytes);
+            bool listed = false;
+            switch (list) {
+            case PaymentStatus::DaAssolvere:
+                listed = settled == std::string_view("No");
+                break;
+            case PaymentStatus::Scaduti:
+                if (settled == std::string_view("No")) {
+                    const auto due = DateText::parse(kData.bytes(bytes));
+                    listed = due && *due < today;
+                }
+                break;
+            case PaymentStatus::Assolti:
+                listed = settled == settledBytes;
+                break;
+            }
+            if (listed)
                 rows.append({PaymentListRow(PaymentRecord::decode(bytes)), number});
         });
     } catch (...) {

@@ -30,4 +30,31 @@ std::optional<QDate> parse(const QString &text)
     return date;
 }
 
+std::optional<QDate> parse(std::string_view t)
+{
+    // d/m/yyyy with one or two digits for day and month and four for the year.
+    int values[3] = {0, 0, 0};
+    int part = 0, digits = 0;
+    for (const char c : t) {
+        if (c == '/') {
+            if (part == 2 || digits < 1 || digits > 2)
+                return std::nullopt;
+            ++part;
+            digits = 0;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        values[part] = values[part] * 10 + (c - '0');
+        if (++digits > 4)
+            return std::nullopt;
+    }
+    if (part != 2 || digits != 4)
+        return std::nullopt;
+    const QDate date(values[2], values[1], values[0]);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <string_view>
 
 template <typename Record>
 struct FieldSpec {
@@ -21,6 +22,9 @@ struct FieldRef {
     int capacity;
     // The field's text, converted and trimmed, read straight from the bytes.
     QString read(const char *record) const { return TextField::read(record, offset, capacity); }
+    // The field's stored bytes (Windows-1252), trimmed, without converting
+    // them: for scans that test a field against a fixed text and keep few rows.
+    std::string_view bytes(const char *record) const { return TextField::bytes(record, offset, capacity); }
 };
 
 template <typename Record, std::size_t N>

@@ -89,6 +89,20 @@ QString read(const char *record, int offset, int capacity)
     return trimmed(fromWin1252(record + offset + 1, length));
 }
 
+std::string_view bytes(const char *record, int offset, int capacity)
+{
+    int length = static_cast<unsigned char>(record[offset]);
+    if (length > capacity)
+        length = capacity;
+    const char *begin = record + offset + 1;
+    const char *end = begin + length;
+    while (begin < end && static_cast<unsigned char>(*begin) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(end[-1]) <= 32)
+        --end;
+    return std::string_view(begin, size_t(end - begin));
+}
+
 void write(char *record, int offset, int capacity, const QString &text)
 {
     const QByteArray bytes = toWin1252(trimmed(text)).left(capacity);

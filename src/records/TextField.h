@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string_view>
+
 namespace TextField {
 
 // Removes leading and trailing characters with codes up to 32 (blanks and
@@ -22,6 +24,8 @@ QString fixedWidth(const QString &text, int width);
 // A counted field of the given capacity at offset: one length byte, then the bytes.
 // A length byte above the capacity is read as the capacity.
 QString read(const char *record, int offset, int capacity);
+// The same field's bytes as stored, trimmed of codes up to 32, unconverted.
+std::string_view bytes(const char *record, int offset, int capacity);
 // Trims, converts, cuts to the capacity; the bytes after the text are zeroed.
 void write(char *record, int offset, int capacity, const QString &text);
 

@@ -43,6 +43,12 @@ private slots:
         QTest::newRow("not a date") << "31/02/2025" << "0" << "No" << false;
         QTest::newRow("empty notice") << "14/05/2025" << "" << "No" << false;
         QTest::newRow("letters in notice") << "14/05/2025" << "5g" << "No" << false;
+        QTest::newRow("one-digit day and month") << "7/5/2025" << "0" << "No" << true;
+        QTest::newRow("signed notice") << "20/05/2025" << "+5" << "No" << true;
+        QTest::newRow("negative notice") << "14/05/2025" << "-2" << "No" << false;
+        QTest::newRow("blank inside the notice") << "14/05/2025" << "1 0" << "No" << false;
+        QTest::newRow("three-digit year") << "14/05/202" << "0" << "No" << false;
+        QTest::newRow("accented flag") << "14/05/2025" << "0" << "Nò" << false;
     }
     void imminent()
     {
@@ -50,7 +56,16 @@ private slots:
         QFETCH(QString, notice);
         QFETCH(QString, settled);
         QFETCH(bool, imminent);
-        QCOMPARE(IsImminent(payment(date, notice, settled), kToday), imminent);
+        const PaymentRecord record = payment(date, notice, settled);
+        QCOMPARE(IsImminent(record, kToday), imminent);
+        // The scans decide on the stored bytes: the same answer every time.
+        const QByteArray bytes = record.encode();
+        const auto field = [&bytes](QString PaymentRecord::*member) {
+            return PaymentLayout.field(member).bytes(bytes.constData());
+        };
+        QCOMPARE(IsImminent(field(&PaymentRecord::Data), field(&PaymentRecord::Avviso),
+                            field(&PaymentRecord::Ottemperata), kToday),
+                 imminent);
     }
 
     void dueDateKey()
