@@ -1,5 +1,6 @@
 #include "platform/ProcessSettings.h"
 #include "app/Windows.h"
+#include "ui/Translations.h"
 #include "platform/SafeFile.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     // The program ends only through the main menu or the password window.
     QApplication::setQuitOnLastWindowClosed(false);
     ProcessSettings::apply();
+    Translations::installItalian();
 
     Windows::create();
     Windows::switchTo(nullptr, Windows::first());

@@ -34,13 +34,13 @@ TfrmExpImminenti::TfrmExpImminenti(QWidget *parent)
 
 TfrmExpGiornaliere::TfrmExpGiornaliere(QDate calendarDay, QWidget *parent)
     : PaymentGridWindow(PaymentGrid::Giornaliere, QStringLiteral("TfrmExpGiornaliere"), QStringLiteral(" Scadenze del giorno"),
-                        QStringLiteral("Scadenze del giorno"), ExportLayouts::giornaliere(), calendarDay, parent)
+                        PaymentGrids::dayTitle(calendarDay), ExportLayouts::giornaliere(), calendarDay, parent)
 {
 }
 
 TfrmExpMensili::TfrmExpMensili(QDate calendarDay, QWidget *parent)
     : PaymentGridWindow(PaymentGrid::Mensili, QStringLiteral("TfrmExpMensili"), QStringLiteral(" Scadenze del mese"),
-                        QStringLiteral("Scadenze del mese"), ExportLayouts::mensili(), calendarDay, parent)
+                        PaymentGrids::monthTitle(calendarDay), ExportLayouts::mensili(), calendarDay, parent)
 {
 }
 

@@ -133,6 +133,19 @@ std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
 
 }
 
+namespace PaymentGrids {
+QString dayTitle(QDate day) { return QStringLiteral("Scadenze del giorno ") + DateText::format(day); }
+
+QString monthTitle(QDate day)
+{
+    static const char *const months[] = {"gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
+                                         "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
+    if (!day.isValid())
+        return QStringLiteral("Scadenze del mese");
+    return QStringLiteral("Scadenze del mese di %1 %2").arg(QLatin1String(months[day.month() - 1])).arg(day.year());
+}
+}
+
 namespace ExportLayouts {
 ExportLayout imminenti() { return exportLayout(PaymentGrid::Imminenti, "Scadenze_Imminenti.xls", "Scadenze imminenti"); }
 ExportLayout giornaliere() { return exportLayout(PaymentGrid::Giornaliere, "Scadenze_Giornaliere.xls", "Scadenze del giorno"); }

@@ -34,6 +34,13 @@ bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate 
 std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay);
 }
 
+namespace PaymentGrids {
+// What the day and month summaries say they show: "Scadenze del giorno
+// dd/mm/yyyy", "Scadenze del mese di <mese> yyyy".
+QString dayTitle(QDate day);
+QString monthTitle(QDate day);
+}
+
 namespace ExportLayouts {
 // The payment exports: grid columns 1..14 (1..13 for the whole archive), the
 // same headers as the grid.

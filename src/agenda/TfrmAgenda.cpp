@@ -14,6 +14,7 @@
 #include "ui/RowList.h"
 
 #include <QCalendarWidget>
+#include <QTextCharFormat>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -33,57 +34,67 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Gestione Scadenze"),
                                   QStringLiteral("Pagamenti in entrata e in uscita: le scadenze imminenti"));
 
-    auto *body = new QHBoxLayout;
-    body->setContentsMargins(16, 16, 16, 8);
-    body->setSpacing(16);
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(16, 12, 16, 8);
+    body->setSpacing(8);
     layout->addLayout(body, 1);
 
-    // Left: the calendar and the day and month summaries.
-    auto *left = new QVBoxLayout;
+    // Above: the calendar with the day and month summaries, and the state
+    // pictures. Below, across the whole width: the imminent list, so that a
+    // row is read whole, amount included.
+    auto *top = new QHBoxLayout;
+    top->setSpacing(16);
     calAppuntamenti = new QCalendarWidget(this);
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
     calAppuntamenti->setGridVisible(true);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti->setFixedSize(340, 260);
+    calAppuntamenti->setFixedSize(330, 230);
     calAppuntamenti->setSelectedDate(Services::clock().today());
-    left->addWidget(calAppuntamenti);
+    markToday();
+    top->addWidget(calAppuntamenti, 0, Qt::AlignTop);
+    auto *summaries = new QVBoxLayout;
+    summaries->setSpacing(10);
     btnGiorno = new PictureButton(QStringLiteral("btnGiorno"), pic("btn_giorno.svg"), QSize(220, 48), QStringLiteral("Scadenze del giorno"), this);
     btnMese = new PictureButton(QStringLiteral("btnMese"), pic("btn_mese.svg"), QSize(220, 48), QStringLiteral("Scadenze del mese"), this);
-    left->addSpacing(8);
-    left->addWidget(btnGiorno, 0, Qt::AlignHCenter);
-    left->addWidget(btnMese, 0, Qt::AlignHCenter);
-    left->addSpacing(16);
-    imgAppuntamentiNO = PictureButton::decoration(QStringLiteral("imgAppuntamentiNO"), pic("figura_calma.svg"), QSize(200, 260), this);
-    imgAppuntamentiSI = PictureButton::decoration(QStringLiteral("imgAppuntamentiSI"), pic("figura_allarme.svg"), QSize(200, 260), this);
-    left->addWidget(imgAppuntamentiNO, 0, Qt::AlignHCenter);
-    left->addWidget(imgAppuntamentiSI, 0, Qt::AlignHCenter);
-    left->addStretch();
-    body->addLayout(left);
-
-    // Right: the state bubble, the imminent list and the commands.
-    auto *right = new QVBoxLayout;
-    auto *state = new QHBoxLayout;
-    imgAssenti = PictureButton::decoration(QStringLiteral("imgAssenti"), pic("fumetto_assenti.svg"), QSize(420, 150), this);
-    imgPresenti = PictureButton::decoration(QStringLiteral("imgPresenti"), pic("fumetto_presenti.svg"), QSize(420, 150), this);
-    state->addWidget(imgAssenti);
-    state->addWidget(imgPresenti);
-    state->addStretch();
-    right->addLayout(state);
+    auto *summariesCaption = new QLabel(QStringLiteral("Le scadenze del giorno o del mese\nscelto nel calendario:"), this);
+    summariesCaption->setObjectName(QStringLiteral("lblRiepiloghi"));
+    summaries->addWidget(summariesCaption);
+    summaries->addWidget(btnGiorno);
+    summaries->addWidget(btnMese);
+    summaries->addStretch();
+    top->addLayout(summaries);
+    top->addSpacing(8);
+    imgAppuntamentiNO = PictureButton::decoration(QStringLiteral("imgAppuntamentiNO"), pic("figura_calma.svg"), QSize(170, 221), this);
+    imgAppuntamentiSI = PictureButton::decoration(QStringLiteral("imgAppuntamentiSI"), pic("figura_allarme.svg"), QSize(170, 221), this);
+    top->addWidget(imgAppuntamentiNO, 0, Qt::AlignTop);
+    top->addWidget(imgAppuntamentiSI, 0, Qt::AlignTop);
+    imgAssenti = PictureButton::decoration(QStringLiteral("imgAssenti"), pic("fumetto_assenti.svg"), QSize(392, 140), this);
+    imgPresenti = PictureButton::decoration(QStringLiteral("imgPresenti"), pic("fumetto_presenti.svg"), QSize(392, 140), this);
+    top->addWidget(imgAssenti, 0, Qt::AlignTop);
+    top->addWidget(imgPresenti, 0, Qt::AlignTop);
+    top->addStretch();
+    body->addLayout(top);
 
     auto *caption = new QLabel(QStringLiteral("Scadenze imminenti (in ordine di data e ora)"), this);
     QFont bold = caption->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     caption->setFont(bold);
-    right->addWidget(caption);
+    body->addWidget(caption);
     lstRecords = new RowListView(QStringLiteral("lstRecords"), 14, this);
-    right->addWidget(lstRecords, 1);
-    m_lblConteggio = new QLabel(this);
-    m_lblConteggio->setObjectName(QStringLiteral("lblConteggio"));
-    right->addWidget(m_lblConteggio);
+    // At 14 points a row of 150 characters needs 1710 pixels: a little less
+    // space between the characters lets the whole row, amount included, fit
+    // the width of a 1600-pixel screen.
+    lstRecords->setCharacterSpacing(-1.3);
+    body->addWidget(lstRecords, 1);
 
     auto *commands = new QHBoxLayout;
+    m_lblConteggio = new QLabel(this);
+    m_lblConteggio->setObjectName(QStringLiteral("lblConteggio"));
+    QFont count = m_lblConteggio->font();
+    count.setBold(true);
+    m_lblConteggio->setFont(count);
     btnArchivio = new PictureButton(QStringLiteral("btnArchivio"), pic("btn_archivio.svg"), QSize(220, 48), QStringLiteral("Archivio Pagamenti"), this);
     appApriArchivio = new PictureButton(QStringLiteral("appApriArchivio"), pic("apri_archivio.svg"), QSize(48, 48), QStringLiteral("Apri l'archivio pagamenti"), this);
     btnExcel = new PictureButton(QStringLiteral("btnExcel"), pic("btn_excel.svg"), QSize(220, 48), QStringLiteral("Esporta in Excel"), this);
@@ -91,13 +102,13 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     imgGuida = new PictureButton(QStringLiteral("imgGuida"), pic("guida.svg"), QSize(48, 48), QStringLiteral("Guida"), this);
     commands->addWidget(appApriArchivio);
     commands->addWidget(btnArchivio);
-    commands->addStretch();
+    commands->addSpacing(16);
+    commands->addWidget(m_lblConteggio, 1);
     commands->addWidget(btnExcel);
     commands->addWidget(btnStampa);
     commands->addSpacing(16);
     commands->addWidget(imgGuida);
-    right->addLayout(commands);
-    body->addLayout(right, 1);
+    body->addLayout(commands);
 
     btnCaricaLista = new QPushButton(QStringLiteral("Carica lista"), this);
     btnCaricaLista->setObjectName(QStringLiteral("btnCaricaLista"));
@@ -119,6 +130,17 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     setAlertState(false);
 }
 
+void TfrmAgenda::markToday()
+{
+    // Today stays marked when another day is chosen in the calendar.
+    QTextCharFormat today;
+    today.setFontWeight(QFont::Bold);
+    today.setBackground(QColor(0xff, 0xe0, 0x8a));
+    today.setForeground(QColor(0x7a, 0x2e, 0x00));
+    today.setToolTip(QStringLiteral("Oggi"));
+    calAppuntamenti->setDateTextFormat(Services::clock().today(), today);
+}
+
 bool TfrmAgenda::isAlertState() const { return !imgPresenti->isHidden(); }
 
 void TfrmAgenda::setAlertState(bool alert)
@@ -132,13 +154,16 @@ void TfrmAgenda::setAlertState(bool alert)
 void TfrmAgenda::loadList()
 {
     m_lastScan.reset();
+    markToday();
     try {
         ImminentScan scan = scanImminent(Services::clock().today());
         lstRecords->setItemWidth(1600);
         lstRecords->setRows(scan.rows);
         m_lastScan = std::move(scan);
     } catch (const ArchiveError &) {
-        // Cannot open: the list keeps the previous rows.
+        // Cannot open: the list keeps the previous rows, and no line of ours
+        // says anything about an archive that could not be read.
+        m_lblConteggio->clear();
     }
 }
 
@@ -155,6 +180,7 @@ void TfrmAgenda::showHandling()
     btnCaricaLista->click();
     if (!m_lastScan || !m_lastScan->complete) {
         // The archive cannot be read: the pictures keep their state, no sound.
+        m_lblConteggio->clear();
         return;
     }
     const int count = int(m_lastScan->rows.size());

@@ -34,6 +34,7 @@ protected:
 private:
     void showHandling();
     void setAlertState(bool alert);
+    void markToday();
     void soundAlarm();
     QLabel *m_lblConteggio;
     // What the last loading of the list read, for the show handling.

@@ -52,7 +52,7 @@ QVector<CardField<PaymentRecord>> paymentCard()
         // Recomputed by save from the hour and the minute; a blank card keeps it.
         {&PaymentRecord::Ora, {.name = "lblOra", .kind = BoxKind::Hidden, .flags = F::KeptOnBlank}},
         {&PaymentRecord::Avviso,
-         {.name = "txtAvviso", .flags = F::InChain | F::Centred, .allowed = QStringLiteral("0123456789"),
+         {.name = "txtAvviso", .flags = F::InChain | F::Centred | F::SelectAll, .allowed = QStringLiteral("0123456789"),
           .blank = QStringLiteral("0"), .leaving = PaymentEntry::leaveNotice}},
         {&PaymentRecord::Tipologia,
          {.name = "txtTipologia", .kind = BoxKind::DropDown, .flags = F::InChain | F::ListOnly | F::EmptiedByDelete,
@@ -66,7 +66,7 @@ QVector<CardField<PaymentRecord>> paymentCard()
         {&PaymentRecord::Email, {.name = "txtEmail", .normalise = InputRule::Normalise::Trim}},
         {&PaymentRecord::Luogo, {.name = "txtLuogo"}},
         {&PaymentRecord::Importo,
-         {.name = "txtImporto", .flags = F::InChain | F::RightAligned, .allowed = QStringLiteral("0123456789,"),
+         {.name = "txtImporto", .flags = F::InChain | F::RightAligned | F::SelectAll, .allowed = QStringLiteral("0123456789,"),
           .blank = QStringLiteral("0,00"), .leaving = normaliseAmount}},
         {&PaymentRecord::Note, {.name = "txtNote"}},
         {&PaymentRecord::Ottemperata,
@@ -134,6 +134,13 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
         "#panScheda QLineEdit, #panScheda QComboBox, #panScheda QCheckBox { font: bold 12pt; }"
         "#panScheda QLineEdit, #panScheda QComboBox { padding: 3px 6px; }"
         "#panScheda QLineEdit[readOnly=\"true\"] { background: #f6f8fa; }"
+        // The settled box is read at a glance: a large, dark-edged square.
+        "#panScheda QCheckBox { spacing: 10px; color: #1f2d3d; }"
+        "#panScheda QCheckBox::indicator { width: 24px; height: 24px; border: 2px solid #1f4e79;"
+        " border-radius: 4px; background: white; }"
+        "#panScheda QCheckBox::indicator:checked { background: #1f7a3a; border-color: #145228;"
+        " image: url(:/pictures/spunta.svg); }"
+        "#panScheda QCheckBox::indicator:focus { border-color: #e08a00; }"
         "QFrame#sepComandi { color: #c8d3de; }"));
     setAttribute(Qt::WA_StyledBackground);
 
@@ -328,11 +335,12 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     grid->addWidget(captioned(card, QStringLiteral("E-mail:"), txtEmail, btnEmail), 4, 0, 1, 3);
     grid->addWidget(captioned(card, QStringLiteral("Luogo:"), txtLuogo), 4, 3, 1, 2);
 
-    // Notes, marked by their picture, and the settled box.
+    // Notes, marked by their picture and their caption, and the settled box.
     auto *notes = new QHBoxLayout;
     notes->setSpacing(10);
-    notes->addWidget(PictureButton::decoration(QStringLiteral("icoNote"), pic("note.svg"), QSize(32, 32), card));
-    notes->addWidget(txtNote, 1);
+    notes->addWidget(PictureButton::decoration(QStringLiteral("icoNote"), pic("note.svg"), QSize(32, 32), card),
+                     0, Qt::AlignBottom);
+    notes->addWidget(captioned(card, QStringLiteral("Note:"), txtNote), 1);
     grid->addLayout(notes, 5, 0, 1, 5);
     grid->addWidget(chkOttemperata, 6, 0, 1, 5);
     grid->addWidget(lblOra, 7, 0);

@@ -1,10 +1,13 @@
-// The payment editor's ways out to the lists, the search, the export and the help.
+// The payment editor's ways out to the lists, the search, the export, the card
+// print and preview, and the help.
 #include "payments/TfrmArchivio_Scadenze.h"
 
 #include "agenda/PaymentGridWindows.h"
 #include "ui/HelpTexts.h"
 #include "ui/TfrmGuida.h"
 #include "payments/PaymentListWindows.h"
+#include "payments/TfrmStampaScadenza.h"
+#include "payments/TfrmStartup.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "records/RecordArchive.h"
 #include "ui/PictureButton.h"
@@ -35,6 +38,17 @@ void TfrmArchivio_Scadenze::connectLinkedWindows()
         open(window);
     });
     connect(cmdEsporta, &PictureButton::clicked, this, [this] { TfrmExpScadenzario(this).exec(); });
+    // The card prints what the boxes hold now, saved or not.
+    connect(cmdStampa, &PictureButton::clicked, this, [this] {
+        TfrmStampaScadenza window(this);
+        window.setPayment(m_card.read());
+        window.exec();
+    });
+    connect(cmdAnteprima, &PictureButton::clicked, this, [this] {
+        TfrmStartup window(this);
+        window.setPayment(m_card.read());
+        window.exec();
+    });
     connect(cmdGuida, &PictureButton::clicked, this,
             [this] { TfrmGuida::showTopic(this, HelpTexts::forPaymentEditor()); });
 }

@@ -1,12 +1,20 @@
 #pragma once
 // Windows with a fixed border and no title-bar buttons, left only through
-// their own buttons, and where they appear.
+// their own buttons, and where they appear. Window managers differ in what
+// they make of the hints that ask for no buttons (some draw minimise and
+// maximise all the same, and minimising a modal window then hides the whole
+// program), so these windows carry no frame of the window manager: they draw
+// their own title strip, which shows the caption and moves the window, and
+// their own border.
 
 class QWidget;
 
 namespace FixedWindow {
-// Title bar without close, minimise or maximise; fixed at its laid-out size.
+// Own title strip without close, minimise or maximise; fixed at its laid-out
+// size; a request to minimise it is undone.
 void apply(QWidget *window);
+// The height of the title strip, added above the window's content.
+constexpr int CaptionHeight = 28;
 void centreOnScreen(QWidget *window);
 // Over the owner (the parent window), or on the screen when there is none.
 void centreOnOwner(QWidget *window);

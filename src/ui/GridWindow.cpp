@@ -5,6 +5,7 @@
 #include "ui/InfoBar.h"
 #include "ui/FixedWindow.h"
 #include "ui/PictureButton.h"
+#include "ui/ScrollBars.h"
 #include "ui/TitleBand.h"
 
 #include <QHBoxLayout>
@@ -109,6 +110,8 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     layoutBox->setSpacing(0);
 
     const TitleBand header = makeTitleBand(this, QStringLiteral("imgLogo"), title);
+    lblTitolo = header.title;
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     header.row->addWidget(PictureButton::decoration(QStringLiteral("icoHand"), QStringLiteral(":/pictures/esporta.svg"), QSize(44, 44), header.band));
     layoutBox->addWidget(header.band);
 
@@ -126,6 +129,9 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     grdRecords->horizontalHeader()->setHighlightSections(false);
     grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdRecords->setWordWrap(false);
+    // Cells are never cut with "…": columns widen to what they show.
+    grdRecords->setTextElideMode(Qt::ElideNone);
+    ScrollBars::setContrast(grdRecords);
     grdRecords->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c8d3df; alternate-background-color: #eef4fa; }"
                                              "QHeaderView::section { background: #dce8f3; font-weight: bold; padding: 4px; border: 0; border-right: 1px solid #c8d3df; }"));
     auto *gridBox = new QVBoxLayout;
@@ -165,6 +171,19 @@ void GridWindow::showEvent(QShowEvent *event)
     if (!m_filled) {
         m_filled = true;
         fill();
+        fitColumns();
+    }
+}
+
+void GridWindow::fitColumns()
+{
+    // The rows on screen decide (the view measures only those), so a large
+    // archive costs nothing more; a column never narrows below its design width.
+    constexpr int widest = 640;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const int wanted = qMin(widest, grdRecords->contentWidth(c) + 8);
+        if (wanted > grdRecords->columnWidth(c))
+            grdRecords->setColumnWidth(c, wanted);
     }
 }
 

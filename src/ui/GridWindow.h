@@ -13,6 +13,7 @@
 #include <QVector>
 
 class InfoBar;
+class QLabel;
 class PictureButton;
 
 class GridModel : public QAbstractTableModel {
@@ -47,6 +48,8 @@ class GridView : public QTableView {
 public:
     using QTableView::QTableView;
     void commitPendingEdit();
+    // How wide a column's texts on screen are.
+    int contentWidth(int column) const { return sizeHintForColumn(column); }
 };
 
 class GridWindow : public QDialog {
@@ -57,6 +60,8 @@ public:
                QWidget *parent = nullptr);
 
     GridView *grdRecords;
+    // The title band's text: what the grid shows.
+    QLabel *lblTitolo;
     PictureButton *cmdEsporta, *cmdGuida, *cmdEsci;
     InfoBar *panInfo;
     GridModel *model() const { return m_model; }
@@ -70,6 +75,8 @@ protected:
     // Fills the grid; called once, when the window is first shown.
     virtual void fill() = 0;
     void setColumnWidths(const QVector<int> &widths);
+    // Widens the columns to the texts shown.
+    void fitColumns();
 
 private:
     GridModel *m_model;

@@ -86,6 +86,8 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
         chooseRow(index.isValid() ? index.row() : lstRecords->currentRow());
     });
+    // A double-click with no row under it closes the window and loads nothing.
+    connect(lstRecords, &RowListView::emptyAreaDoubleClicked, this, [this] { chooseRow(-1); });
 }
 
 void ListWindow::setRows(QVector<ListRow> rows)

@@ -1,9 +1,11 @@
 #include "ui/RowList.h"
 
 #include "lists/ListOrder.h"
+#include "ui/ScrollBars.h"
 
 #include <QBrush>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -74,6 +76,9 @@ RowListView::RowListView(const QString &name, int pointSize, QWidget *parent)
     QPalette p = palette();
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
+    // Rows are read whole: never cut with "…", scrolled sideways instead.
+    setTextElideMode(Qt::ElideNone);
+    ScrollBars::setContrast(this);
 }
 
 void RowListView::setSortedRows(QVector<ListRow> rows)
@@ -111,8 +116,27 @@ void RowListView::setCurrentRow(int row)
     scrollTo(index);
 }
 
+void RowListView::setCharacterSpacing(qreal pixels)
+{
+    QFont f = font();
+    f.setLetterSpacing(QFont::AbsoluteSpacing, pixels);
+    m_model->setFont(f);
+    setFont(f);
+    doItemsLayout();
+}
+
 void RowListView::setItemWidth(int width)
 {
     m_itemWidth = width;
     doItemsLayout();
+}
+
+void RowListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        event->accept();
+        emit emptyAreaDoubleClicked();
+        return;
+    }
+    QListView::mouseDoubleClickEvent(event);
 }

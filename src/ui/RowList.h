@@ -45,6 +45,16 @@ public:
     int currentRow() const;
     void setCurrentRow(int row);
     void setItemWidth(int width);
+    // Tightens (negative) or widens the space between the characters, the
+    // font staying the same.
+    void setCharacterSpacing(qreal pixels);
+
+signals:
+    // A double-click where there is no row.
+    void emptyAreaDoubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     RowListModel *m_model;

@@ -9,7 +9,11 @@
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
 
+#include <QCalendarWidget>
+#include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QTextCharFormat>
 #include <QLabel>
 #include <QTest>
 
@@ -150,6 +154,50 @@ private slots:
         QVERIFY(alertState());
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void rowIsReadWholeAmountIncluded()
+    {
+        PaymentRecord r = makePayment(QStringLiteral("12/05/2025"));
+        r.Contatto = QString(28, QLatin1Char('C'));
+        r.Causale = QString(40, QLatin1Char('K'));
+        r.Cel = QString(15, QLatin1Char('3'));
+        r.Importo = QStringLiteral("123456,78");
+        writePaymentArchive({r});
+        openAgenda();
+        // As on a 1600 x 900 screen.
+        agenda()->showNormal();
+        agenda()->setGeometry(0, 0, 1600, 900);
+        QTRY_COMPARE(agenda()->width(), 1600);
+        RowListView *list = agenda()->lstRecords;
+        QCOMPARE(list->textElideMode(), Qt::ElideNone);
+        const QString row = list->text(0);
+        QVERIFY(row.endsWith(QStringLiteral("€ 123456,78")));
+        // Drawn at the list's own font, the whole row fits the visible width.
+        const QFontMetrics metrics(list->rowModel()->data(list->rowModel()->index(0), Qt::FontRole).value<QFont>());
+        QVERIFY2(metrics.horizontalAdvance(row) <= list->viewport()->width(),
+                 qPrintable(QStringLiteral("row %1 px, list %2 px")
+                                .arg(metrics.horizontalAdvance(row))
+                                .arg(list->viewport()->width())));
+    }
+
+    void todayStaysMarkedAndFailedReadClearsTheCount()
+    {
+        openAgenda();
+        QCOMPARE(agenda()->findChild<QLabel *>(QStringLiteral("lblConteggio"))->text(),
+                 QStringLiteral("Nessun pagamento in archivio."));
+        agenda()->calAppuntamenti->setSelectedDate(QDate(2025, 5, 20));
+        const QTextCharFormat today = agenda()->calAppuntamenti->dateTextFormat(QDate(2025, 5, 15));
+        QCOMPARE(today.fontWeight(), int(QFont::Bold));
+        QVERIFY(today.background().style() != Qt::NoBrush);
+        QVERIFY(agenda()->calAppuntamenti->dateTextFormat(QDate(2025, 5, 20)).background().style() == Qt::NoBrush);
+        agenda()->close();
+        // A folder in the archive's place cannot be read at all.
+        const QString path = m_env->file(QStringLiteral("Archivio_Appuntamenti.pro"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        openAgenda();
+        QCOMPARE(agenda()->findChild<QLabel *>(QStringLiteral("lblConteggio"))->text(), QString());
     }
 
     void listLooksRight()

@@ -11,6 +11,8 @@
 #include "app/Windows.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmArchivio_Scadenze.h"
+#include "payments/TfrmStampaScadenza.h"
+#include "payments/TfrmStartup.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
@@ -98,6 +100,25 @@ private slots:
         });
         QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
         QCOMPARE(ed()->txtContatto->text(), QStringLiteral("Mario Bianchi"));
+    }
+
+    void cardPrintAndPreviewShowTheBoxes()
+    {
+        // A card never saved prints what the boxes hold.
+        ed()->txtData->setText(QStringLiteral("20/06/2025"));
+        ed()->txtCausale->setText(QStringLiteral("Canone giugno"));
+        ed()->txtImporto->setText(QStringLiteral("99,90"));
+        ed()->chkOttemperata->setChecked(true);
+        withModal<TfrmStampaScadenza>(ed()->cmdStampa, [](TfrmStampaScadenza *w) { w->btnStampa->click(); });
+        QCOMPARE(m_env->reports.printed.size(), 1);
+        const QString printed = pdfText(m_env->reports.printed[0]);
+        QVERIFY(printed.contains(QStringLiteral("Canone giugno")));
+        QVERIFY(printed.contains(QStringLiteral("99,90")));
+        QVERIFY(printed.contains(QStringLiteral("Sì")));
+        withModal<TfrmStartup>(ed()->cmdAnteprima, [](TfrmStartup *w) { w->btnStampa->click(); });
+        QCOMPARE(m_env->reports.previewed.size(), 1);
+        QVERIFY(pdfText(m_env->reports.previewed[0]).contains(QStringLiteral("20/06/2025")));
+        QVERIFY(ed()->cmdStampa->isEnabled());
     }
 
     void exportAndHelp()

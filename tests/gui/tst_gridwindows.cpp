@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 
@@ -76,14 +77,28 @@ private slots:
         agenda()->calAppuntamenti->setSelectedDate(QDate(2025, 3, 7));
         withGrid(agenda()->btnGiorno, [&](PaymentGridWindow *grid) {
             QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze del giorno"));
+            QCOMPARE(grid->lblTitolo->text(), QStringLiteral("Scadenze del giorno 07/03/2025"));
             QCOMPARE(grid->model()->rowCount(), 1);
             QCOMPARE(grid->model()->cell(0, 12), QStringLiteral("Sì"));
         });
         withGrid(agenda()->btnMese, [&](PaymentGridWindow *grid) {
             QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze del mese"));
+            QCOMPARE(grid->lblTitolo->text(), QStringLiteral("Scadenze del mese di marzo 2025"));
             QCOMPARE(grid->model()->rowCount(), 2);
             QCOMPARE(grid->model()->cell(1, 1), QStringLiteral("20/03/2025"));
         });
+    }
+
+    void gridsAreDrawnWhole()
+    {
+        PaymentRecord r = makePayment(QStringLiteral("10/05/2025"));
+        r.Causale = QStringLiteral("Una causale molto lunga che non deve essere tagliata con i puntini sullo schermo");
+        writePaymentArchive({r});
+        TfrmExpScadenzario grid;
+        grid.show();
+        QCOMPARE(grid.grdRecords->textElideMode(), Qt::ElideNone);
+        const QFontMetrics metrics(grid.grdRecords->font());
+        QVERIFY(grid.grdRecords->columnWidth(4) >= metrics.horizontalAdvance(r.Causale));
     }
 
     void editedCellsReachTheExportOnly()

@@ -78,6 +78,21 @@ private slots:
         QVERIFY(!list.isVisible());
     }
 
+    void doubleClickOnNoRowClosesAndLoadsNothing()
+    {
+        writePaymentArchive({named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025"))});
+        TfrmConfermati list;
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.lstRecords->setCurrentRow(0);
+        QSignalSpy chosen(&list, &ListWindow::recordChosen);
+        // Below the only row.
+        const QPoint empty(20, list.lstRecords->viewport()->height() - 10);
+        QTest::mouseDClick(list.lstRecords->viewport(), Qt::LeftButton, {}, empty);
+        QCOMPARE(chosen.count(), 0);
+        QVERIFY(!list.isVisible());
+    }
+
     void findAndEnter()
     {
         TfrmAssolti empty;

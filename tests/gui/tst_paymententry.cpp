@@ -81,6 +81,46 @@ private slots:
         QVERIFY(ed()->lblOra->isHidden());
     }
 
+    void clickedNumberBoxIsReplacedByTyping_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("amount") << "txtImporto" << "150" << "150,00";
+        QTest::newRow("notice days") << "txtAvviso" << "12" << "12";
+    }
+    void clickedNumberBoxIsReplacedByTyping()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, left);
+        auto *edit = ed()->findChild<QLineEdit *>(box);
+        QVERIFY(edit);
+        ed()->newCard();
+        // A real click, at either end of the text already there.
+        for (const QPoint at : {QPoint(4, edit->height() / 2), QPoint(edit->width() - 4, edit->height() / 2)}) {
+            focus(ed()->txtCausale);
+            QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+            QTRY_VERIFY(edit->hasFocus());
+            QTRY_COMPARE(edit->selectedText(), edit->text());
+            QTest::keyClicks(edit, typed);
+            QCOMPARE(edit->text(), typed);
+            leave();
+            QCOMPARE(edit->text(), left);
+        }
+        // Home, End and the selection keys keep their effect; they type nothing.
+        focus(edit);
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(edit->selectedText(), edit->text());
+        QTest::keyClick(edit, Qt::Key_Home);
+        QCOMPARE(edit->cursorPosition(), 0);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit->selectedText(), edit->text());
+        QTest::keyClicks(edit, QStringLiteral("x-"));
+        QCOMPARE(edit->text(), left);
+    }
+
     void amountKeys()
     {
         focus(ed()->txtImporto);
