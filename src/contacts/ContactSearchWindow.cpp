@@ -49,6 +49,7 @@ ContactSearchWindow::ContactSearchWindow(const QString &name, const QString &cap
                              panAvvio);
     intro->setWordWrap(true);
     page->addWidget(intro);
+    page->addSpacing(10);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(10);

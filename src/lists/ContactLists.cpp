@@ -17,20 +17,28 @@ constexpr QString ContactRecord::*kSearched[10] = {
 
 // The fields a row shows: a kept contact is decoded only this far, not in all
 // its 39 fields.
-constexpr QString ContactRecord::*kRowFields[] = {
-    &ContactRecord::Nome, &ContactRecord::CodFisc, &ContactRecord::Tel,
-    &ContactRecord::Cel,  &ContactRecord::Note,    &ContactRecord::Questioni,
+struct RowField {
+    QString ContactRecord::*member;
+    FieldRef field;
+};
+constexpr RowField kRowFields[] = {
+    {&ContactRecord::Nome, ContactLayout.field(&ContactRecord::Nome)},
+    {&ContactRecord::CodFisc, ContactLayout.field(&ContactRecord::CodFisc)},
+    {&ContactRecord::Tel, ContactLayout.field(&ContactRecord::Tel)},
+    {&ContactRecord::Cel, ContactLayout.field(&ContactRecord::Cel)},
+    {&ContactRecord::Note, ContactLayout.field(&ContactRecord::Note)},
+    {&ContactRecord::Questioni, ContactLayout.field(&ContactRecord::Questioni)},
 };
 
 ContactRecord rowFields(const char *bytes)
 {
     ContactRecord r;
-    for (QString ContactRecord::*member : kRowFields)
-        r.*member = ContactLayout.field(member).read(bytes);
+    for (const RowField &f : kRowFields)
+        r.*f.member = f.field.read(bytes);
     return r;
 }
 
-const FieldRef kQuestioni = ContactLayout.field(&ContactRecord::Questioni);
+constexpr FieldRef kQuestioni = ContactLayout.field(&ContactRecord::Questioni);
 }
 
 namespace ContactLists {
