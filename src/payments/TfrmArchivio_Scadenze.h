@@ -2,6 +2,7 @@
 // The payment editor: one payment at a time as a card, browsing, new, duplicate
 // and save. The only window that writes the payment file.
 
+#include "records/ContactRecord.h"
 #include "records/PaymentRecord.h"
 #include "records/RecordArchive.h"
 #include "ui/RecordCard.h"
@@ -57,6 +58,9 @@ public:
     void save();
     void openDatePicker();
     void writeEmail();
+    // The contact import: the chosen contact's name, telephone, mobile and
+    // e-mail replace those of the card; nothing else changes, nothing is saved.
+    void importContact();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -66,6 +70,7 @@ private:
     void connectLinkedWindows();
     // Loads the record a list window chose, read again from the file.
     void loadChosenRecord(int number);
+    void takeContact(const ContactRecord &contact);
     void buildToolbar(QBoxLayout *layout);
     QWidget *buildCard();
     void setHints();

@@ -1,8 +1,9 @@
 // The payment editor's ways out to the lists, the search, the export, the card
-// print and preview, and the help.
+// print and preview, the help and the contact import.
 #include "payments/TfrmArchivio_Scadenze.h"
 
 #include "agenda/PaymentGridWindows.h"
+#include "contacts/TfrmImportaAnagrafica.h"
 #include "ui/HelpTexts.h"
 #include "ui/TfrmGuida.h"
 #include "payments/PaymentListWindows.h"
@@ -10,9 +11,11 @@
 #include "payments/TfrmStartup.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "records/RecordArchive.h"
+#include "records/TextField.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 void TfrmArchivio_Scadenze::connectLinkedWindows()
 {
@@ -51,6 +54,29 @@ void TfrmArchivio_Scadenze::connectLinkedWindows()
     });
     connect(cmdGuida, &PictureButton::clicked, this,
             [this] { TfrmGuida::showTopic(this, HelpTexts::forPaymentEditor()); });
+    connect(impContatto, &PictureButton::clicked, this, &TfrmArchivio_Scadenze::importContact);
+}
+
+void TfrmArchivio_Scadenze::importContact()
+{
+    TfrmImportaAnagrafica window(this);
+    window.lblMemory->setText(QLatin1String(TfrmImportaAnagrafica::Opener));
+    connect(&window, &TfrmImportaAnagrafica::contactChosen, this, &TfrmArchivio_Scadenze::takeContact);
+    window.exec();
+}
+
+void TfrmArchivio_Scadenze::takeContact(const ContactRecord &contact)
+{
+    // The contact's fields are wider than the payment's: each value is cut to
+    // its box, as the save would cut it to the field.
+    const auto put = [](QLineEdit *box, const QString &value) {
+        const QString text = TextField::trimmed(value);
+        box->setText(box->maxLength() > 0 ? text.left(box->maxLength()) : text);
+    };
+    put(txtContatto, contact.Nome);
+    put(txtTel, contact.Tel);
+    put(txtCel, contact.Cel);
+    put(txtEmail, contact.Email);
 }
 
 void TfrmArchivio_Scadenze::loadChosenRecord(int number)

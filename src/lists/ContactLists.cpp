@@ -1,0 +1,108 @@
+#include "lists/ContactLists.h"
+
+#include "lists/ContactListRow.h"
+#include "records/RecordArchive.h"
+#include "records/TextField.h"
+
+using TextField::trimmed;
+
+namespace {
+// The boxes of the criteria page and the fields they search, in page order.
+constexpr QString ContactRecord::*kSearched[10] = {
+    &ContactRecord::Nome,       &ContactRecord::Localita,    &ContactRecord::Tel,
+    &ContactRecord::DataNasc,   &ContactRecord::CodFisc,     &ContactRecord::PartitaIva,
+    &ContactRecord::Occupazione, &ContactRecord::Prodotti,   &ContactRecord::Questioni,
+    &ContactRecord::Note,
+};
+
+// The fields a row shows: a kept contact is decoded only this far, not in all
+// its 39 fields.
+struct RowField {
+    QString ContactRecord::*member;
+    FieldRef field;
+};
+constexpr RowField kRowFields[] = {
+    {&ContactRecord::Nome, ContactLayout.field(&ContactRecord::Nome)},
+    {&ContactRecord::CodFisc, ContactLayout.field(&ContactRecord::CodFisc)},
+    {&ContactRecord::Tel, ContactLayout.field(&ContactRecord::Tel)},
+    {&ContactRecord::Cel, ContactLayout.field(&ContactRecord::Cel)},
+    {&ContactRecord::Note, ContactLayout.field(&ContactRecord::Note)},
+    {&ContactRecord::Questioni, ContactLayout.field(&ContactRecord::Questioni)},
+};
+
+ContactRecord rowFields(const char *bytes)
+{
+    ContactRecord r;
+    for (const RowField &f : kRowFields)
+        r.*f.member = f.field.read(bytes);
+    return r;
+}
+
+constexpr FieldRef kQuestioni = ContactLayout.field(&ContactRecord::Questioni);
+}
+
+namespace ContactLists {
+
+int filledCount(const Criteria &criteria)
+{
+    int n = 0;
+    for (const QString &t : criteria.texts())
+        n += !trimmed(t).isEmpty();
+    return n;
+}
+
+bool matches(const Criteria &criteria, int filled, const ContactRecord &r)
+{
+    const QStringList boxes = criteria.texts();
+    int found = 0;
+    for (int i = 0; i < 10; ++i) {
+        const QString &box = boxes.at(i);
+        if (!box.isEmpty() && (r.*kSearched[i]).contains(box, Qt::CaseInsensitive))
+            ++found;
+    }
+    return found >= filled;
+}
+
+QVector<ListRow> search(const Criteria &criteria)
+{
+    const int filled = filledCount(criteria);
+    // Only the fields of the boxes that hold something are read, and a record
+    // is left as soon as its count of matches is decided either way. A box of
+    // blanks only counts for nothing in `filled` but may still match.
+    QVector<std::pair<FieldRef, QString>> tests;
+    const QStringList boxes = criteria.texts();
+    for (int i = 0; i < 10; ++i)
+        if (!boxes.at(i).isEmpty())
+            tests.append({ContactLayout.field(kSearched[i]), boxes.at(i)});
+    QVector<ListRow> rows;
+    ContactArchive::forEach([&](const char *bytes, int number) {
+        int found = 0;
+        const int total = int(tests.size());
+        for (int i = 0; i < total && found < filled && found + (total - i) >= filled; ++i)
+            found += tests[i].first.read(bytes).contains(tests[i].second, Qt::CaseInsensitive);
+        if (found >= filled)
+            rows.append({ContactListRow(rowFields(bytes)), number});
+    });
+    return rows;
+}
+
+bool hasPendingIssues(const ContactRecord &record) { return !trimmed(record.Questioni).isEmpty(); }
+
+QVector<ListRow> loadPending(QVector<ListRow> *partial)
+{
+    QVector<ListRow> rows;
+    try {
+        ContactArchive::forEach([&](const char *bytes, int number) {
+            // Read trims the field: a text of blanks alone is no pending issue.
+            if (!kQuestioni.read(bytes).isEmpty())
+                rows.append({PendingIssueRow(rowFields(bytes)), number});
+        });
+    } catch (...) {
+        if (partial)
+            *partial = rows;
+        throw;
+    }
+    return rows;
+}
+
+}

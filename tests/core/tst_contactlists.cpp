@@ -1,0 +1,219 @@
+// Contact list rows, the contact search and the pending-issues list.
+#include "ContactFixtures.h"
+
+#include "lists/ContactListRow.h"
+#include "lists/ContactLists.h"
+#include "platform/Services.h"
+#include "records/RecordArchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QStringList rowTexts(const QVector<ListRow> &rows)
+{
+    QStringList out;
+    for (const ListRow &r : rows)
+        out << r.text;
+    return out;
+}
+QList<int> rowNumbers(const QVector<ListRow> &rows)
+{
+    QList<int> out;
+    for (const ListRow &r : rows)
+        out << r.record;
+    return out;
+}
+}
+
+class TestContactLists : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { Services::setProgramFolder(m_dir.path()); }
+    void init() { QFile::remove(contactFilePath()); }
+
+    void rowColumns_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tel");
+        QTest::addColumn<QString>("cel");
+        QTest::addColumn<QString>("nameColumns");
+        QTest::addColumn<QString>("telColumns");
+        QTest::addColumn<QString>("celColumns");
+        QTest::newRow("short, padded") << "Anna" << "051 1" << "333" << QStringLiteral("Anna").leftJustified(28)
+                                       << QStringLiteral("051 1").leftJustified(15) << QStringLiteral("333").leftJustified(15);
+        QTest::newRow("long, cut") << QString(40, QLatin1Char('n')) << QString(30, QLatin1Char('1'))
+                                   << QString(50, QLatin1Char('3')) << QString(28, QLatin1Char('n'))
+                                   << QString(15, QLatin1Char('1')) << QString(15, QLatin1Char('3'));
+        QTest::newRow("blanks around, trimmed first") << "  Rossi\t " << " 051 " << "" << QStringLiteral("Rossi").leftJustified(28)
+                                                      << QStringLiteral("051").leftJustified(15) << QString(15, QLatin1Char(' '));
+    }
+    void rowColumns()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tel);
+        QFETCH(QString, cel);
+        QFETCH(QString, nameColumns);
+        QFETCH(QString, telColumns);
+        QFETCH(QString, celColumns);
+        ContactRecord r;
+        r.Nome = name;
+        r.Tel = tel;
+        r.Cel = cel;
+        r.CodFisc = QStringLiteral("RSSMRA75D12F257X");
+        r.Note = QStringLiteral("  ") + QString(240, QLatin1Char('x')) + QStringLiteral(" fine ");
+        r.Questioni = QStringLiteral(" Fattura 2024 da saldare, ") + QString(200, QLatin1Char('q'));
+
+        const QString row = ContactListRow(r);
+        QCOMPARE(row.mid(0, 28), nameColumns);
+        QCOMPARE(row.mid(28, 6), QStringLiteral("  CF: "));
+        QCOMPARE(row.mid(34, 16), QStringLiteral("RSSMRA75D12F257X"));
+        QCOMPARE(row.mid(50, 7), QStringLiteral("  Tel. "));
+        QCOMPARE(row.mid(57, 15), telColumns);
+        QCOMPARE(row.mid(72, 7), QStringLiteral("  Cel. "));
+        QCOMPARE(row.mid(79, 15), celColumns);
+        QCOMPARE(row.mid(94, 8), QStringLiteral("  Note: "));
+        // The notes are trimmed, never cut.
+        QCOMPARE(row.mid(102), QString(240, QLatin1Char('x')) + QStringLiteral(" fine"));
+
+        const QString pending = PendingIssueRow(r);
+        QCOMPARE(pending.left(94), row.left(94));
+        QCOMPARE(pending.mid(94, 2), QStringLiteral("  "));
+        QCOMPARE(pending.mid(96), QStringLiteral("Fattura 2024 da saldare, ") + QString(200, QLatin1Char('q')));
+    }
+
+    void search()
+    {
+        writeContactArchive({makeContact(QStringLiteral("Mario Rossi"), QStringLiteral("Bologna"), QStringLiteral("03/02/1980")),
+                             makeContact(QStringLiteral("ROSSI Carla"), QStringLiteral("Imola"), QStringLiteral("1975")),
+                             makeContact(QStringLiteral("Bianchi"), QStringLiteral("Bologna"), QStringLiteral("11/11/1980")),
+                             makeContact(QStringLiteral("Anna Rossetti"), QStringLiteral("Parma"), QStringLiteral("05/06/1980"))});
+
+        ContactLists::Criteria none;
+        QCOMPARE(ContactLists::filledCount(none), 0);
+        QCOMPARE(rowNumbers(ContactLists::search(none)), QList<int>({1, 2, 3, 4})); // nothing filled in: everyone
+
+        ContactLists::Criteria two;
+        two.nome = QStringLiteral("ross");
+        two.dataNasc = QStringLiteral("1980");
+        QCOMPARE(ContactLists::filledCount(two), 2);
+        const auto found = ContactLists::search(two);
+        QCOMPARE(rowNumbers(found), QList<int>({1, 4}));
+        QVERIFY(found[0].text.startsWith(QStringLiteral("Mario Rossi")));
+
+        // Each box searches its own field only: the town is not the name.
+        ContactLists::Criteria town;
+        town.localita = QStringLiteral("BOLOGNA");
+        QCOMPARE(rowNumbers(ContactLists::search(town)), QList<int>({1, 3}));
+        town.nome = QStringLiteral("bologna");
+        QVERIFY(ContactLists::search(town).isEmpty());
+
+        // A trailing blank counts and must be matched as typed.
+        ContactLists::Criteria blank;
+        blank.nome = QStringLiteral("rossi ");
+        QCOMPARE(rowNumbers(ContactLists::search(blank)), QList<int>({2}));
+
+        // A box of blanks alone is not a criterion, yet it still counts as a
+        // match where its field holds those blanks: the rule is at least R.
+        ContactLists::Criteria onlyBlanks;
+        onlyBlanks.note = QStringLiteral("   ");
+        QCOMPARE(ContactLists::filledCount(onlyBlanks), 0);
+        QCOMPARE(ContactLists::search(onlyBlanks).size(), 4);
+
+        // The mobile number cannot be searched; the fiscal code can.
+        ContactLists::Criteria code;
+        code.codFisc = QStringLiteral("rssmra");
+        QCOMPARE(ContactLists::search(code).size(), 4);
+
+        ContactLists::Criteria nothing;
+        nothing.prodotti = QStringLiteral("zzz");
+        QVERIFY(ContactLists::search(nothing).isEmpty());
+        QVERIFY(!ContactLists::matches(nothing, 1, makeContact(QStringLiteral("X"))));
+        QVERIFY(ContactLists::matches(two, 2, makeContact(QStringLiteral("Rossi"), QString(), QStringLiteral("1980"))));
+    }
+
+    void equalRowsKeepTheirNumbers()
+    {
+        // Two family members at one address with one telephone give the same row.
+        ContactRecord first = makeContact(QStringLiteral("Famiglia Rossi"));
+        first.CodFisc.clear();
+        first.Cel.clear();
+        ContactRecord second = first;
+        second.Email = QStringLiteral("altro@example.it");
+        second.Questioni = first.Questioni = QStringLiteral("Rinnovo contratto");
+        writeContactArchive({first, makeContact(QStringLiteral("Bianchi")), second});
+        const auto rows = ContactLists::search({});
+        QCOMPARE(rows[0].text, rows[2].text);
+        QCOMPARE(rowNumbers(rows), QList<int>({1, 2, 3}));
+        const auto pending = ContactLists::loadPending();
+        QCOMPARE(pending[0].text, pending[1].text);
+        QCOMPARE(rowNumbers(pending), QList<int>({1, 3}));
+    }
+
+    void pendingList()
+    {
+        ContactRecord blanks = makeContact(QStringLiteral("Solo spazi"));
+        ContactRecord pending = makeContact(QStringLiteral("In sospeso"));
+        pending.Questioni = QStringLiteral("Documento scaduto");
+        ContactRecord none = makeContact(QStringLiteral("Nulla"));
+        ContactRecord controls = makeContact(QStringLiteral("Solo tabulazioni"));
+        QByteArray bytes = contactFile({blanks, pending, none, controls});
+        // Another tool may have stored blanks or control characters only: the
+        // writer of this program never does, so put them in the bytes.
+        const FieldRef q = ContactRecord::layout().field(&ContactRecord::Questioni);
+        bytes[q.offset] = char(5);
+        bytes.replace(q.offset + 1, 5, "     ");
+        bytes[3 * ContactRecord::Size + q.offset] = char(3);
+        bytes.replace(3 * ContactRecord::Size + q.offset + 1, 3, "\t\r\n");
+        writeContactBytes(bytes);
+
+        const auto rows = ContactLists::loadPending();
+        QCOMPARE(rowNumbers(rows), QList<int>({2}));
+        QVERIFY(rows[0].text.endsWith(QStringLiteral("  Documento scaduto")));
+        QVERIFY(!ContactLists::hasPendingIssues(blanks));
+        QVERIFY(ContactLists::hasPendingIssues(pending));
+    }
+
+    void emptyMissingAndUnreadable()
+    {
+        // A missing file is created empty.
+        QVERIFY(ContactLists::loadPending().isEmpty());
+        QVERIFY(QFile::exists(contactFilePath()));
+        QCOMPARE(QFile(contactFilePath()).size(), 0);
+        QVERIFY(ContactLists::search({}).isEmpty());
+
+        // Bytes after the last whole record are never read.
+        writeContactBytes(contactFile({makeContact(QStringLiteral("Intero"))}) + QByteArray(100, 'x'));
+        QCOMPARE(ContactLists::search({}).size(), 1);
+
+        // A folder where the file should be: the readers throw.
+        QFile::remove(contactFilePath());
+        QVERIFY(QDir().mkdir(contactFilePath()));
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, ContactLists::search({}));
+        QVector<ListRow> partial {{QStringLiteral("left over"), 9}};
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, ContactLists::loadPending(&partial));
+        QVERIFY(partial.isEmpty());
+        QDir().rmdir(contactFilePath());
+    }
+
+    void rowsFromBytesEqualRowsFromRecords()
+    {
+        // The lists decode only the fields a row shows; the row must be the
+        // one the whole record gives.
+        ContactRecord r = makeContact(QStringLiteral("Società Èlite & C."));
+        r.Note = QStringLiteral("Cliente dal 2019 中 €");
+        r.Questioni = QStringLiteral("Sollecito");
+        writeContactArchive({r});
+        const ContactRecord stored = ContactArchive::read(1);
+        QCOMPARE(rowTexts(ContactLists::search({})), QStringList({ContactListRow(stored)}));
+        QCOMPARE(rowTexts(ContactLists::loadPending()), QStringList({PendingIssueRow(stored)}));
+        QVERIFY(ContactListRow(stored).endsWith(QStringLiteral("Note: Cliente dal 2019 ? €")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestContactLists)
+#include "tst_contactlists.moc"

@@ -1,0 +1,165 @@
+// From the payment editor to the contact import and back: four boxes of the
+// card take the chosen contact, nothing else changes and nothing is saved.
+#include "ContactFixtures.h"
+#include "ModalDriver.h"
+#include "PaymentFixtures.h"
+#include "ResidentFixture.h"
+#include "TestServices.h"
+
+#include "app/Windows.h"
+#include "contacts/TfrmImportaAnagrafica.h"
+#include "payments/TfrmArchivio_Scadenze.h"
+#include "records/RecordArchive.h"
+#include "ui/InfoBar.h"
+#include "ui/PictureButton.h"
+#include "ui/RowList.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+void doubleClick(RowListView *list, int row)
+{
+    list->setCurrentRow(row);
+    emit list->doubleClicked(list->rowModel()->index(row));
+}
+
+// The payment record the card describes, with its four contact fields set aside.
+PaymentRecord withoutContact(PaymentRecord r)
+{
+    r.Contatto.clear();
+    r.Tel.clear();
+    r.Cel.clear();
+    r.Email.clear();
+    return r;
+}
+}
+
+class TestContactImport : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ResidentFixture> m_env;
+    TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
+    QByteArray payments() const { return m_env->readFile(QString::fromLatin1(PaymentRecord::FileName)); }
+
+    // Opens the import from the card, searches by name and double-clicks the
+    // first row found (or closes the window when row is -1).
+    void importByName(const QString &name, int row = 0)
+    {
+        QVERIFY2(whileModal<TfrmImportaAnagrafica>([this] { ed()->impContatto->click(); },
+                                                   [&](TfrmImportaAnagrafica *w) {
+                                                       QCOMPARE(w->lblMemory->text(), QStringLiteral("scadenze"));
+                                                       QCOMPARE(w->parentWidget(), ed());
+                                                       w->txtNome->setText(name);
+                                                       w->btnCerca->click();
+                                                       QVERIFY(w->lstRecords->count() > row);
+                                                       if (row < 0)
+                                                           w->btnChiudi->click();
+                                                       else
+                                                           doubleClick(w->lstRecords, row);
+                                                   }),
+                 "the import window did not open");
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
+        Windows::switchTo(nullptr, ed());
+        QVERIFY(QTest::qWaitForWindowActive(ed()));
+    }
+    void cleanup() { m_env.reset(); }
+
+    void hint()
+    {
+        QCOMPARE(ed()->panInfo->hintFor(ed()->impContatto),
+                 QStringLiteral("Importa i dati dall'archivio anagrafico dei contatti."));
+    }
+
+    void replacesOnlyTheFourBoxesOfASavedPayment()
+    {
+        PaymentRecord first = makePayment(QStringLiteral("01/06/2025"));
+        PaymentRecord second = makePayment(QStringLiteral("02/06/2025"));
+        second.Note = QStringLiteral("rata di giugno");
+        writePaymentArchive({first, second});
+        ContactRecord wide = makeContact(QStringLiteral("  ") + QString(60, QLatin1Char('N')) + QStringLiteral(" "));
+        wide.Tel = QStringLiteral(" 051 ") + QString(26, QLatin1Char('7'));   // 30 once trimmed
+        wide.Cel = QStringLiteral("339 ") + QString(46, QLatin1Char('8'));    // 50, the box holds 30
+        wide.Email = QString(108, QLatin1Char('e')) + QStringLiteral("@example.it"); // 119
+        wide.Email = wide.Email.leftJustified(120, QLatin1Char('x'));
+        writeContactArchive({makeContact(QStringLiteral("Altro")), wide});
+
+        ed()->cmdUltimo->click();
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
+        const PaymentRecord before = ed()->card().read();
+        const QByteArray stored = payments();
+
+        importByName(QStringLiteral("nnnn"));
+        QCOMPARE(ed()->txtContatto->text(), QString(50, QLatin1Char('N')));
+        QCOMPARE(ed()->txtTel->text(), QStringLiteral("051 ") + QString(26, QLatin1Char('7')));
+        QCOMPARE(ed()->txtCel->text(), (QStringLiteral("339 ") + QString(46, QLatin1Char('8'))).left(30));
+        QCOMPARE(ed()->txtEmail->text().size(), 50);
+        QCOMPARE(ed()->txtEmail->text(), QString(50, QLatin1Char('e')));
+        // Nothing else on the card, not its number; nothing in the file.
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(withoutContact(ed()->card().read()), withoutContact(before));
+        QCOMPARE(payments(), stored);
+
+        // The save then writes the imported values over the same payment.
+        ed()->cmdSalva->click();
+        QCOMPARE(payments().size(), 2 * PaymentRecord::Size);
+        const PaymentRecord saved = PaymentArchive::read(2);
+        QCOMPARE(saved.Contatto, QString(50, QLatin1Char('N')));
+        QCOMPARE(saved.Email, QString(50, QLatin1Char('e')));
+        QCOMPARE(saved.Note, QStringLiteral("rata di giugno"));
+        QCOMPARE(PaymentArchive::read(1), PaymentRecord::decode(stored.left(PaymentRecord::Size)));
+    }
+
+    void emptyFieldsEmptyTheBoxes()
+    {
+        ContactRecord bare;
+        bare.Nome = QStringLiteral("Solo nome");
+        writeContactArchive({bare});
+        ed()->newCard();
+        ed()->txtTel->setText(QStringLiteral("051 1"));
+        ed()->txtCel->setText(QStringLiteral("333 1"));
+        ed()->txtEmail->setText(QStringLiteral("vecchia@example.it"));
+        importByName(QStringLiteral("solo"));
+        QCOMPARE(ed()->txtContatto->text(), QStringLiteral("Solo nome"));
+        QVERIFY(ed()->txtTel->text().isEmpty());
+        QVERIFY(ed()->txtCel->text().isEmpty());
+        QVERIFY(ed()->txtEmail->text().isEmpty());
+        QCOMPARE(ed()->lblPosizione->text(), QString()); // still a new card
+    }
+
+    void equalRowsImportTheClickedContact()
+    {
+        ContactRecord first = makeContact(QStringLiteral("Famiglia Verdi"));
+        first.CodFisc.clear();
+        first.Cel.clear();
+        ContactRecord second = first;
+        first.Email = QStringLiteral("luca@example.it");
+        second.Email = QStringLiteral("giulia@example.it");
+        writeContactArchive({first, second});
+        importByName(QStringLiteral("verdi"), 0);
+        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("luca@example.it"));
+        importByName(QStringLiteral("verdi"), 1);
+        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("giulia@example.it"));
+    }
+
+    void closingWithoutAChoiceChangesNothing()
+    {
+        writeContactArchive({makeContact(QStringLiteral("Mario Rossi"))});
+        ed()->txtContatto->setText(QStringLiteral("Prima"));
+        ed()->txtEmail->setText(QStringLiteral("prima@example.it"));
+        importByName(QStringLiteral("rossi"), -1);
+        QCOMPARE(ed()->txtContatto->text(), QStringLiteral("Prima"));
+        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("prima@example.it"));
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestContactImport)
+#include "tst_contactimport.moc"
