@@ -1,19 +1,485 @@
-// The contacts app window: its own content arrives with the contact records;
-// here it is reachable from the menu and leads back to it.
+// The contact editor's window: the field table of the card, the toolbar, the
+// two panels of boxes, the hints and the entry rules. The record commands are
+// in TfrmAnagraficaRecords.cpp, the ways out to other windows in
+// TfrmAnagraficaLinks.cpp.
 #include "contacts/TfrmAnagrafica.h"
 
-#include "ui/AppFrame.h"
+#include "ui/FieldRules.h"
+#include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
+#include "ui/TitleBand.h"
 
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
 #include <QVBoxLayout>
+
+namespace {
+
+QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1String(name); }
+
+const QSize kTool(36, 36);
+const QSize kBeside(28, 28);
+constexpr int kBoxPoints = 11;
+
+// The card, one row per field of the contact record and in its order, which is
+// also the order of the Enter chain (from the notes it wraps to the name).
+QVector<CardField<ContactRecord>> contactCard()
+{
+    using F = BoxSpec;
+    using N = InputRule::Normalise;
+    const int oneCharacter = F::InChain | F::Centred | F::OneCharacter;
+    const QString digits = QStringLiteral("0123456789");
+    return {
+        {&ContactRecord::Nome, {.name = "txtNome"}},
+        {&ContactRecord::Indirizzo, {.name = "txtIndirizzo"}},
+        {&ContactRecord::Num, {.name = "txtNum"}},
+        // The postcode and the province, one character a box: typing moves on.
+        {&ContactRecord::Cap01, {.name = "txtCap01", .flags = oneCharacter, .normalise = N::TrimUpper}},
+        {&ContactRecord::Cap02, {.name = "txtCap02", .flags = oneCharacter, .normalise = N::TrimUpper}},
+        {&ContactRecord::Cap03, {.name = "txtCap03", .flags = oneCharacter, .normalise = N::TrimUpper}},
+        {&ContactRecord::Cap04, {.name = "txtCap04", .flags = oneCharacter, .normalise = N::TrimUpper}},
+        {&ContactRecord::Cap05, {.name = "txtCap05", .flags = oneCharacter, .normalise = N::TrimUpper}},
+        {&ContactRecord::Localita, {.name = "txtLocalita"}},
+        {&ContactRecord::Prov01, {.name = "txtProv01", .flags = oneCharacter, .normalise = N::TrimUpper}},
+        {&ContactRecord::Prov02, {.name = "txtProv02", .flags = oneCharacter, .normalise = N::TrimUpper}},
+        {&ContactRecord::Tel, {.name = "txtTel"}},
+        // No blank can be typed at either end of an address.
+        {&ContactRecord::Email, {.name = "txtEmail", .normalise = N::Trim}},
+        {&ContactRecord::DataNasc, {.name = "txtDataNasc"}},
+        {&ContactRecord::Sesso, {.name = "txtSesso", .flags = F::InChain | F::Centred, .normalise = N::TrimUpper}},
+        {&ContactRecord::LuogoNasc, {.name = "txtLuogoNasc"}},
+        {&ContactRecord::CodFisc, {.name = "txtCodFisc", .normalise = N::TrimUpper}},
+        {&ContactRecord::PartitaIva, {.name = "txtPartitaIva", .allowed = digits}},
+        {&ContactRecord::Iban, {.name = "txtIban", .normalise = N::TrimUpper}},
+        {&ContactRecord::Pec, {.name = "txtPec", .normalise = N::Trim}},
+        {&ContactRecord::Carta, {.name = "txtCarta", .normalise = N::TrimUpper}},
+        {&ContactRecord::ScadeCarta, {.name = "txtScadeCarta"}},
+        {&ContactRecord::Cel, {.name = "txtCel"}},
+        {&ContactRecord::Cittadinanza, {.name = "txtCittadinanza"}},
+        {&ContactRecord::Occupazione, {.name = "txtOccupazione"}},
+        {&ContactRecord::Civile, {.name = "txtCivile"}},
+        {&ContactRecord::TipoDoc, {.name = "txtTipoDoc"}},
+        {&ContactRecord::EnteRil, {.name = "txtEnteRil"}},
+        {&ContactRecord::DataRil, {.name = "txtDataRil"}},
+        {&ContactRecord::DataSca, {.name = "txtDataSca"}},
+        {&ContactRecord::Prodotti, {.name = "txtProdotti"}},
+        {&ContactRecord::Questioni, {.name = "txtQuestioni"}},
+        {&ContactRecord::Note, {.name = "txtNote"}},
+        // The attachments, out of the chain and out of sight.
+        {&ContactRecord::File01, {.name = "lblFile01", .kind = BoxKind::Hidden, .flags = 0}},
+        {&ContactRecord::File02, {.name = "lblFile02", .kind = BoxKind::Hidden, .flags = 0}},
+        {&ContactRecord::File03, {.name = "lblFile03", .kind = BoxKind::Hidden, .flags = 0}},
+        {&ContactRecord::Desc01, {.name = "lblDesc01", .kind = BoxKind::Hidden, .flags = 0}},
+        {&ContactRecord::Desc02, {.name = "lblDesc02", .kind = BoxKind::Hidden, .flags = 0}},
+        {&ContactRecord::Desc03, {.name = "lblDesc03", .kind = BoxKind::Hidden, .flags = 0}},
+    };
+}
+
+QFont boxFont(const QWidget *w)
+{
+    QFont f = w->font();
+    f.setPointSize(kBoxPoints);
+    f.setBold(true);
+    return f;
+}
+
+// A caption above its content, as the card is read top to bottom.
+QWidget *captioned(QWidget *parent, const QString &caption, QLayout *content)
+{
+    auto *cell = new QWidget(parent);
+    auto *v = new QVBoxLayout(cell);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    auto *label = new QLabel(caption, cell);
+    label->setObjectName(QStringLiteral("lblCaption"));
+    v->addWidget(label);
+    v->addLayout(content);
+    return cell;
+}
+
+QWidget *captioned(QWidget *parent, const QString &caption, QWidget *field, QWidget *beside = nullptr)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addWidget(field, 1);
+    if (beside)
+        row->addWidget(beside);
+    return captioned(parent, caption, row);
+}
+
+// Boxes of one character each, side by side under one caption.
+QWidget *characterBoxes(QWidget *parent, const QString &caption, std::initializer_list<QLineEdit *> boxes)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(3);
+    for (QLineEdit *box : boxes)
+        row->addWidget(box);
+    row->addStretch(1);
+    return captioned(parent, caption, row);
+}
+
+QHBoxLayout *cardRow()
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(14);
+    return row;
+}
+
+// Wide enough for `characters` characters like `sample` in the box's font, plus its padding.
+int widthFor(const QWidget *box, int characters, QChar sample)
+{
+    return QFontMetrics(box->font()).horizontalAdvance(QString(characters, sample)) + 18;
+}
+
+}
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     : ResidentWindow(QStringLiteral("TfrmAnagrafica"), QStringLiteral(" Tarvenio 3.0 - Archivio Anagrafico"), parent)
+    , m_card(contactCard(), this)
+    , m_rules(new FieldRules(this))
 {
+    // Every box: sky-blue border; alice blue, yellow while it has the focus.
+    setStyleSheet(QStringLiteral(
+        "TfrmAnagrafica { background: #eef2f6; }"
+        "#panComandi { background: white; border-bottom: 1px solid #c8d3de; }"
+        "#panComandi QLabel#lblComando { color: #44546a; font-size: 8pt; }"
+        "QFrame#panAnagrafica, QFrame#panDettagli { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
+        "QLabel#lblCaption { color: #44546a; font-size: 8pt; font-weight: bold; }"
+        "QFrame#panAnagrafica QLineEdit, QFrame#panDettagli QLineEdit {"
+        " background: #F0F8FF; border: 1px solid #87CEEB; border-radius: 0; padding: 2px 5px; }"
+        "QFrame#panAnagrafica QLineEdit:focus, QFrame#panDettagli QLineEdit:focus { background: #FFFF00; }"
+        "QFrame#shpSeparatore { background: #c8d3de; border: none; }"
+        "QFrame#sepComandi { color: #c8d3de; }"));
+    setAttribute(Qt::WA_StyledBackground);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Archivio Anagrafico"),
-                                  QStringLiteral("Clienti, fornitori e contatti"));
-    layout->addStretch();
-    connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
+    layout->setSpacing(0);
+    const TitleBand header = makeTitleBand(this, QStringLiteral("icoApp"), QStringLiteral("Archivio Anagrafico"),
+                                           QStringLiteral("Clienti, fornitori e contatti"), 18);
+    layout->addWidget(header.band);
+    buildToolbar(layout);
+
+    auto *middle = new QHBoxLayout;
+    middle->setContentsMargins(18, 10, 18, 10);
+    middle->addStretch(1);
+    middle->addWidget(buildCard(), 30);
+    middle->addStretch(1);
+    layout->addStretch(1);
+    layout->addLayout(middle);
+    layout->addStretch(1);
+
+    panInfo = new InfoBar(this);
+    layout->addWidget(panInfo);
+
+    setHints();
+    m_card.boxes().installRules(m_rules);
+    connectCommands();
+    connectLinkedWindows();
+}
+
+void TfrmAnagrafica::buildToolbar(QBoxLayout *layout)
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("panComandi"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(16, 5, 16, 3);
+    row->setSpacing(2);
+
+    auto tool = [&](PictureButton *&button, const char *name, const char *picture, const QString &caption) {
+        button = new PictureButton(QLatin1String(name), pic(picture), kTool, caption, bar);
+        auto *cell = new QVBoxLayout;
+        cell->setSpacing(1);
+        cell->addWidget(button, 0, Qt::AlignHCenter);
+        auto *label = new QLabel(caption, bar);
+        label->setObjectName(QStringLiteral("lblComando"));
+        label->setAlignment(Qt::AlignHCenter);
+        label->setMinimumWidth(qMax(62, label->sizeHint().width()));
+        cell->addWidget(label);
+        row->addLayout(cell);
+    };
+    auto separator = [&] {
+        auto *line = new QFrame(bar);
+        line->setObjectName(QStringLiteral("sepComandi"));
+        line->setFrameShape(QFrame::VLine);
+        row->addSpacing(6);
+        row->addWidget(line);
+        row->addSpacing(6);
+    };
+
+    tool(cmdNuovo, "cmdNuovo", "nuovo.svg", QStringLiteral("Nuovo"));
+    tool(cmdDuplica, "cmdDuplica", "duplica.svg", QStringLiteral("Duplica"));
+    tool(cmdSalva, "cmdSalva", "salva.svg", QStringLiteral("Salva"));
+    tool(cmdTrova, "cmdTrova", "trova.svg", QStringLiteral("Trova"));
+    separator();
+    tool(cmdFile, "cmdFile", "allega.svg", QStringLiteral("Allegati"));
+    separator();
+    tool(cmdStampa, "cmdStampa", "stampa.svg", QStringLiteral("Stampa"));
+    separator();
+    tool(cmdPrimo, "cmdPrimo", "primo.svg", QStringLiteral("Prima"));
+    tool(cmdIndietro, "cmdIndietro", "precedente.svg", QStringLiteral("Precedente"));
+    lblPosizione = new QLabel(bar);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setMinimumWidth(90);
+    QFont bold = lblPosizione->font();
+    bold.setPointSize(12);
+    bold.setBold(true);
+    lblPosizione->setFont(bold);
+    lblPosizione->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
+    m_card.setPositionLabel(lblPosizione);
+    auto *position = new QVBoxLayout;
+    position->setSpacing(1);
+    position->addWidget(lblPosizione, 1);
+    auto *positionCaption = new QLabel(QStringLiteral("Scheda n."), bar);
+    positionCaption->setObjectName(QStringLiteral("lblComando"));
+    positionCaption->setAlignment(Qt::AlignHCenter);
+    position->addWidget(positionCaption);
+    row->addLayout(position);
+    tool(cmdAvanti, "cmdAvanti", "successivo.svg", QStringLiteral("Successiva"));
+    tool(cmdUltimo, "cmdUltimo", "ultimo.svg", QStringLiteral("Ultima"));
+    separator();
+    tool(cmdEsporta, "cmdEsporta", "esporta.svg", QStringLiteral("Esporta"));
+    tool(cmdQuestioni, "cmdQuestioni", "questioni.svg", QStringLiteral("In sospeso"));
+    row->addStretch(1);
+    tool(cmdGuida, "cmdGuida", "guida.svg", QStringLiteral("Guida"));
+    tool(cmdEsci, "cmdEsci", "esci.svg", QStringLiteral("Esci"));
+    layout->addWidget(bar);
+}
+
+QWidget *TfrmAnagrafica::buildCard()
+{
+    auto *card = new QWidget(this);
+    auto *column = new QVBoxLayout(card);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+
+    auto box = [this](QString ContactRecord::*member) { return m_card.box<QLineEdit>(member); };
+    txtNome = box(&ContactRecord::Nome);
+    txtIndirizzo = box(&ContactRecord::Indirizzo);
+    txtNum = box(&ContactRecord::Num);
+    txtCap01 = box(&ContactRecord::Cap01);
+    txtCap02 = box(&ContactRecord::Cap02);
+    txtCap03 = box(&ContactRecord::Cap03);
+    txtCap04 = box(&ContactRecord::Cap04);
+    txtCap05 = box(&ContactRecord::Cap05);
+    txtLocalita = box(&ContactRecord::Localita);
+    txtProv01 = box(&ContactRecord::Prov01);
+    txtProv02 = box(&ContactRecord::Prov02);
+    txtTel = box(&ContactRecord::Tel);
+    txtEmail = box(&ContactRecord::Email);
+    txtDataNasc = box(&ContactRecord::DataNasc);
+    txtSesso = box(&ContactRecord::Sesso);
+    txtLuogoNasc = box(&ContactRecord::LuogoNasc);
+    txtCodFisc = box(&ContactRecord::CodFisc);
+    txtPartitaIva = box(&ContactRecord::PartitaIva);
+    txtIban = box(&ContactRecord::Iban);
+    txtPec = box(&ContactRecord::Pec);
+    txtCarta = box(&ContactRecord::Carta);
+    txtScadeCarta = box(&ContactRecord::ScadeCarta);
+    txtCel = box(&ContactRecord::Cel);
+    txtCittadinanza = box(&ContactRecord::Cittadinanza);
+    txtOccupazione = box(&ContactRecord::Occupazione);
+    txtCivile = box(&ContactRecord::Civile);
+    txtTipoDoc = box(&ContactRecord::TipoDoc);
+    txtEnteRil = box(&ContactRecord::EnteRil);
+    txtDataRil = box(&ContactRecord::DataRil);
+    txtDataSca = box(&ContactRecord::DataSca);
+    txtProdotti = box(&ContactRecord::Prodotti);
+    txtQuestioni = box(&ContactRecord::Questioni);
+    txtNote = box(&ContactRecord::Note);
+    lblFile01 = m_card.box<QLabel>(&ContactRecord::File01);
+    lblFile02 = m_card.box<QLabel>(&ContactRecord::File02);
+    lblFile03 = m_card.box<QLabel>(&ContactRecord::File03);
+    lblDesc01 = m_card.box<QLabel>(&ContactRecord::Desc01);
+    lblDesc02 = m_card.box<QLabel>(&ContactRecord::Desc02);
+    lblDesc03 = m_card.box<QLabel>(&ContactRecord::Desc03);
+
+    for (QWidget *w : m_card.boxes().chain())
+        w->setFont(boxFont(card));
+    const QFontMetrics metrics(txtNome->font());
+    const int oneWide = metrics.horizontalAdvance(QLatin1Char('W')) + 20;
+    for (QLineEdit *one : {txtCap01, txtCap02, txtCap03, txtCap04, txtCap05, txtProv01, txtProv02, txtSesso})
+        one->setFixedWidth(oneWide);
+    for (QLineEdit *date : {txtNum, txtDataNasc, txtScadeCarta, txtDataRil, txtDataSca})
+        date->setFixedWidth(widthFor(date, 10, QLatin1Char('0')));
+    txtCodFisc->setFixedWidth(widthFor(txtCodFisc, 16, QLatin1Char('W')));
+    txtPartitaIva->setFixedWidth(widthFor(txtPartitaIva, 11, QLatin1Char('0')));
+    txtIban->setMinimumWidth(widthFor(txtIban, 27, QLatin1Char('H')));
+
+    auto beside = [card](PictureButton *&button, const char *name, const char *picture, const QString &text) {
+        button = new PictureButton(QLatin1String(name), pic(picture), kBeside, text, card);
+        return button;
+    };
+    beside(btnEmail, "btnEmail", "email.svg", QStringLiteral("Invia una e-mail"));
+    beside(btnCodFisc, "btnCodFisc", "verifica.svg", QStringLiteral("Controlla il codice fiscale"));
+    beside(btnPartitaIva, "btnPartitaIva", "verifica.svg", QStringLiteral("Controlla la partita IVA"));
+    beside(btnIban, "btnIban", "verifica.svg", QStringLiteral("Controlla l'IBAN"));
+    beside(btnCarta, "btnCarta", "verifica.svg", QStringLiteral("Controlla la carta di credito"));
+
+    // Who and where.
+    auto *first = new QFrame(card);
+    first->setObjectName(QStringLiteral("panAnagrafica"));
+    auto *firstRows = new QVBoxLayout(first);
+    firstRows->setContentsMargins(18, 10, 18, 12);
+    firstRows->setSpacing(8);
+    QHBoxLayout *row = cardRow();
+    row->addWidget(captioned(first, QStringLiteral("NOME, COGNOME O RAGIONE SOCIALE:"), txtNome), 5);
+    row->addWidget(captioned(first, QStringLiteral("INDIRIZZO:"), txtIndirizzo), 4);
+    row->addWidget(captioned(first, QStringLiteral("N. CIVICO:"), txtNum));
+    firstRows->addLayout(row);
+    row = cardRow();
+    row->addWidget(characterBoxes(first, QStringLiteral("CAP:"), {txtCap01, txtCap02, txtCap03, txtCap04, txtCap05}));
+    row->addWidget(captioned(first, QStringLiteral("LOCALITA':"), txtLocalita), 3);
+    row->addWidget(characterBoxes(first, QStringLiteral("PROV."), {txtProv01, txtProv02}));
+    row->addWidget(captioned(first, QStringLiteral("TEL."), txtTel), 2);
+    row->addWidget(captioned(first, QStringLiteral("E-MAIL:"), txtEmail, btnEmail), 3);
+    firstRows->addLayout(row);
+    column->addWidget(first);
+
+    // Everything else: identity and codes, then the person's details beside
+    // the picture, under a thin separator.
+    auto *second = new QFrame(card);
+    second->setObjectName(QStringLiteral("panDettagli"));
+    auto *secondRows = new QVBoxLayout(second);
+    secondRows->setContentsMargins(18, 10, 18, 12);
+    secondRows->setSpacing(8);
+    row = cardRow();
+    row->addWidget(captioned(second, QStringLiteral("DATA DI NASCITA:"), txtDataNasc));
+    row->addWidget(captioned(second, QStringLiteral("SESSO:"), txtSesso));
+    row->addWidget(captioned(second, QStringLiteral("LUOGO DI NASCITA:"), txtLuogoNasc), 1);
+    row->addWidget(captioned(second, QStringLiteral("CODICE FISCALE:"), txtCodFisc, btnCodFisc));
+    secondRows->addLayout(row);
+    row = cardRow();
+    row->addWidget(captioned(second, QStringLiteral("PARTITA IVA:"), txtPartitaIva, btnPartitaIva));
+    row->addWidget(captioned(second, QStringLiteral("IBAN:"), txtIban, btnIban), 3);
+    row->addWidget(captioned(second, QStringLiteral("PEC:"), txtPec), 3);
+    secondRows->addLayout(row);
+    row = cardRow();
+    row->addWidget(captioned(second, QStringLiteral("CARTA DI CREDITO N."), txtCarta, btnCarta), 3);
+    row->addWidget(captioned(second, QStringLiteral("SCADENZA:"), txtScadeCarta));
+    row->addWidget(captioned(second, QStringLiteral("TEL. CELLULARE:"), txtCel), 2);
+    row->addWidget(captioned(second, QStringLiteral("CITTADINANZA:"), txtCittadinanza), 2);
+    secondRows->addLayout(row);
+
+    auto *separatorLine = new QFrame(second);
+    separatorLine->setObjectName(QStringLiteral("shpSeparatore"));
+    separatorLine->setFixedHeight(1);
+    secondRows->addSpacing(4);
+    secondRows->addWidget(separatorLine);
+    secondRows->addSpacing(4);
+
+    auto *person = new QHBoxLayout;
+    person->setSpacing(18);
+    person->addWidget(PictureButton::decoration(QStringLiteral("imgPersona"), pic("persona.svg"), QSize(104, 130), second),
+                      0, Qt::AlignVCenter);
+    auto *details = new QVBoxLayout;
+    details->setSpacing(8);
+    row = cardRow();
+    row->addWidget(captioned(second, QStringLiteral("OCCUPAZIONE:"), txtOccupazione), 3);
+    row->addWidget(captioned(second, QStringLiteral("STATO CIVILE:"), txtCivile), 2);
+    details->addLayout(row);
+    row = cardRow();
+    row->addWidget(captioned(second, QStringLiteral("DOCUMENTO (tipo e numero):"), txtTipoDoc), 3);
+    row->addWidget(captioned(second, QStringLiteral("ENTE RILASCIO:"), txtEnteRil), 3);
+    row->addWidget(captioned(second, QStringLiteral("DATA RILASCIO:"), txtDataRil));
+    row->addWidget(captioned(second, QStringLiteral("DATA SCADENZA:"), txtDataSca));
+    details->addLayout(row);
+    details->addWidget(captioned(second, QStringLiteral("SERVIZI DI INTERESSE:"), txtProdotti));
+    details->addWidget(captioned(second, QStringLiteral("QUESTIONI IN SOSPESO:"), txtQuestioni));
+    details->addWidget(captioned(second, QStringLiteral("NOTE:"), txtNote));
+    person->addLayout(details, 1);
+    secondRows->addLayout(person);
+    column->addWidget(second);
+
+    // Tab reaches a box's button right after the box.
+    setTabOrder(txtEmail, btnEmail);
+    setTabOrder(txtCodFisc, btnCodFisc);
+    setTabOrder(txtPartitaIva, btnPartitaIva);
+    setTabOrder(txtIban, btnIban);
+    setTabOrder(txtCarta, btnCarta);
+
+    m_panels[0] = first;
+    m_panels[1] = second;
+    return card;
+}
+
+void TfrmAnagrafica::setHints()
+{
+    panInfo->setBackgroundText(QString());
+    panInfo->setText(QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    // Over the background and the panels the bar is empty; the boxes leave it alone.
+    panInfo->addHint(this, QString());
+    for (QWidget *panel : m_panels)
+        panInfo->addHint(panel, QString());
+    const std::pair<QWidget *, const char *> hints[] = {
+        {cmdNuovo, "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {cmdDuplica, "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {cmdSalva, "Salva la scheda corrente in archivio."},
+        {cmdTrova, "Trova una scheda in archivio."},
+        {cmdFile, "Allega file alla scheda corrente."},
+        {cmdStampa, "Stampa la scheda corrente."},
+        {cmdPrimo, "Visualizza la prima scheda in archivio."},
+        {cmdIndietro, "Visualizza la scheda precedente in archivio."},
+        {cmdAvanti, "Visualizza la scheda successiva in archivio."},
+        {cmdUltimo, "Visualizza l'ultima scheda in archivio."},
+        {cmdEsporta, "Esporta l'archivio in un file di Microsoft Excel."},
+        {cmdQuestioni, "Visualizza il riepilogo delle questioni in sospeso."},
+        {cmdGuida, "Visualizza la pagina della guida in linea sensibile al contesto."},
+        {cmdEsci, "Esci da questa schermata di lavoro."},
+        {btnEmail, "Invia una e-mail all'indirizzo indicato."},
+        {btnCodFisc, "Controlla il codice fiscale."},
+        {btnPartitaIva, "Controlla il numero di partita IVA."},
+        {btnIban, "Controlla l'IBAN."},
+        {btnCarta, "Controlla il numero di carta di credito."},
+    };
+    for (const auto &[control, hint] : hints)
+        panInfo->addHint(control, QString::fromUtf8(hint));
+    // Installed after the bar's own watch, so that it sees the events first.
+    setMouseTracking(true);
+    installEventFilter(this);
+    for (QWidget *panel : m_panels)
+        panel->installEventFilter(this);
+}
+
+bool TfrmAnagrafica::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window shown under a pointer that stands still gets an Enter all the
+    // same; that is not the user pointing at the background, so the ready
+    // text stays until the pointer moves.
+    if (m_holdReadyText) {
+        if (event->type() == QEvent::MouseMove)
+            m_holdReadyText = false;
+        else if (event->type() == QEvent::Enter)
+            return true;
+    }
+    return ResidentWindow::eventFilter(watched, event);
+}
+
+void TfrmAnagrafica::connectCommands()
+{
+    connect(cmdNuovo, &PictureButton::clicked, this, &TfrmAnagrafica::ClearContactEditor);
+    connect(cmdDuplica, &PictureButton::clicked, this, &TfrmAnagrafica::duplicate);
+    connect(cmdSalva, &PictureButton::clicked, this, &TfrmAnagrafica::save);
+    connect(cmdPrimo, &PictureButton::clicked, this, [this] { browse(BrowseStep::First); });
+    connect(cmdIndietro, &PictureButton::clicked, this, [this] { browse(BrowseStep::Previous); });
+    connect(cmdAvanti, &PictureButton::clicked, this, [this] { browse(BrowseStep::Next); });
+    connect(cmdUltimo, &PictureButton::clicked, this, [this] { browse(BrowseStep::Last); });
+    connect(cmdEsci, &PictureButton::clicked, this, [this] { close(); });
+}
+
+void TfrmAnagrafica::showEvent(QShowEvent *event)
+{
+    ResidentWindow::showEvent(event);
+    // Every show starts on an empty new contact.
+    if (!event->spontaneous()) {
+        ClearContactEditor();
+        panInfo->setText(QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        m_holdReadyText = true;
+    }
 }

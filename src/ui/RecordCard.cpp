@@ -205,6 +205,11 @@ void CardBoxes::installRules(FieldRules *rules)
                     setText(i, QString());
                     return true;
                 }
+                // A full box keeps its character: entering it by Enter or Tab
+                // selects the text, and a typed character must not replace it.
+                const QString typed = key->text();
+                if (auto *edit = qobject_cast<QLineEdit *>(widget(i)); edit && !typed.isEmpty() && typed.at(0).isPrint())
+                    edit->deselect();
                 return false;
             });
             // Every other key that types has its normal effect and then moves on.

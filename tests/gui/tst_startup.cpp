@@ -80,18 +80,20 @@ private slots:
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("contacts picture") << "imgApp01" << "TfrmAnagrafica" << " Tarvenio 3.0 - Archivio Anagrafico";
-        QTest::newRow("contacts button") << "btnApp01" << "TfrmAnagrafica" << " Tarvenio 3.0 - Archivio Anagrafico";
-        QTest::newRow("agenda picture") << "imgApp02" << "TfrmAgenda" << " Tarvenio 3.0 - Gestione Scadenze";
-        QTest::newRow("agenda button") << "btnApp02" << "TfrmAgenda" << " Tarvenio 3.0 - Gestione Scadenze";
-        QTest::newRow("journal picture") << "imgApp03" << "TfrmMenuBilancio" << " Tarvenio 3.0 - Primanota e Bilancio";
-        QTest::newRow("journal button") << "btnApp03" << "TfrmMenuBilancio" << " Tarvenio 3.0 - Primanota e Bilancio";
+        QTest::addColumn<QString>("exit");
+        QTest::newRow("contacts picture") << "imgApp01" << "TfrmAnagrafica" << " Tarvenio 3.0 - Archivio Anagrafico" << "cmdEsci";
+        QTest::newRow("contacts button") << "btnApp01" << "TfrmAnagrafica" << " Tarvenio 3.0 - Archivio Anagrafico" << "cmdEsci";
+        QTest::newRow("agenda picture") << "imgApp02" << "TfrmAgenda" << " Tarvenio 3.0 - Gestione Scadenze" << "imgEsci";
+        QTest::newRow("agenda button") << "btnApp02" << "TfrmAgenda" << " Tarvenio 3.0 - Gestione Scadenze" << "imgEsci";
+        QTest::newRow("journal picture") << "imgApp03" << "TfrmMenuBilancio" << " Tarvenio 3.0 - Primanota e Bilancio" << "imgEsci";
+        QTest::newRow("journal button") << "btnApp03" << "TfrmMenuBilancio" << " Tarvenio 3.0 - Primanota e Bilancio" << "imgEsci";
     }
     void appsOpenAndReturn()
     {
         QFETCH(QString, picture);
         QFETCH(QString, window);
         QFETCH(QString, caption);
+        QFETCH(QString, exit);
         TfrmAvvio *menu = Windows::resident().avvio;
         menu->findChild<PictureButton *>(picture)->click();
         QWidget *app = nullptr;
@@ -106,7 +108,7 @@ private slots:
         QCOMPARE(visibleResidentWindows(), 1);
 
         // Both the exit picture and the title bar lead back to the menu.
-        app->findChild<PictureButton *>(QStringLiteral("imgEsci"))->click();
+        app->findChild<PictureButton *>(exit)->click();
         QVERIFY(menu->isVisible());
         QVERIFY(!app->isVisible());
         menu->findChild<PictureButton *>(picture)->click();

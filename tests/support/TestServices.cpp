@@ -31,9 +31,10 @@ QStringList FakeDialogs::texts() const
     return out;
 }
 
-QString FakeFileDialogs::openFile(QWidget *, const QString &title, const QString &)
+QString FakeFileDialogs::openFile(QWidget *, const QString &title, const QString &filter)
 {
     titles << title;
+    filters << filter;
     return nextPaths.isEmpty() ? QString() : nextPaths.dequeue();
 }
 

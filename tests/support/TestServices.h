@@ -46,6 +46,7 @@ public:
     QString openFile(QWidget *parent, const QString &title, const QString &filter) override;
     QQueue<QString> nextPaths;
     QStringList titles;
+    QStringList filters;
 };
 
 class FakeShell : public Shell {

@@ -1,0 +1,116 @@
+// The contact editor's ways out: the e-mail, the four identifier checks, the
+// attachments, the card print, the search, the pending issues, the export and
+// the help.
+#include "contacts/TfrmAnagrafica.h"
+
+#include "contacts/ContactEntryRules.h"
+#include "contacts/TfrmAllegaCartella.h"
+#include "contacts/TfrmCarta.h"
+#include "contacts/TfrmCodFisc.h"
+#include "contacts/TfrmExpAnagrafica.h"
+#include "contacts/TfrmIban.h"
+#include "contacts/TfrmPartitaIva.h"
+#include "contacts/TfrmQuestioni.h"
+#include "contacts/TfrmStampaAnagrafica.h"
+#include "contacts/TfrmTrovaAnagrafica.h"
+#include "records/TextField.h"
+#include "ui/EntryBox.h"
+#include "ui/HelpTexts.h"
+#include "ui/PictureButton.h"
+#include "ui/TMisc.h"
+#include "ui/TfrmGuida.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+QString trimmedText(const QLineEdit *box) { return TextField::trimmed(box->text()); }
+QString trimmedText(const QLabel *label) { return TextField::trimmed(label->text()); }
+
+// A check window over the editor with the box's text; it changes nothing here.
+template <typename Window>
+void openCheck(QWidget *editor, EntryBox *Window::*box, const QString &text)
+{
+    Window window(editor);
+    (window.*box)->setText(text);
+    window.exec();
+}
+}
+
+void TfrmAnagrafica::connectLinkedWindows()
+{
+    connect(btnEmail, &PictureButton::clicked, this, &TfrmAnagrafica::writeEmail);
+    connect(btnCodFisc, &PictureButton::clicked, this, &TfrmAnagrafica::checkFiscalCode);
+    connect(btnPartitaIva, &PictureButton::clicked, this, &TfrmAnagrafica::checkVatNumber);
+    connect(btnIban, &PictureButton::clicked, this, &TfrmAnagrafica::checkIban);
+    connect(btnCarta, &PictureButton::clicked, this, &TfrmAnagrafica::checkCard);
+    connect(cmdFile, &PictureButton::clicked, this, &TfrmAnagrafica::openAttachments);
+    connect(cmdStampa, &PictureButton::clicked, this, &TfrmAnagrafica::printCard);
+    // The search and the pending issues hand back the number of the contact
+    // chosen; the editor reads it again from the file.
+    connect(cmdTrova, &PictureButton::clicked, this, [this] {
+        TfrmTrovaAnagrafica window(this);
+        window.lblMemory->setText(QLatin1String(TfrmTrovaAnagrafica::Opener));
+        connect(&window, &ListWindow::recordChosen, this, &TfrmAnagrafica::showChosenContact);
+        window.exec();
+    });
+    connect(cmdQuestioni, &PictureButton::clicked, this, [this] {
+        TfrmQuestioni window(this);
+        connect(&window, &ListWindow::recordChosen, this, &TfrmAnagrafica::showChosenContact);
+        window.exec();
+    });
+    connect(cmdEsporta, &PictureButton::clicked, this, [this] { TfrmExpAnagrafica(this).exec(); });
+    connect(cmdGuida, &PictureButton::clicked, this,
+            [this] { TfrmGuida::showTopic(this, HelpTexts::forContacts()); });
+}
+
+void TfrmAnagrafica::writeEmail()
+{
+    TMisc::Open(QLatin1Char('"') + QStringLiteral("mailto:") + trimmedText(txtEmail) + QLatin1Char('"'));
+}
+
+void TfrmAnagrafica::checkFiscalCode()
+{
+    const QString code = trimmedText(txtCodFisc);
+    if (ContactEntry::checkForFiscalCode(code) == ContactEntry::CodeCheck::VatNumber)
+        openCheck(this, &TfrmPartitaIva::txtPartitaIva, code);
+    else
+        openCheck(this, &TfrmCodFisc::txtCodFisc, code);
+}
+
+void TfrmAnagrafica::checkVatNumber() { openCheck(this, &TfrmPartitaIva::txtPartitaIva, trimmedText(txtPartitaIva)); }
+
+void TfrmAnagrafica::checkIban() { openCheck(this, &TfrmIban::txtIban, trimmedText(txtIban)); }
+
+void TfrmAnagrafica::checkCard() { openCheck(this, &TfrmCarta::txtNumero, trimmedText(txtCarta)); }
+
+void TfrmAnagrafica::openAttachments()
+{
+    TfrmAllegaCartella window(this);
+    window.lblMemory->setText(QStringLiteral("anagrafica"));
+    window.txtFile01->setText(trimmedText(lblFile01));
+    window.txtDesc01->setText(trimmedText(lblDesc01));
+    window.txtFile02->setText(trimmedText(lblFile02));
+    window.txtDesc02->setText(trimmedText(lblDesc02));
+    window.txtFile03->setText(trimmedText(lblFile03));
+    window.txtDesc03->setText(trimmedText(lblDesc03));
+    connect(&window, &TfrmAllegaCartella::attachmentsApplied, this, &TfrmAnagrafica::setAttachments);
+    window.exec();
+}
+
+void TfrmAnagrafica::setAttachments(const QStringList &files, const QStringList &descriptions)
+{
+    QLabel *const fileLabels[] = {lblFile01, lblFile02, lblFile03};
+    QLabel *const descriptionLabels[] = {lblDesc01, lblDesc02, lblDesc03};
+    for (int k = 0; k < 3; ++k) {
+        fileLabels[k]->setText(files.value(k));
+        descriptionLabels[k]->setText(descriptions.value(k));
+    }
+}
+
+void TfrmAnagrafica::printCard()
+{
+    TfrmStampaAnagrafica window(this);
+    window.setContact(m_card.read());
+    window.exec();
+}
