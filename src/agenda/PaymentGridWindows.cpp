@@ -22,7 +22,9 @@ void PaymentGridWindow::fill()
         if (auto rows = PaymentGrids::load(m_kind, Services::clock().today(), m_calendarDay))
             model()->setRows(std::move(*rows));
     } catch (const ArchiveError &) {
-        // The archive cannot be read: the grid keeps its empty rows, as it was drawn.
+        // The archive cannot be read: the grid keeps its empty rows, as it was
+        // drawn, and says so instead of offering to export them.
+        readFailed();
     }
 }
 

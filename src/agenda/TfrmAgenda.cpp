@@ -8,6 +8,7 @@
 #include "ui/TfrmGuida.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
+#include "records/ArchiveMessages.h"
 #include "records/RecordArchive.h"
 #include "ui/PictureButton.h"
 #include "ui/Residents.h"
@@ -15,6 +16,7 @@
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -179,8 +181,10 @@ void TfrmAgenda::showHandling()
     // One reading of the archive serves the list, the count and the state.
     btnCaricaLista->click();
     if (!m_lastScan || !m_lastScan->complete) {
-        // The archive cannot be read: the pictures keep their state, no sound.
+        // The archive cannot be read: the pictures keep their state, no
+        // sound, and the user is told, rather than shown a calm screen.
         m_lblConteggio->clear();
+        QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
         return;
     }
     const int count = int(m_lastScan->rows.size());

@@ -20,8 +20,10 @@ void TfrmExpAnagrafica::fill()
             model()->setRows(std::move(*all));
     } catch (const ArchiveError &) {
         // The archive cannot be read to the end: the rows read before the
-        // failure are shown, without a message; none read, the empty rows stay.
+        // failure are shown; none read, the empty rows stay. Either way the
+        // user is told, and nothing is exported as if it were the archive.
         if (!rows.isEmpty())
             model()->setRows(std::move(rows));
+        readFailed();
     }
 }

@@ -47,10 +47,19 @@ double roundToCents(double v)
 // General format: at most 15 significant digits, no trailing zeros, "," as separator.
 QString generalFormat(double r)
 {
-    // Beyond 15 integer digits the general format would turn to an exponent;
-    // plain digits keep the text an amount.
-    const QString s = std::fabs(r) < 1e15 ? QString::number(r, 'g', 15) : QString::number(r, 'f', 0);
-    return QString(s).replace(QLatin1Char('.'), QLatin1Char(','));
+    // Where the general format would turn to an exponent, plain digits keep
+    // the text an amount.
+    QString s = QString::number(r, 'g', 15);
+    if (s.contains(QLatin1Char('e'))) {
+        // Plain digits, two decimals at most (it is rounded to cents), no
+        // trailing zeros.
+        s = QString::number(r, 'f', 2);
+        while (s.endsWith(QLatin1Char('0')))
+            s.chop(1);
+        if (s.endsWith(QLatin1Char('.')))
+            s.chop(1);
+    }
+    return s.replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 }

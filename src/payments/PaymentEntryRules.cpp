@@ -1,5 +1,6 @@
 #include "payments/PaymentEntryRules.h"
 
+#include "records/PaymentRecord.h"
 #include "records/TextField.h"
 
 namespace {
@@ -44,6 +45,21 @@ QString leaveType(const QString &text) { return keepIfItem(text, paymentTypes())
 QString leaveNotice(const QString &text)
 {
     return TextField::trimmed(text).isEmpty() ? QStringLiteral("0") : text;
+}
+
+}
+
+namespace PaymentEntry {
+
+bool amountFits(const QString &amount)
+{
+    return TextField::trimmed(amount).size() <= PaymentLayout.capacity(&PaymentRecord::Importo);
+}
+
+QString amountTooLarge()
+{
+    return QStringLiteral("Attenzione: l'importo indicato è troppo grande: sono ammesse al massimo 12 cifre prima "
+                          "della virgola.");
 }
 
 }

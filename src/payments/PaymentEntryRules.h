@@ -20,4 +20,9 @@ QString leaveType(const QString &text);
 // Empty notice days become "0".
 QString leaveNotice(const QString &text);
 
+// Whether an amount, as it will be stored, fits the 15 characters of its field
+// whole (at most 12 digits before the comma).
+bool amountFits(const QString &amount);
+QString amountTooLarge();
+
 }

@@ -1,10 +1,13 @@
 #include "payments/PaymentListWindows.h"
 
+#include "platform/GuiServices.h"
 #include "platform/Services.h"
+#include "records/ArchiveMessages.h"
 #include "ui/RowList.h"
 
 #include <QLineEdit>
 #include <QShowEvent>
+#include <QTimer>
 
 PaymentStatusWindow::PaymentStatusWindow(PaymentStatus status, const QString &name, const QString &caption,
                                          const QString &printTitle, QWidget *parent)
@@ -24,14 +27,19 @@ void PaymentStatusWindow::load()
 {
     resetSearch();
     QVector<ListRow> rows;
+    bool failed = false;
     try {
         rows = PaymentLists::loadStatusList(m_status, Services::clock().today(), &rows);
     } catch (...) {
         // The archive cannot be read to the end: the rows read before the
-        // failure (handed back through the last argument) are shown, silently.
+        // failure (handed back through the last argument) are shown, and the
+        // user is told the list is not the whole archive.
+        failed = true;
     }
     setRows(std::move(rows));
     txtTrova->setFocus();
+    if (failed)
+        QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
 }
 
 TfrmConfermati::TfrmConfermati(QWidget *parent)

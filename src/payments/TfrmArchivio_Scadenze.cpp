@@ -5,6 +5,7 @@
 #include "ui/AppFrame.h"
 #include "payments/AmountNormalisation.h"
 #include "payments/PaymentEntryRules.h"
+#include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "ui/FieldRules.h"
 #include "ui/InfoBar.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -401,6 +403,22 @@ void TfrmArchivio_Scadenze::setEntryRules()
     m_card.boxes().installRules(m_rules);
     // The date comes only from the calendar; this rule goes before the chain.
     m_rules->setKeyRule(txtData, [this](QKeyEvent *key) { return dateKey(key); });
+    // An amount whose two-decimal form would not fit its field is never cut:
+    // the user is told and goes back to the box.
+    m_rules->setLeaving(txtImporto, [this] {
+        const QString amount = normaliseAmount(txtImporto->text());
+        if (!PaymentEntry::amountFits(amount)) {
+            if (!m_saving) {
+                Services::warning(this, PaymentEntry::amountTooLarge());
+                QTimer::singleShot(0, txtImporto, [this] {
+                    txtImporto->setFocus(Qt::OtherFocusReason);
+                    txtImporto->selectAll();
+                });
+            }
+            return;
+        }
+        txtImporto->setText(amount);
+    });
 }
 
 void TfrmArchivio_Scadenze::showEvent(QShowEvent *event)

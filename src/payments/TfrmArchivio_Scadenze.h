@@ -80,4 +80,6 @@ private:
 
     RecordCard<PaymentRecord> m_card;
     FieldRules *m_rules;
+    // Save is leaving the box being edited: its own checks speak.
+    bool m_saving = false;
 };

@@ -2,6 +2,8 @@
 // and the record shown by other windows.
 #include "payments/TfrmArchivio_Scadenze.h"
 
+#include "payments/AmountNormalisation.h"
+#include "payments/PaymentEntryRules.h"
 #include "payments/TfrmCalendario.h"
 #include "platform/GuiServices.h"
 #include "records/DateText.h"
@@ -84,9 +86,11 @@ void TfrmArchivio_Scadenze::save()
     // that is saved. Without an active window no focus event would come: then
     // the rule is run here.
     QWidget *edited = focusWidget();
+    m_saving = true;
     btnFocus->setFocus(Qt::OtherFocusReason);
     if (edited && edited != btnFocus && QApplication::focusWidget() != btnFocus)
         m_rules->leave(edited);
+    m_saving = false;
 
     if (!requireFilled(txtData, txtData->text(),
                        QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data della scadenza."))
@@ -101,6 +105,12 @@ void TfrmArchivio_Scadenze::save()
         return;
     if (trimmedText(txtImporto).isEmpty())
         txtImporto->setText(QStringLiteral("0,00"));
+    // Nothing is cut: an amount the field cannot hold whole is refused.
+    if (!PaymentEntry::amountFits(normaliseAmount(txtImporto->text()))) {
+        Services::warning(this, PaymentEntry::amountTooLarge());
+        txtImporto->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     lblOra->setText(trimmedText(txtOreApp) + QLatin1Char(':') + trimmedText(txtMinutiApp));
     RecordEditing::save(this, m_card, m_card.read());
 }

@@ -4,6 +4,8 @@
 #include "ui/TfrmGuida.h"
 #include "ui/InfoBar.h"
 #include "ui/FixedWindow.h"
+#include "platform/GuiServices.h"
+#include "records/ArchiveMessages.h"
 #include "ui/PictureButton.h"
 #include "ui/ScrollBars.h"
 #include "ui/TitleBand.h"
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QShowEvent>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 GridModel::GridModel(QStringList headers, QSet<int> editable, QObject *parent)
@@ -173,6 +176,13 @@ void GridWindow::showEvent(QShowEvent *event)
         fill();
         fitColumns();
     }
+}
+
+void GridWindow::readFailed()
+{
+    cmdEsporta->setEnabled(false);
+    // After the window is on screen, so that the message stands over it.
+    QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
 }
 
 void GridWindow::fitColumns()

@@ -77,6 +77,10 @@ protected:
     void setColumnWidths(const QVector<int> &widths);
     // Widens the columns to the texts shown.
     void fitColumns();
+    // The archive could not be read (at all, or to the end): the user is told,
+    // and the export is not offered, since it would write a grid that looks
+    // complete and is not.
+    void readFailed();
 
 private:
     GridModel *m_model;

@@ -4,6 +4,7 @@
 
 #include "records/ArchiveMessages.h"
 #include "records/PaymentRecord.h"
+#include "LockHolder.h"
 #include "records/RecordFile.h"
 
 #include <QElapsedTimer>
@@ -44,51 +45,6 @@ QByteArray taggedRecord(char tag, int serial)
     r[int(n.size()) + 1] = ':';
     return r;
 }
-
-// Another process that holds the archive's exclusive lock until released:
-// another copy of the program in the middle of a save, or a stuck one.
-class LockHolder {
-public:
-    explicit LockHolder(const QString &path)
-    {
-        const QByteArray native = QFile::encodeName(path);
-        int ready[2];
-        if (::pipe(ready) != 0 || ::pipe(m_release) != 0)
-            return;
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::close(ready[0]);
-            ::close(m_release[1]);
-            const int fd = ::open(native.constData(), O_RDWR);
-            char c = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
-            if (::write(ready[1], &c, 1) != 1)
-                ::_exit(1);
-            // Holds the lock until the parent closes its end of the pipe.
-            while (::read(m_release[0], &c, 1) > 0) {
-            }
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        ::close(m_release[0]);
-        char c = 0;
-        m_locked = ::read(ready[0], &c, 1) == 1 && c == 1;
-        ::close(ready[0]);
-    }
-    ~LockHolder() { release(); }
-    bool locked() const { return m_locked; }
-    void release()
-    {
-        if (m_pid <= 0)
-            return;
-        ::close(m_release[1]);
-        ::waitpid(m_pid, nullptr, 0);
-        m_pid = -1;
-    }
-private:
-    pid_t m_pid = -1;
-    int m_release[2] = {-1, -1};
-    bool m_locked = false;
-};
 
 // Runs work in a child process; true when it returned true there.
 bool inChild(const std::function<bool()> &work)

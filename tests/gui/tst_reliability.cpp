@@ -1,0 +1,229 @@
+// What the windows make of an archive that cannot be read or written as
+// asked: a read-only archive is shown; one that cannot be read at all is
+// reported, never shown as calm, empty or exported "with success"; a save
+// waits for another copy only so long, backs the file up once a day, and
+// refuses an amount its field cannot hold.
+#include "LockHolder.h"
+#include "ModalDriver.h"
+#include "PaymentFixtures.h"
+#include "ResidentFixture.h"
+#include "TestServices.h"
+
+#include "agenda/PaymentGridWindows.h"
+#include "agenda/TfrmAgenda.h"
+#include "app/TfrmAvvio.h"
+#include "payments/PaymentListWindows.h"
+#include "payments/TfrmArchivio_Scadenze.h"
+#include "records/ArchiveMessages.h"
+#include "records/DailyBackup.h"
+#include "records/RecordFile.h"
+#include "ui/PictureButton.h"
+#include "ui/RowList.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+class TestReliability : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ResidentFixture> m_env;
+    TfrmAgenda *agenda() const { return Windows::resident().agenda; }
+    TfrmArchivio_Scadenze *ed() const { return Windows::resident().archivio; }
+    QString archivePath() const { return m_env->file(QString::fromLatin1(PaymentRecord::FileName)); }
+
+    // Puts a folder where the archive should be: a file nobody can read.
+    void makeUnreadable()
+    {
+        QFile::remove(archivePath());
+        QVERIFY(QDir().mkdir(archivePath()));
+    }
+    bool errorShown() const
+    {
+        for (const ShownMessage &m : m_env->dialogs.shown)
+            if (m.kind == MessageKind::Error && m.text == ArchiveMessages::accessError())
+                return true;
+        return false;
+    }
+    void fillCard()
+    {
+        ed()->txtData->setText(QStringLiteral("20/06/2025"));
+        ed()->txtTipologia->setEditText(QStringLiteral("In uscita"));
+        ed()->txtCausale->setText(QStringLiteral("Affitto"));
+        ed()->txtContatto->setText(QStringLiteral("Immobiliare Rossi"));
+        ed()->txtImporto->setText(QStringLiteral("850,00"));
+    }
+    void openEditor()
+    {
+        Windows::switchTo(nullptr, ed());
+        QVERIFY(QTest::qWaitForWindowActive(ed()));
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
+        Windows::switchTo(nullptr, Windows::resident().avvio);
+    }
+    void cleanup()
+    {
+        RecordFile::setLockTimeout(RecordFile::DefaultLockTimeout);
+        QFile::setPermissions(archivePath(), QFile::ReadOwner | QFile::WriteOwner);
+        m_env.reset();
+    }
+
+    void readOnlyArchiveIsShownEverywhere()
+    {
+        writePaymentArchive({makePayment(QStringLiteral("12/05/2025")),
+                             makePayment(QStringLiteral("01/04/2025"), QStringLiteral("09"), QStringLiteral("30"),
+                                         QStringLiteral("0"), QStringLiteral("Sì"))});
+        QVERIFY(QFile::setPermissions(archivePath(), QFile::ReadOwner | QFile::ReadGroup));
+        Windows::resident().avvio->btnApp02->click();
+        QCOMPARE(agenda()->lstRecords->count(), 1);
+        QVERIFY(agenda()->isAlertState());
+        TfrmAssolti settled;
+        settled.show();
+        QCOMPARE(settled.lstRecords->count(), 1);
+        TfrmExpScadenzario grid;
+        grid.show();
+        QCOMPARE(grid.model()->rowCount(), 2);
+        QVERIFY(grid.cmdEsporta->isEnabled());
+        QCoreApplication::processEvents();
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+    }
+
+    void unreadableArchiveIsReportedNotCalm()
+    {
+        writePaymentArchive({makePayment(QStringLiteral("12/05/2025"))});
+        m_env->writeFile(QStringLiteral("Avviso.mp3"), QByteArray("ID3"));
+        Windows::resident().avvio->btnApp02->click();
+        QVERIFY(agenda()->isAlertState());
+        agenda()->close();
+        makeUnreadable();
+        Windows::resident().avvio->btnApp02->click();
+        QTRY_VERIFY(errorShown());
+        // Not the quiet state: what was shown before stays.
+        QVERIFY(agenda()->isAlertState());
+        QCOMPARE(agenda()->lstRecords->count(), 1);
+        QCOMPARE(m_env->alarm.plays(), 1);
+    }
+
+    void unreadableArchiveInListsAndGrids()
+    {
+        makeUnreadable();
+        {
+            TfrmConfermati list;
+            list.show();
+            QTRY_VERIFY(errorShown());
+            QCOMPARE(list.lstRecords->count(), 0);
+        }
+        m_env->dialogs.clear();
+        TfrmExpScadenzario grid;
+        grid.show();
+        QTRY_VERIFY(errorShown());
+        // The design rows are not offered for export as if they were the archive.
+        QCOMPARE(grid.model()->rowCount(), 10);
+        QVERIFY(!grid.cmdEsporta->isEnabled());
+    }
+
+    void anotherCopyHoldingTheArchiveFailsTheSaveInTime()
+    {
+        writePaymentArchive({makePayment(QStringLiteral("12/05/2025"))});
+        const QByteArray before = m_env->readFile(QString::fromLatin1(PaymentRecord::FileName));
+        RecordFile::setLockTimeout(300);
+        LockHolder other(archivePath());
+        QVERIFY(other.locked());
+        openEditor();
+        fillCard();
+        QElapsedTimer clock;
+        clock.start();
+        ed()->cmdSalva->click();
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(m_env->dialogs.texts().last(), ArchiveMessages::inUse());
+        QCOMPARE(m_env->dialogs.shown.last().kind, MessageKind::Warning);
+        QCOMPARE(ed()->lblPosizione->text(), QString());
+        QCOMPARE(m_env->readFile(QString::fromLatin1(PaymentRecord::FileName)), before);
+        // Once the other copy lets go, the same save goes through.
+        other.release();
+        ed()->cmdSalva->click();
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
+    }
+
+    void firstSaveOfTheDayBacksUpTheArchive()
+    {
+        writePaymentArchive({makePayment(QStringLiteral("12/05/2025"))});
+        const QByteArray before = m_env->readFile(QString::fromLatin1(PaymentRecord::FileName));
+        openEditor();
+        fillCard();
+        ed()->cmdSalva->click();
+        ed()->cmdSalva->click();
+        const QString copy = DailyBackup::folder() + DailyBackup::copyName(QString::fromLatin1(PaymentRecord::FileName),
+                                                                           QDate(2025, 5, 15));
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before); // the file as it was before the day's first save
+        QCOMPARE(QDir(DailyBackup::folder()).entryList(QDir::Files).size(), 1);
+        QVERIFY(!m_env->dialogs.texts().contains(DailyBackup::failureWarning()));
+    }
+
+    void aBackupThatCannotBeMadeWarnsOnceAndLetsTheSaveThrough()
+    {
+        writePaymentArchive({makePayment(QStringLiteral("12/05/2025"))});
+        // A file where the backup folder should go: no copy can be made.
+        m_env->writeFile(QStringLiteral("Backup"), QByteArray("non una cartella"));
+        openEditor();
+        fillCard();
+        ed()->cmdSalva->click();
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
+        ed()->cmdSalva->click();
+        QCOMPARE(m_env->dialogs.texts().count(DailyBackup::failureWarning()), 1);
+        QCOMPARE(m_env->dialogs.texts().count(EditorMessagesChanged()), 1);
+    }
+
+    void amountTooLongForItsField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("fits");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("twelve digits") << "123456789012,5" << true << "123456789012,50";
+        QTest::newRow("thirteen digits") << "1234567890123" << false << "1234567890123";
+        QTest::newRow("fifteen digits") << "999999999999999" << false << "999999999999999";
+        QTest::newRow("twelve nines and cents") << "999999999999,99" << true << "999999999999,99";
+        QTest::newRow("one decimal past thirteen") << "1234567890123,5" << false << "1234567890123,5";
+    }
+    void amountTooLongForItsField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, fits);
+        QFETCH(QString, left);
+        openEditor();
+        fillCard();
+        ed()->txtImporto->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(ed()->txtImporto->hasFocus());
+        ed()->txtImporto->clear();
+        QTest::keyClicks(ed()->txtImporto, typed);
+        ed()->txtCausale->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(ed()->txtImporto->text(), left);
+        const QString warning = QStringLiteral("Attenzione: l'importo indicato è troppo grande: sono ammesse al "
+                                               "massimo 12 cifre prima della virgola.");
+        QCOMPARE(m_env->dialogs.texts().contains(warning), !fits);
+        if (!fits) {
+            QTRY_VERIFY(ed()->txtImporto->hasFocus());
+            // Save refuses it too, once, and writes nothing.
+            m_env->dialogs.clear();
+            ed()->cmdSalva->click();
+            QCOMPARE(m_env->dialogs.texts(), QStringList{warning});
+            QCOMPARE(ed()->lblPosizione->text(), QString());
+            QCOMPARE(m_env->readFile(QString::fromLatin1(PaymentRecord::FileName)), QByteArray());
+        }
+    }
+
+private:
+    static QString EditorMessagesChanged() { return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."); }
+};
+
+QTEST_MAIN(TestReliability)
+#include "tst_reliability.moc"
