@@ -6,7 +6,16 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-void writeBenchArchive(const QString &path, int n, QDate today)
+namespace {
+void writeArchive(const QString &path, int n, QDate today, int year);
+}
+
+void writeBenchArchive(const QString &path, int n, QDate today) { writeArchive(path, n, today, 0); }
+
+void writeBenchYear(const QString &path, int n, int year) { writeArchive(path, n, QDate(year, 6, 30), year); }
+
+namespace {
+void writeArchive(const QString &path, int n, QDate today, int year)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -24,7 +33,8 @@ void writeBenchArchive(const QString &path, int n, QDate today)
         const bool settled = rng.bounded(2) == 0;
         const bool imminent = !settled && rng.bounded(10) == 0; // half of the unsettled tenth: ~5%
         const int days = imminent ? int(rng.bounded(10)) - 5 : 30 + int(rng.bounded(700));
-        const QDate due = today.addDays(imminent ? days : (rng.bounded(2) ? days : -days));
+        const QDate due = year ? QDate(year, 1, 1).addDays(int(rng.bounded(365)))
+                               : today.addDays(imminent ? days : (rng.bounded(2) ? days : -days));
         const int hour = int(rng.bounded(24)), minute = int(rng.bounded(60));
         r.Data = DateText::format(due);
         r.OreApp = QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
@@ -51,4 +61,5 @@ void writeBenchArchive(const QString &path, int n, QDate today)
         }
     }
     file.write(block);
+}
 }

@@ -11,6 +11,7 @@
 #include "agenda/PaymentGrids.h"
 #include "agenda/TfrmAgenda.h"
 #include "contacts/ContactGrid.h"
+#include "journal/TfrmBilancio.h"
 #include "contacts/TfrmExpAnagrafica.h"
 #include "contacts/TfrmQuestioni.h"
 #include "contacts/TfrmTrovaAnagrafica.h"
@@ -257,6 +258,25 @@ int main(int argc, char *argv[])
     }
 
     {
+        // The summaries the agenda opens: imminent payments, a day, a month.
+        rows.push_back({QStringLiteral("imminent grid fill"), timeIt(runs, [&] {
+            TfrmExpImminenti grid;
+            grid.show();
+            sink += grid.model()->rowCount();
+        })});
+        rows.push_back({QStringLiteral("day grid fill"), timeIt(runs, [&] {
+            TfrmExpGiornaliere grid(today);
+            grid.show();
+            sink += grid.model()->rowCount();
+        })});
+        rows.push_back({QStringLiteral("month grid fill"), timeIt(runs, [&] {
+            TfrmExpMensili grid(today);
+            grid.show();
+            sink += grid.model()->rowCount();
+        })});
+    }
+
+    {
         auto showList = [&](ListWindow &w) {
             w.show();
             QApplication::processEvents();
@@ -295,6 +315,19 @@ int main(int argc, char *argv[])
         if (PaymentArchive::count() != n + runs || editor.lblPosizione->text().toInt() != n + runs)
             qFatal("the editor's saves did not land");
         Services::setDialogs(nullptr);
+    }
+
+    {
+        // The journal of a whole year: every one of the payments due in it.
+        writeBenchYear(paymentFilePath(), n, 2025);
+        rows.push_back({QStringLiteral("journal register, a whole year"), timeIt(runs, [&] {
+            TfrmBilancio w(QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025"));
+            w.show();
+            QApplication::processEvents();
+            sink += w.lstRecords->count();
+            if (w.lstRecords->count() != n)
+                qFatal("the journal did not list the year");
+        })});
     }
 
     // The contacts: a registry of 50,000 cards (of 3831 bytes each), beside
