@@ -7,6 +7,7 @@
 #include "ui/FieldRules.h"
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
+#include "ui/Toolbar.h"
 #include "ui/TitleBand.h"
 
 #include <QFontMetrics>
@@ -184,72 +185,28 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
 
 void TfrmAnagrafica::buildToolbar(QBoxLayout *layout)
 {
-    auto *bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("panComandi"));
-    bar->setAttribute(Qt::WA_StyledBackground);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(16, 5, 16, 3);
-    row->setSpacing(2);
-
-    auto tool = [&](PictureButton *&button, const char *name, const char *picture, const QString &caption) {
-        button = new PictureButton(QLatin1String(name), pic(picture), kTool, caption, bar);
-        auto *cell = new QVBoxLayout;
-        cell->setSpacing(1);
-        cell->addWidget(button, 0, Qt::AlignHCenter);
-        auto *label = new QLabel(caption, bar);
-        label->setObjectName(QStringLiteral("lblComando"));
-        label->setAlignment(Qt::AlignHCenter);
-        label->setMinimumWidth(qMax(62, label->sizeHint().width()));
-        cell->addWidget(label);
-        row->addLayout(cell);
-    };
-    auto separator = [&] {
-        auto *line = new QFrame(bar);
-        line->setObjectName(QStringLiteral("sepComandi"));
-        line->setFrameShape(QFrame::VLine);
-        row->addSpacing(6);
-        row->addWidget(line);
-        row->addSpacing(6);
-    };
-
-    tool(cmdNuovo, "cmdNuovo", "nuovo.svg", QStringLiteral("Nuovo"));
-    tool(cmdDuplica, "cmdDuplica", "duplica.svg", QStringLiteral("Duplica"));
-    tool(cmdSalva, "cmdSalva", "salva.svg", QStringLiteral("Salva"));
-    tool(cmdTrova, "cmdTrova", "trova.svg", QStringLiteral("Trova"));
-    separator();
-    tool(cmdFile, "cmdFile", "allega.svg", QStringLiteral("Allegati"));
-    separator();
-    tool(cmdStampa, "cmdStampa", "stampa.svg", QStringLiteral("Stampa"));
-    separator();
-    tool(cmdPrimo, "cmdPrimo", "primo.svg", QStringLiteral("Prima"));
-    tool(cmdIndietro, "cmdIndietro", "precedente.svg", QStringLiteral("Precedente"));
-    lblPosizione = new QLabel(bar);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(90);
-    QFont bold = lblPosizione->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    lblPosizione->setFont(bold);
-    lblPosizione->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
+    Toolbar bar(this, layout, kTool);
+    cmdNuovo = bar.tool("cmdNuovo", "nuovo.svg", QStringLiteral("Nuovo"));
+    cmdDuplica = bar.tool("cmdDuplica", "duplica.svg", QStringLiteral("Duplica"));
+    cmdSalva = bar.tool("cmdSalva", "salva.svg", QStringLiteral("Salva"));
+    cmdTrova = bar.tool("cmdTrova", "trova.svg", QStringLiteral("Trova"));
+    bar.separator();
+    cmdFile = bar.tool("cmdFile", "allega.svg", QStringLiteral("Allegati"));
+    bar.separator();
+    cmdStampa = bar.tool("cmdStampa", "stampa.svg", QStringLiteral("Stampa"));
+    bar.separator();
+    cmdPrimo = bar.tool("cmdPrimo", "primo.svg", QStringLiteral("Prima"));
+    cmdIndietro = bar.tool("cmdIndietro", "precedente.svg", QStringLiteral("Precedente"));
+    lblPosizione = bar.positionLabel();
     m_card.setPositionLabel(lblPosizione);
-    auto *position = new QVBoxLayout;
-    position->setSpacing(1);
-    position->addWidget(lblPosizione, 1);
-    auto *positionCaption = new QLabel(QStringLiteral("Scheda n."), bar);
-    positionCaption->setObjectName(QStringLiteral("lblComando"));
-    positionCaption->setAlignment(Qt::AlignHCenter);
-    position->addWidget(positionCaption);
-    row->addLayout(position);
-    tool(cmdAvanti, "cmdAvanti", "successivo.svg", QStringLiteral("Successiva"));
-    tool(cmdUltimo, "cmdUltimo", "ultimo.svg", QStringLiteral("Ultima"));
-    separator();
-    tool(cmdEsporta, "cmdEsporta", "esporta.svg", QStringLiteral("Esporta"));
-    tool(cmdQuestioni, "cmdQuestioni", "questioni.svg", QStringLiteral("In sospeso"));
-    row->addStretch(1);
-    tool(cmdGuida, "cmdGuida", "guida.svg", QStringLiteral("Guida"));
-    tool(cmdEsci, "cmdEsci", "esci.svg", QStringLiteral("Esci"));
-    layout->addWidget(bar);
+    cmdAvanti = bar.tool("cmdAvanti", "successivo.svg", QStringLiteral("Successiva"));
+    cmdUltimo = bar.tool("cmdUltimo", "ultimo.svg", QStringLiteral("Ultima"));
+    bar.separator();
+    cmdEsporta = bar.tool("cmdEsporta", "esporta.svg", QStringLiteral("Esporta"));
+    cmdQuestioni = bar.tool("cmdQuestioni", "questioni.svg", QStringLiteral("In sospeso"));
+    bar.stretch();
+    cmdGuida = bar.tool("cmdGuida", "guida.svg", QStringLiteral("Guida"));
+    cmdEsci = bar.tool("cmdEsci", "esci.svg", QStringLiteral("Esci"));
 }
 
 QWidget *TfrmAnagrafica::buildCard()

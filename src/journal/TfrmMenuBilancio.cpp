@@ -92,29 +92,11 @@ QWidget *framed(QWidget *parent, QWidget *box, FocusFrame *&frame, const QString
     return cell;
 }
 
-// Keys that open or walk the drop-down list, or move the focus on.
+// Keys that open or walk the drop-down list, move the caret or the focus on.
 bool keepsListKey(const QKeyEvent *key)
 {
-    switch (key->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_F4:
-    case Qt::Key_Escape:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return true;
-    default:
-        return false;
-    }
+    return FieldRules::isListKey(key) || FieldRules::isFocusMove(key) || FieldRules::isModifierOnly(key)
+        || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
 }
 
 const QString kYearWarning = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");

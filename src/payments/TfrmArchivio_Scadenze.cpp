@@ -10,6 +10,7 @@
 #include "ui/FieldRules.h"
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
+#include "ui/Toolbar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,8 +28,6 @@
 namespace {
 
 QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1String(name); }
-
-const QSize kTool(40, 40);
 
 QFont entryFont(const QWidget *w)
 {
@@ -100,24 +99,6 @@ QWidget *captioned(QWidget *parent, const QString &caption, QWidget *field, QWid
     if (picture)
         row->addWidget(picture);
     return captioned(parent, caption, row);
-}
-
-bool isFocusMove(const QKeyEvent *key) { return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab; }
-
-bool isModifierOnly(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
 }
 
 }
@@ -194,72 +175,28 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
 
 void TfrmArchivio_Scadenze::buildToolbar(QBoxLayout *layout)
 {
-    auto *bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("panComandi"));
-    bar->setAttribute(Qt::WA_StyledBackground);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(16, 6, 16, 4);
-    row->setSpacing(4);
-
-    auto tool = [&](PictureButton *&button, const char *name, const char *picture, const QString &caption) {
-        button = new PictureButton(QLatin1String(name), pic(picture), kTool, caption, bar);
-        auto *cell = new QVBoxLayout;
-        cell->setSpacing(1);
-        cell->addWidget(button, 0, Qt::AlignHCenter);
-        auto *label = new QLabel(caption, bar);
-        label->setObjectName(QStringLiteral("lblComando"));
-        label->setAlignment(Qt::AlignHCenter);
-        label->setMinimumWidth(qMax(64, label->sizeHint().width()));
-        cell->addWidget(label);
-        row->addLayout(cell);
-    };
-    auto separator = [&] {
-        auto *line = new QFrame(bar);
-        line->setObjectName(QStringLiteral("sepComandi"));
-        line->setFrameShape(QFrame::VLine);
-        row->addSpacing(8);
-        row->addWidget(line);
-        row->addSpacing(8);
-    };
-
-    tool(cmdNuovo, "cmdNuovo", "nuovo.svg", QStringLiteral("Nuovo"));
-    tool(cmdSalva, "cmdSalva", "salva.svg", QStringLiteral("Salva"));
-    tool(cmdDuplica, "cmdDuplica", "duplica.svg", QStringLiteral("Duplica"));
-    separator();
-    tool(cmdPrimo, "cmdPrimo", "primo.svg", QStringLiteral("Prima"));
-    tool(cmdIndietro, "cmdIndietro", "precedente.svg", QStringLiteral("Precedente"));
-    lblPosizione = new QLabel(bar);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(90);
-    QFont bold = lblPosizione->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    lblPosizione->setFont(bold);
-    lblPosizione->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
+    Toolbar bar(this, layout);
+    cmdNuovo = bar.tool("cmdNuovo", "nuovo.svg", QStringLiteral("Nuovo"));
+    cmdSalva = bar.tool("cmdSalva", "salva.svg", QStringLiteral("Salva"));
+    cmdDuplica = bar.tool("cmdDuplica", "duplica.svg", QStringLiteral("Duplica"));
+    bar.separator();
+    cmdPrimo = bar.tool("cmdPrimo", "primo.svg", QStringLiteral("Prima"));
+    cmdIndietro = bar.tool("cmdIndietro", "precedente.svg", QStringLiteral("Precedente"));
+    lblPosizione = bar.positionLabel();
     m_card.setPositionLabel(lblPosizione);
-    auto *position = new QVBoxLayout;
-    position->setSpacing(1);
-    position->addWidget(lblPosizione, 1);
-    auto *positionCaption = new QLabel(QStringLiteral("Scheda n."), bar);
-    positionCaption->setObjectName(QStringLiteral("lblComando"));
-    positionCaption->setAlignment(Qt::AlignHCenter);
-    position->addWidget(positionCaption);
-    row->addLayout(position);
-    tool(cmdAvanti, "cmdAvanti", "successivo.svg", QStringLiteral("Successiva"));
-    tool(cmdUltimo, "cmdUltimo", "ultimo.svg", QStringLiteral("Ultima"));
-    separator();
-    tool(cmdTrova, "cmdTrova", "trova.svg", QStringLiteral("Trova"));
-    tool(cmdAnteprima, "cmdAnteprima", "anteprima.svg", QStringLiteral("Anteprima"));
-    tool(cmdStampa, "cmdStampa", "stampa.svg", QStringLiteral("Stampa"));
-    tool(cmdEsporta, "cmdEsporta", "esporta.svg", QStringLiteral("Esporta"));
-    separator();
-    tool(cmdAssolti, "cmdAssolti", "assolti.svg", QStringLiteral("Assolti"));
-    tool(cmdDaAssolvere, "cmdDaAssolvere", "da_assolvere.svg", QStringLiteral("Da assolvere"));
-    tool(cmdScaduti, "cmdScaduti", "scaduti.svg", QStringLiteral("Scaduti"));
-    row->addStretch(1);
-    tool(cmdGuida, "cmdGuida", "guida.svg", QStringLiteral("Guida"));
-    layout->addWidget(bar);
+    cmdAvanti = bar.tool("cmdAvanti", "successivo.svg", QStringLiteral("Successiva"));
+    cmdUltimo = bar.tool("cmdUltimo", "ultimo.svg", QStringLiteral("Ultima"));
+    bar.separator();
+    cmdTrova = bar.tool("cmdTrova", "trova.svg", QStringLiteral("Trova"));
+    cmdAnteprima = bar.tool("cmdAnteprima", "anteprima.svg", QStringLiteral("Anteprima"));
+    cmdStampa = bar.tool("cmdStampa", "stampa.svg", QStringLiteral("Stampa"));
+    cmdEsporta = bar.tool("cmdEsporta", "esporta.svg", QStringLiteral("Esporta"));
+    bar.separator();
+    cmdAssolti = bar.tool("cmdAssolti", "assolti.svg", QStringLiteral("Assolti"));
+    cmdDaAssolvere = bar.tool("cmdDaAssolvere", "da_assolvere.svg", QStringLiteral("Da assolvere"));
+    cmdScaduti = bar.tool("cmdScaduti", "scaduti.svg", QStringLiteral("Scaduti"));
+    bar.stretch();
+    cmdGuida = bar.tool("cmdGuida", "guida.svg", QStringLiteral("Guida"));
 }
 
 QWidget *TfrmArchivio_Scadenze::buildCard()
@@ -392,7 +329,7 @@ bool TfrmArchivio_Scadenze::dateKey(QKeyEvent *key)
         txtData->clear();
         return true;
     }
-    if (isFocusMove(key) || isModifierOnly(key))
+    if (FieldRules::isFocusMove(key) || FieldRules::isModifierOnly(key))
         return false;
     openDatePicker();
     return true;

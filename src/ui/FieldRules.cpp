@@ -60,6 +60,41 @@ bool FieldRules::isEnter(const QKeyEvent *event)
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+bool FieldRules::isListKey(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_F4:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FieldRules::isFocusMove(const QKeyEvent *key) { return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab; }
+
+bool FieldRules::isModifierOnly(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FieldRules::isDelete(const QKeyEvent *key) { return key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete; }
+
 bool FieldRules::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_forwarding)

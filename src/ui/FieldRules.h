@@ -40,7 +40,16 @@ public:
     // (a window that is not active gets no focus events).
     void leave(QWidget *field);
 
+    // What kind of key an event is, for the key rules.
     static bool isEnter(const QKeyEvent *event);
+    // Keys that open or walk a drop-down list without typing into its box.
+    static bool isListKey(const QKeyEvent *event);
+    // Tab and Shift+Tab.
+    static bool isFocusMove(const QKeyEvent *event);
+    // Shift, Control, Alt and the like, pressed alone.
+    static bool isModifierOnly(const QKeyEvent *event);
+    // Backspace or Delete.
+    static bool isDelete(const QKeyEvent *event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -11,40 +11,7 @@
 
 namespace {
 
-bool isListKey(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_F4:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isFocusMove(const QKeyEvent *key) { return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab; }
-
-bool isModifierOnly(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isDelete(const QKeyEvent *key) { return key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete; }
+using Keys = FieldRules;
 
 Qt::Alignment alignmentOf(const BoxSpec &spec)
 {
@@ -193,15 +160,15 @@ void CardBoxes::installRules(FieldRules *rules)
             // The value comes from the list: typing is discarded, the list
             // keys, Enter and the focus keys keep their effect.
             rules->setKeyRule(w, [this, i, empties](QKeyEvent *key) {
-                if (empties && isDelete(key)) {
+                if (empties && Keys::isDelete(key)) {
                     setText(i, QString());
                     return true;
                 }
-                return !(FieldRules::isEnter(key) || isListKey(key) || isFocusMove(key) || isModifierOnly(key));
+                return !(FieldRules::isEnter(key) || Keys::isListKey(key) || Keys::isFocusMove(key) || Keys::isModifierOnly(key));
             });
         } else if (spec.flags & BoxSpec::OneCharacter) {
             rules->setKeyRule(w, [this, i](QKeyEvent *key) {
-                if (isDelete(key)) {
+                if (Keys::isDelete(key)) {
                     setText(i, QString());
                     return true;
                 }
@@ -216,14 +183,14 @@ void CardBoxes::installRules(FieldRules *rules)
             const qsizetype at = order.indexOf(w);
             QWidget *next = at >= 0 ? order.at((at + 1) % order.size()) : nullptr;
             rules->setAfterKey(w, [next](QKeyEvent *key) {
-                if (!next || FieldRules::isEnter(key) || isFocusMove(key) || isModifierOnly(key)
+                if (!next || FieldRules::isEnter(key) || Keys::isFocusMove(key) || Keys::isModifierOnly(key)
                     || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)
                     return;
                 next->setFocus(Qt::TabFocusReason);
             });
         } else if (empties) {
             rules->setKeyRule(w, [this, i](QKeyEvent *key) {
-                if (!isDelete(key))
+                if (!Keys::isDelete(key))
                     return false;
                 setText(i, QString());
                 return true;

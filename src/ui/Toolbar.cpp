@@ -1,0 +1,69 @@
+#include "ui/Toolbar.h"
+
+#include "ui/PictureButton.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QLabel>
+
+Toolbar::Toolbar(QWidget *window, QBoxLayout *layout, QSize pictureSize)
+    : m_bar(new QWidget(window))
+    , m_pictureSize(pictureSize)
+{
+    m_bar->setObjectName(QStringLiteral("panComandi"));
+    m_bar->setAttribute(Qt::WA_StyledBackground);
+    m_row = new QHBoxLayout(m_bar);
+    m_row->setContentsMargins(16, 5, 16, 3);
+    m_row->setSpacing(2);
+    layout->addWidget(m_bar);
+}
+
+PictureButton *Toolbar::tool(const char *name, const char *picture, const QString &caption)
+{
+    auto *button = new PictureButton(QLatin1String(name), QStringLiteral(":/pictures/") + QLatin1String(picture),
+                                     m_pictureSize, caption, m_bar);
+    auto *cell = new QVBoxLayout;
+    cell->setSpacing(1);
+    cell->addWidget(button, 0, Qt::AlignHCenter);
+    auto *label = new QLabel(caption, m_bar);
+    label->setObjectName(QStringLiteral("lblComando"));
+    label->setAlignment(Qt::AlignHCenter);
+    label->setMinimumWidth(qMax(62, label->sizeHint().width()));
+    cell->addWidget(label);
+    m_row->addLayout(cell);
+    return button;
+}
+
+void Toolbar::separator()
+{
+    auto *line = new QFrame(m_bar);
+    line->setObjectName(QStringLiteral("sepComandi"));
+    line->setFrameShape(QFrame::VLine);
+    m_row->addSpacing(6);
+    m_row->addWidget(line);
+    m_row->addSpacing(6);
+}
+
+QLabel *Toolbar::positionLabel()
+{
+    auto *label = new QLabel(m_bar);
+    label->setObjectName(QStringLiteral("lblPosizione"));
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(90);
+    QFont bold = label->font();
+    bold.setPointSize(12);
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
+    auto *cell = new QVBoxLayout;
+    cell->setSpacing(1);
+    cell->addWidget(label, 1);
+    auto *caption = new QLabel(QStringLiteral("Scheda n."), m_bar);
+    caption->setObjectName(QStringLiteral("lblComando"));
+    caption->setAlignment(Qt::AlignHCenter);
+    cell->addWidget(caption);
+    m_row->addLayout(cell);
+    return label;
+}
+
+void Toolbar::stretch() { m_row->addStretch(1); }
