@@ -1,6 +1,7 @@
 #include "lists/ContactLists.h"
 
 #include "lists/ContactListRow.h"
+#include "lists/CriteriaSearch.h"
 #include "records/RecordArchive.h"
 #include "records/TextField.h"
 
@@ -43,13 +44,7 @@ constexpr FieldRef kQuestioni = ContactLayout.field(&ContactRecord::Questioni);
 
 namespace ContactLists {
 
-int filledCount(const Criteria &criteria)
-{
-    int n = 0;
-    for (const QString &t : criteria.texts())
-        n += !trimmed(t).isEmpty();
-    return n;
-}
+int filledCount(const Criteria &criteria) { return CriteriaSearch::filledCount(criteria.texts()); }
 
 bool matches(const Criteria &criteria, int filled, const ContactRecord &r)
 {
@@ -65,22 +60,14 @@ bool matches(const Criteria &criteria, int filled, const ContactRecord &r)
 
 QVector<ListRow> search(const Criteria &criteria)
 {
+    QVector<FieldRef> fields;
+    for (QString ContactRecord::*member : kSearched)
+        fields.append(ContactLayout.field(member));
+    const QVector<CriteriaSearch::Test> tests = CriteriaSearch::tests(criteria.texts(), fields);
     const int filled = filledCount(criteria);
-    // Only the fields of the boxes that hold something are read, and a record
-    // is left as soon as its count of matches is decided either way. A box of
-    // blanks only counts for nothing in `filled` but may still match.
-    QVector<std::pair<FieldRef, QString>> tests;
-    const QStringList boxes = criteria.texts();
-    for (int i = 0; i < 10; ++i)
-        if (!boxes.at(i).isEmpty())
-            tests.append({ContactLayout.field(kSearched[i]), boxes.at(i)});
     QVector<ListRow> rows;
     ContactArchive::forEach([&](const char *bytes, int number) {
-        int found = 0;
-        const int total = int(tests.size());
-        for (int i = 0; i < total && found < filled && found + (total - i) >= filled; ++i)
-            found += tests[i].first.read(bytes).contains(tests[i].second, Qt::CaseInsensitive);
-        if (found >= filled)
+        if (CriteriaSearch::found(bytes, tests, filled))
             rows.append({ContactListRow(rowFields(bytes)), number});
     });
     return rows;

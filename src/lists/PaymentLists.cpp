@@ -1,5 +1,6 @@
 #include "lists/PaymentLists.h"
 
+#include "lists/CriteriaSearch.h"
 #include "lists/PaymentListRow.h"
 #include "records/DateText.h"
 #include "records/RecordArchive.h"
@@ -74,13 +75,7 @@ QVector<ListRow> loadStatusList(PaymentStatus list, QDate today, QVector<ListRow
     return rows;
 }
 
-int filledCount(const Criteria &criteria)
-{
-    int n = 0;
-    for (const QString &t : criteria.texts())
-        n += !trimmed(t).isEmpty();
-    return n;
-}
+int filledCount(const Criteria &criteria) { return CriteriaSearch::filledCount(criteria.texts()); }
 
 bool matches(const Criteria &criteria, int filled, const PaymentRecord &r)
 {
@@ -96,21 +91,14 @@ bool matches(const Criteria &criteria, int filled, const PaymentRecord &r)
 
 QVector<ListRow> search(const Criteria &criteria)
 {
+    QVector<FieldRef> fields;
+    for (QString PaymentRecord::*member : kSearched)
+        fields.append(PaymentLayout.field(member));
+    const QVector<CriteriaSearch::Test> tests = CriteriaSearch::tests(criteria.texts(), fields);
     const int filled = filledCount(criteria);
-    // Only the fields of the boxes that hold something are read, and a record
-    // is left as soon as its count of matches is decided either way.
-    QVector<std::pair<FieldRef, QString>> tests;
-    const QStringList boxes = criteria.texts();
-    for (int i = 0; i < 10; ++i)
-        if (!boxes.at(i).isEmpty())
-            tests.append({PaymentLayout.field(kSearched[i]), boxes.at(i)});
     QVector<ListRow> rows;
     PaymentArchive::forEach([&](const char *bytes, int number) {
-        int found = 0;
-        const int total = int(tests.size());
-        for (int i = 0; i < total && found < filled && found + (total - i) >= filled; ++i)
-            found += tests[i].first.read(bytes).contains(tests[i].second, Qt::CaseInsensitive);
-        if (found >= filled)
+        if (CriteriaSearch::found(bytes, tests, filled))
             rows.append({PaymentListRow(PaymentRecord::decode(bytes)), number});
     });
     return rows;

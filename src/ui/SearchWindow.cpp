@@ -1,0 +1,149 @@
+#include "ui/SearchWindow.h"
+
+#include "lists/CriteriaSearch.h"
+#include "platform/GuiServices.h"
+#include "records/ArchiveMessages.h"
+#include "records/TextField.h"
+#include "ui/FieldRules.h"
+#include "ui/FocusFrame.h"
+#include "ui/RowList.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+SearchWindow::SearchWindow(const QString &name, const QString &caption, const QString &heading,
+                           const QString &printTitle, const QString &intro, const QVector<CriterionBox> &boxes,
+                           QWidget *parent)
+    : ListWindow(name, caption, heading, printTitle, parent)
+{
+    panAvvio = new QWidget(this);
+    panAvvio->setObjectName(QStringLiteral("panAvvio"));
+    auto *page = new QVBoxLayout(panAvvio);
+    page->setContentsMargins(24, 16, 24, 16);
+    auto *introLabel = new QLabel(intro, panAvvio);
+    introLabel->setWordWrap(true);
+    page->addWidget(introLabel);
+    page->addSpacing(10);
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(10);
+    QFont bold;
+    bold.setPointSize(12);
+    bold.setBold(true);
+    for (int i = 0; i < boxes.size(); ++i) {
+        const CriterionBox &spec = boxes[i];
+        auto *label = new QLabel(QString::fromUtf8(spec.label), panAvvio);
+        // Room around the box for its highlight frame, drawn behind it.
+        auto *cell = new QWidget(panAvvio);
+        auto *cellBox = new QVBoxLayout(cell);
+        cellBox->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
+        auto *box = new QLineEdit(cell);
+        box->setObjectName(QLatin1String(spec.name));
+        box->setFont(bold);
+        cellBox->addWidget(box);
+        label->setBuddy(box);
+        auto *frame = new FocusFrame(QLatin1String(spec.frame), box);
+        const int row = (i / 2) * 2, column = i % 2;
+        grid->addWidget(label, row, column);
+        grid->addWidget(cell, row + 1, column);
+        m_boxes.append(box);
+        m_frames.insert(box, frame);
+    }
+    m_rules = new FieldRules(this);
+    m_rules->setEnterChain(QList<QWidget *>(m_boxes.begin(), m_boxes.end()));
+    page->addLayout(grid);
+    page->addStretch();
+
+    auto *commands = new QHBoxLayout;
+    lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
+    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    lblAttendere->hide();
+    lblConta = new QLabel(QStringLiteral("0"), panAvvio);
+    lblConta->setObjectName(QStringLiteral("lblConta"));
+    lblConta->hide();
+    lblMemory = new QLabel(QStringLiteral("lblMemory"), panAvvio);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+    btnCerca = new QPushButton(QStringLiteral("Cerca"), panAvvio);
+    btnCerca->setObjectName(QStringLiteral("btnCerca"));
+    btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    commands->addWidget(lblAttendere);
+    commands->addStretch();
+    for (QPushButton *b : {btnCerca, btnAnnulla}) {
+        b->setAutoDefault(false);
+        b->setMinimumSize(120, 34);
+        commands->addWidget(b);
+    }
+    page->addLayout(commands);
+
+    lblTrovate = new QLabel(QStringLiteral("Il presente riepilogo contiene 0 schede"), panContainer);
+    lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
+    static_cast<QVBoxLayout *>(panContainer->layout())->insertWidget(0, lblTrovate);
+
+    pages()->insertWidget(0, panAvvio);
+    pages()->setCurrentWidget(panAvvio);
+
+    // The notice goes up as the button is pressed, so it is on screen while
+    // the search runs.
+    connect(btnCerca, &QPushButton::pressed, this, [this] {
+        lblAttendere->show();
+        lblAttendere->repaint();
+    });
+    connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::search);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SearchWindow::showEvent(QShowEvent *event)
+{
+    ListWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    resetSearch();
+    m_boxes.first()->setFocus();
+}
+
+void SearchWindow::done(int result)
+{
+    lstRecords->clear();
+    lblAttendere->hide();
+    ListWindow::done(result);
+}
+
+bool SearchWindow::openedBy(const QString &opener) const
+{
+    return TextField::trimmed(lblMemory->text()) == opener;
+}
+
+QStringList SearchWindow::criteriaTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit *box : m_boxes)
+        texts << box->text();
+    return texts;
+}
+
+void SearchWindow::search()
+{
+    lblAttendere->show();
+    lblConta->setText(QString::number(CriteriaSearch::filledCount(criteriaTexts())));
+    QVector<ListRow> rows;
+    try {
+        rows = find();
+    } catch (...) {
+        lblAttendere->hide();
+        Services::plain(this, ArchiveMessages::accessError());
+        return;
+    }
+    lblAttendere->hide();
+    setRows(std::move(rows));
+    lblTrovate->setText(countText(lstRecords->count()));
+    pages()->setCurrentWidget(panContainer);
+    resetSearch();
+    txtTrova->setFocus();
+}
