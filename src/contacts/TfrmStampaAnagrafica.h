@@ -3,14 +3,9 @@
 // hands it to the printer dialog, then closes. The editor is never changed.
 
 #include "records/ContactRecord.h"
-#include "report/ReportLayout.h"
+#include "ui/CardPrintWindow.h"
 
-#include <QDialog>
-
-class QLabel;
-class QPushButton;
-
-class TfrmStampaAnagrafica : public QDialog {
+class TfrmStampaAnagrafica : public CardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmStampaAnagrafica(QWidget *parent = nullptr);
@@ -18,14 +13,11 @@ public:
     // The editor's boxes at the moment of opening, saved or not.
     void setContact(const ContactRecord &shown) { m_contact = shown; }
 
-    QLabel *lblIstruzioni;
-    QPushButton *btnAnnulla;
-    QPushButton *btnStampa;
-    // The card "Scheda Anagrafica".
-    ReportLayout repDocumento;
+protected:
+    // Prints the card "Scheda Anagrafica".
+    void act() override;
 
 private:
-    void print();
 
     ContactRecord m_contact;
 };

@@ -4,25 +4,16 @@
 // "Scheda Pagamento". The opener hands in the payment as the editor shows it.
 
 #include "records/PaymentRecord.h"
-#include "report/ReportLayout.h"
-
-#include <QDialog>
+#include "ui/CardPrintWindow.h"
 
 class PreparedReport;
-class QLabel;
-class QPushButton;
 
-class PaymentCardWindow : public QDialog {
+class PaymentCardWindow : public CardPrintWindow {
     Q_OBJECT
 public:
     // The editor's boxes at the moment of opening, saved or not; Ottemperata
     // "Sì" when the settled box is checked.
     void setPayment(const PaymentRecord &shown) { m_payment = shown; }
-
-    QLabel *lblIstruzioni;
-    QPushButton *btnAnnulla;
-    QPushButton *btnStampa;
-    ReportLayout repDocumento;
 
 protected:
     PaymentCardWindow(QWidget *parent, const QString &objectName, const QString &caption,
@@ -31,9 +22,6 @@ protected:
     // The card filled from the payment with the footer of this moment, laid
     // out; throws ReportError when the layout lacks a box.
     PreparedReport preparedCard() const;
-    // What the action button does.
-    virtual void act() = 0;
-
 private:
     PaymentRecord m_payment;
 };
