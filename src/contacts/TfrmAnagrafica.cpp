@@ -4,6 +4,7 @@
 // TfrmAnagraficaLinks.cpp.
 #include "contacts/TfrmAnagrafica.h"
 
+#include "ui/Captioned.h"
 #include "ui/FieldRules.h"
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
@@ -88,28 +89,15 @@ QFont boxFont(const QWidget *w)
     return f;
 }
 
-// A caption above its content, as the card is read top to bottom.
+// A caption above its box, close to it: the card has many rows to fit.
 QWidget *captioned(QWidget *parent, const QString &caption, QLayout *content)
 {
-    auto *cell = new QWidget(parent);
-    auto *v = new QVBoxLayout(cell);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(2);
-    auto *label = new QLabel(caption, cell);
-    label->setObjectName(QStringLiteral("lblCaption"));
-    v->addWidget(label);
-    v->addLayout(content);
-    return cell;
+    return Captioned::above(parent, caption, content, 2);
 }
 
 QWidget *captioned(QWidget *parent, const QString &caption, QWidget *field, QWidget *beside = nullptr)
 {
-    auto *row = new QHBoxLayout;
-    row->setSpacing(4);
-    row->addWidget(field, 1);
-    if (beside)
-        row->addWidget(beside);
-    return captioned(parent, caption, row);
+    return Captioned::above(parent, caption, field, beside, 2);
 }
 
 // Boxes of one character each, side by side under one caption.

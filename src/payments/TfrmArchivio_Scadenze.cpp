@@ -3,6 +3,7 @@
 #include "payments/TfrmArchivio_Scadenze.h"
 
 #include "ui/AppFrame.h"
+#include "ui/Captioned.h"
 #include "payments/AmountNormalisation.h"
 #include "payments/PaymentEntryRules.h"
 #include "platform/GuiServices.h"
@@ -77,29 +78,6 @@ QVector<CardField<PaymentRecord>> paymentCard()
     };
 }
 
-// A caption above its box, the way the card is read top to bottom.
-QWidget *captioned(QWidget *parent, const QString &caption, QLayout *content)
-{
-    auto *cell = new QWidget(parent);
-    auto *v = new QVBoxLayout(cell);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(3);
-    auto *label = new QLabel(caption, cell);
-    label->setObjectName(QStringLiteral("lblCaption"));
-    v->addWidget(label);
-    v->addLayout(content);
-    return cell;
-}
-
-QWidget *captioned(QWidget *parent, const QString &caption, QWidget *field, QWidget *picture = nullptr)
-{
-    auto *row = new QHBoxLayout;
-    row->setSpacing(6);
-    row->addWidget(field, 1);
-    if (picture)
-        row->addWidget(picture);
-    return captioned(parent, caption, row);
-}
 
 }
 
@@ -259,27 +237,27 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     timeColumn->addLayout(timeCaptions);
     timeColumn->addLayout(time);
 
-    grid->addWidget(captioned(card, QStringLiteral("Data scadenza:"), txtData, impData), 0, 0);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Data scadenza:"), txtData, impData), 0, 0);
     grid->addWidget(timeCell, 0, 1);
-    grid->addWidget(captioned(card, QStringLiteral("Giorni di preavviso:"), txtAvviso), 0, 2);
-    grid->addWidget(captioned(card, QStringLiteral("Tipologia:"), txtTipologia), 0, 3);
-    grid->addWidget(captioned(card, QStringLiteral("Importo:"), txtImporto), 0, 4);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Giorni di preavviso:"), txtAvviso), 0, 2);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Tipologia:"), txtTipologia), 0, 3);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Importo:"), txtImporto), 0, 4);
 
     // What and who.
-    grid->addWidget(captioned(card, QStringLiteral("Causale:"), txtCausale), 1, 0, 1, 5);
-    grid->addWidget(captioned(card, QStringLiteral("Dettagli:"), txtDettagli), 2, 0, 1, 5);
-    grid->addWidget(captioned(card, QStringLiteral("Persona / Ditta:"), txtContatto, impContatto), 3, 0, 1, 3);
-    grid->addWidget(captioned(card, QStringLiteral("Telefono:"), txtTel), 3, 3);
-    grid->addWidget(captioned(card, QStringLiteral("Cellulare:"), txtCel), 3, 4);
-    grid->addWidget(captioned(card, QStringLiteral("E-mail:"), txtEmail, btnEmail), 4, 0, 1, 3);
-    grid->addWidget(captioned(card, QStringLiteral("Luogo:"), txtLuogo), 4, 3, 1, 2);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Causale:"), txtCausale), 1, 0, 1, 5);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Dettagli:"), txtDettagli), 2, 0, 1, 5);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Persona / Ditta:"), txtContatto, impContatto), 3, 0, 1, 3);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Telefono:"), txtTel), 3, 3);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Cellulare:"), txtCel), 3, 4);
+    grid->addWidget(Captioned::above(card, QStringLiteral("E-mail:"), txtEmail, btnEmail), 4, 0, 1, 3);
+    grid->addWidget(Captioned::above(card, QStringLiteral("Luogo:"), txtLuogo), 4, 3, 1, 2);
 
     // Notes, marked by their picture and their caption, and the settled box.
     auto *notes = new QHBoxLayout;
     notes->setSpacing(10);
     notes->addWidget(PictureButton::decoration(QStringLiteral("icoNote"), pic("note.svg"), QSize(32, 32), card),
                      0, Qt::AlignBottom);
-    notes->addWidget(captioned(card, QStringLiteral("Note:"), txtNote), 1);
+    notes->addWidget(Captioned::above(card, QStringLiteral("Note:"), txtNote), 1);
     grid->addLayout(notes, 5, 0, 1, 5);
     grid->addWidget(chkOttemperata, 6, 0, 1, 5);
     grid->addWidget(lblOra, 7, 0);
