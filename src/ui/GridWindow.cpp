@@ -132,6 +132,9 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     grdRecords->horizontalHeader()->setHighlightSections(false);
     grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdRecords->setWordWrap(false);
+    // Tab leaves the grid for the buttons (the arrows move between cells), so
+    // the export is reachable from the keyboard.
+    grdRecords->setTabKeyNavigation(false);
     // Cells are never cut with "…": columns widen to what they show.
     grdRecords->setTextElideMode(Qt::ElideNone);
     ScrollBars::setContrast(grdRecords);
