@@ -1,5 +1,7 @@
 #include "platform/RealServices.h"
 
+#include "platform/WindowHints.h"
+
 #include <QApplication>
 #include <QAudioOutput>
 #include <QDesktopServices>
@@ -13,6 +15,7 @@
 void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString &text)
 {
     QMessageBox box(parent);
+    WindowHints::dialog(&box);
     box.setWindowTitle(QStringLiteral(" Tarvenio 3.0"));
     box.setText(text);
     switch (kind) {
@@ -35,6 +38,7 @@ void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString
 bool MessageBoxDialogs::question(QWidget *parent, const QString &text)
 {
     QMessageBox box(parent);
+    WindowHints::dialog(&box);
     box.setWindowTitle(QStringLiteral(" Tarvenio 3.0"));
     box.setIcon(QMessageBox::Question);
     box.setText(text);
@@ -47,7 +51,13 @@ bool MessageBoxDialogs::question(QWidget *parent, const QString &text)
 
 QString QtFileDialogs::openFile(QWidget *parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    QFileDialog dialog(parent, title, QString(), filter);
+    WindowHints::dialog(&dialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 void DesktopShell::open(const QUrl &url) { QDesktopServices::openUrl(url); }

@@ -1,5 +1,7 @@
 #include "report/ReportOutput.h"
 
+#include "platform/WindowHints.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QPrintDialog>
@@ -27,6 +29,7 @@ PrintResult PrinterReportOutput::print(QWidget *parent, const PreparedReport &re
     printer.setPageLayout(report.pageLayout());
     printer.setDocName(report.layout().name);
     QPrintDialog dialog(&printer, parent);
+    WindowHints::dialog(&dialog);
     dialog.setWindowTitle(QStringLiteral(" Stampa"));
     if (dialog.exec() != QDialog::Accepted)
         return PrintResult::Cancelled;
@@ -51,6 +54,7 @@ bool PrinterReportOutput::preview(QWidget *parent, const PreparedReport &report)
     printer.setPageLayout(report.pageLayout());
     printer.setDocName(report.layout().name);
     QPrintPreviewDialog dialog(&printer, parent);
+    WindowHints::dialog(&dialog, true);
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     setUpPreview(dialog);
     bool painted = true;

@@ -1,5 +1,7 @@
 #include "ui/Residents.h"
 
+#include "platform/WindowHints.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,6 +34,7 @@ void switchTo(QWidget *from, QWidget *to)
     if (!to)
         return;
     if (opensMaximised(to)) {
+        WindowHints::appWindow(to);
         // Without a window manager "maximised" means nothing: fill the screen by hand.
         if (QScreen *screen = QGuiApplication::primaryScreen(); screen && !to->isVisible())
             to->setGeometry(screen->availableGeometry());

@@ -5,10 +5,14 @@
 
 #include "payments/TfrmCalendario.h"
 #include "ui/FixedWindow.h"
+#include "ui/Residents.h"
+#include "platform/RealServices.h"
+#include "ModalDriver.h"
 #include "ui/Translations.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -49,6 +53,42 @@ private slots:
         picker.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!(picker.windowState() & Qt::WindowMinimized));
         QVERIFY(picker.isVisible());
+    }
+
+    void dialogsOfferNoMinimise()
+    {
+        // The real message boxes and questions: moved and closed, never
+        // minimised or maximised by the window manager.
+        MessageBoxDialogs real;
+        for (bool question : {false, true}) {
+            Qt::WindowFlags flags;
+            const auto seen = onNextModal<QMessageBox>([&flags](QMessageBox *box) {
+                flags = box->windowFlags();
+                box->reject();
+            });
+            if (question)
+                real.question(nullptr, QStringLiteral("Si vuole esportare i dati adesso?"));
+            else
+                real.message(nullptr, MessageKind::Warning, QStringLiteral("Attenzione: prova."));
+            QVERIFY(seen->seen);
+            QVERIFY(flags & Qt::CustomizeWindowHint);
+            QVERIFY(flags & Qt::WindowTitleHint);
+            QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        }
+    }
+
+    void appWindowsStayMaximised()
+    {
+        QWidget app;
+        Residents::switchTo(nullptr, &app);
+        QVERIFY(QTest::qWaitForWindowExposed(&app));
+        QVERIFY(app.windowState() & Qt::WindowMaximized);
+        QVERIFY(app.windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(app.windowFlags() & Qt::WindowMaximizeButtonHint));
+        // Restored by the window manager's menu: back to maximised.
+        app.setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(app.windowState() & Qt::WindowMaximized);
+        app.hide();
     }
 
     void printDialogSpeaksItalian()
