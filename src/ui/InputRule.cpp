@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 InputRule::InputRule(QLineEdit *box)
@@ -74,6 +75,18 @@ bool InputRule::eventFilter(QObject *watched, QEvent *event)
                 if (!allows(c))
                     return true;
         }
+    } else if (event->type() == QEvent::MouseButtonPress && m_selectAll) {
+        // A click that enters the box. Without a window manager the click
+        // into a window that is not active (just after a message or the date
+        // picker closed) gives the focus only as the window's activation, which
+        // is no entry of its own: the click is what counts.
+        m_clickEnters = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && !m_box->hasFocus();
+    } else if (event->type() == QEvent::MouseButtonRelease && m_clickEnters) {
+        m_clickEnters = false;
+        QTimer::singleShot(0, m_box, [box = m_box] {
+            if (box->window()->focusWidget() == box)
+                box->selectAll();
+        });
     } else if (event->type() == QEvent::FocusIn && m_selectAll) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {

@@ -49,6 +49,8 @@ private:
     Normalise m_normalise = Normalise::None;
     int m_limit = 32767;
     bool m_selectAll = false;
+    // The mouse button went down on the box while it did not have the focus.
+    bool m_clickEnters = false;
     // The text before the user's latest change, to tell what the change put in.
     QString m_before;
 };

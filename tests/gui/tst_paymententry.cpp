@@ -121,6 +121,34 @@ private slots:
         QCOMPARE(edit->text(), left);
     }
 
+    void clickIntoAnInactiveWindowEntersTheBox_data() { clickedNumberBoxIsReplacedByTyping_data(); }
+    void clickIntoAnInactiveWindowEntersTheBox()
+    {
+        // Without a window manager, a click into the editor just after another
+        // window closed activates the editor only after the press has put the
+        // focus in the box; typing must still replace the value.
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, left);
+        auto *edit = ed()->findChild<QLineEdit *>(box);
+        QVERIFY(edit);
+        ed()->newCard();
+        focus(ed()->txtCausale);
+        QWidget other;
+        other.setGeometry(0, 0, 200, 100);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
+        ed()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ed()));
+        QTRY_VERIFY(edit->hasFocus());
+        QTRY_COMPARE(edit->selectedText(), edit->text());
+        QTest::keyClicks(edit, typed);
+        leave();
+        QCOMPARE(edit->text(), left);
+    }
+
     void amountKeys()
     {
         focus(ed()->txtImporto);
