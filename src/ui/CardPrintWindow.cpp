@@ -29,6 +29,10 @@ CardPrintWindow::CardPrintWindow(QWidget *parent, const CardPrintLook &look, Rep
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setWordWrap(true);
     lblIstruzioni->setFixedWidth(300);
+    // The fixed-size window takes the label's height from its size hint, which
+    // a wrapped text works out for a width of its own choosing: ask for the
+    // height at the real width, or the last line of a long text is cut off.
+    lblIstruzioni->setMinimumHeight(lblIstruzioni->heightForWidth(300));
 
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));

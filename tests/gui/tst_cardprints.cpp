@@ -673,6 +673,11 @@ private slots:
             if (child->isVisible())
                 QVERIFY2(w.dialog->rect().contains(QRect(child->mapTo(w.dialog.get(), QPoint()), child->size())),
                          qPrintable(child->objectName()));
+        // The instructions are read whole, none of their lines cut off.
+        const QLabel *instructions = w.dialog->findChild<QLabel *>(QStringLiteral("lblIstruzioni"));
+        QVERIFY2(instructions->height() >= instructions->heightForWidth(instructions->width()),
+                 qPrintable(QStringLiteral("%1 < %2").arg(instructions->height())
+                                .arg(instructions->heightForWidth(instructions->width()))));
     }
 
     void actionFillsAndHandsOnTheCard_data()
