@@ -30,8 +30,9 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Hands a local file, web or mail link to the desktop; the result is ignored.
-    virtual void open(const QUrl &url) = 0;
+    // Hands a local file, web or mail link to the desktop; false when the
+    // desktop has no program for it.
+    virtual bool open(const QUrl &url) = 0;
 };
 
 class AlarmPlayer {

@@ -60,7 +60,7 @@ QString QtFileDialogs::openFile(QWidget *parent, const QString &title, const QSt
     return dialog.selectedFiles().value(0);
 }
 
-void DesktopShell::open(const QUrl &url) { QDesktopServices::openUrl(url); }
+bool DesktopShell::open(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
 MediaAlarmPlayer::MediaAlarmPlayer() = default;
 

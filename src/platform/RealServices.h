@@ -19,7 +19,7 @@ public:
 
 class DesktopShell : public Shell {
 public:
-    void open(const QUrl &url) override;
+    bool open(const QUrl &url) override;
 };
 
 // Plays the alarm through Qt Multimedia. A file the backend cannot decode

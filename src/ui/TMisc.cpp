@@ -24,6 +24,27 @@ QString unquoted(const QString &text)
     return t;
 }
 
+// The desktop took nothing: the user is told rather than left waiting for a
+// window that never comes.
+void handOver(const QUrl &url)
+{
+    if (Services::shell().open(url))
+        return;
+    QString what;
+    if (url.scheme() == QLatin1String("mailto"))
+        what = QStringLiteral("Attenzione: non è stato possibile avviare il programma di posta elettronica.\n\r\n\r"
+                              "Verificare che sul computer sia installato e configurato un programma di posta.");
+    else if (url.isLocalFile())
+        what = QStringLiteral("Attenzione: non è stato possibile aprire il file \"%1\".\n\r\n\r"
+                              "Sul computer non risulta installato un programma adatto a questo tipo di file.")
+                   .arg(QFileInfo(url.toLocalFile()).fileName());
+    else
+        what = QStringLiteral("Attenzione: non è stato possibile aprire l'indirizzo \"%1\".\n\r\n\r"
+                              "Verificare che sul computer sia installato un browser.")
+                   .arg(url.toString());
+    Services::warning(nullptr, what);
+}
+
 bool hasWebScheme(const QString &t)
 {
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
@@ -54,7 +75,7 @@ void Open(const QString &text)
         return;
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
         return;
-    Services::shell().open(url);
+    handOver(url);
 }
 
 QUrl MailUrl(const QString &address, const QString &subject, const QString &body)
@@ -69,7 +90,7 @@ void OpenMail(const QString &address, const QString &subject, const QString &bod
 {
     const QUrl url = MailUrl(address, subject, body);
     if (url.isValid())
-        Services::shell().open(url);
+        handOver(url);
 }
 
 }

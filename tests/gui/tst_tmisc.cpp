@@ -70,6 +70,37 @@ private slots:
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
 
+    void desktopWithoutAProgramIsReported_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("file") << "contratto.xyz" << "il file \"contratto.xyz\"";
+        QTest::newRow("mail") << "mailto:studio@example.it" << "programma di posta elettronica";
+        QTest::newRow("web") << "www.example.it" << "l'indirizzo \"http://www.example.it\"";
+    }
+    void desktopWithoutAProgramIsReported()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, says);
+        if (!text.contains(QLatin1Char(':')) && !text.startsWith(QLatin1String("www."))) {
+            m_env->writeFile(text, "x");
+            text = m_env->file(text);
+        }
+        m_env->shell.accepts = false;
+        TMisc::Open(text);
+        QCOMPARE(m_env->shell.opened.size(), 1);
+        QCOMPARE(m_env->dialogs.shown.size(), 1);
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Warning);
+        QVERIFY2(m_env->dialogs.shown[0].text.startsWith(QStringLiteral("Attenzione: non è stato possibile")),
+                 qPrintable(m_env->dialogs.shown[0].text));
+        QVERIFY2(m_env->dialogs.shown[0].text.contains(says), qPrintable(m_env->dialogs.shown[0].text));
+        // A desktop that takes it says nothing.
+        m_env->dialogs.clear();
+        m_env->shell.accepts = true;
+        TMisc::Open(text);
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+    }
+
     void mailWithSubjectAndBody()
     {
         TMisc::OpenMail(QStringLiteral("info@tarvenio.it"), QStringLiteral("Oggetto & altro = sì"),

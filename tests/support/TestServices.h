@@ -51,8 +51,14 @@ public:
 
 class FakeShell : public Shell {
 public:
-    void open(const QUrl &url) override { opened.append(url); }
+    bool open(const QUrl &url) override
+    {
+        opened.append(url);
+        return accepts;
+    }
     QVector<QUrl> opened;
+    // What the desktop answers: false as when no program is associated.
+    bool accepts = true;
 };
 
 class FakeAlarmPlayer : public AlarmPlayer {
