@@ -8,7 +8,7 @@
 #include "app/Windows.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "ui/FocusFrame.h"
 #include "ui/PictureButton.h"
 

@@ -3,7 +3,7 @@
 #include "ui/DialogFrame.h"
 #include "app/Product.h"
 #include "ui/TMisc.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
 

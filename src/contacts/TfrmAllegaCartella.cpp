@@ -3,7 +3,7 @@
 #include "contacts/Attachments.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "ui/PictureButton.h"
 #include "ui/TMisc.h"
 

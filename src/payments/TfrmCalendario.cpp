@@ -1,7 +1,7 @@
 #include "payments/TfrmCalendario.h"
 
 #include "platform/Services.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

@@ -1,5 +1,6 @@
 #include "platform/RealServices.h"
 
+#include "platform/FixedWindow.h"
 #include "platform/WindowHints.h"
 
 #include <QApplication>
@@ -15,7 +16,8 @@
 void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString &text)
 {
     QMessageBox box(parent);
-    WindowHints::dialog(&box);
+    // Framed like the program's own fixed windows: no window-manager buttons.
+    FixedWindow::apply(&box);
     box.setWindowTitle(QStringLiteral(" Tarvenio 3.0"));
     box.setText(text);
     switch (kind) {
@@ -38,7 +40,8 @@ void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString
 bool MessageBoxDialogs::question(QWidget *parent, const QString &text)
 {
     QMessageBox box(parent);
-    WindowHints::dialog(&box);
+    // Framed like the program's own fixed windows: no window-manager buttons.
+    FixedWindow::apply(&box);
     box.setWindowTitle(QStringLiteral(" Tarvenio 3.0"));
     box.setIcon(QMessageBox::Question);
     box.setText(text);
@@ -53,6 +56,8 @@ QString QtFileDialogs::openFile(QWidget *parent, const QString &title, const QSt
 {
     QFileDialog dialog(parent, title, QString(), filter);
     WindowHints::dialog(&dialog, true);
+    // Room for the name, size, type and date columns without cutting them.
+    dialog.resize(960, 600);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted)

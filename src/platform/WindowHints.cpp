@@ -1,5 +1,7 @@
 #include "platform/WindowHints.h"
 
+#include "platform/FixedWindow.h"
+
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -38,6 +40,7 @@ void dialog(QWidget *window, bool maximisable)
     if (maximisable)
         flags |= Qt::WindowMaximizeButtonHint;
     window->setWindowFlags(flags);
+    FixedWindow::neverMinimised(window);
 }
 
 void appWindow(QWidget *window)

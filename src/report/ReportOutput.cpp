@@ -1,7 +1,9 @@
 #include "report/ReportOutput.h"
 
+#include "platform/FixedWindow.h"
 #include "platform/WindowHints.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QPrintDialog>
@@ -29,7 +31,11 @@ PrintResult PrinterReportOutput::print(QWidget *parent, const PreparedReport &re
     printer.setPageLayout(report.pageLayout());
     printer.setDocName(report.layout().name);
     QPrintDialog dialog(&printer, parent);
-    WindowHints::dialog(&dialog);
+    FixedWindow::apply(&dialog);
+    // The one caption Qt's Italian translation leaves in English.
+    for (QAbstractButton *b : dialog.findChildren<QAbstractButton *>())
+        if (b->text() == QLatin1String("Pages"))
+            b->setText(QStringLiteral("Elenco pagine"));
     dialog.setWindowTitle(QStringLiteral(" Stampa"));
     if (dialog.exec() != QDialog::Accepted)
         return PrintResult::Cancelled;

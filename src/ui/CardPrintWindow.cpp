@@ -1,6 +1,6 @@
 #include "ui/CardPrintWindow.h"
 
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "ui/PictureButton.h"
 
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 #include "ui/SpreadsheetExport.h"
 #include "ui/TfrmGuida.h"
 #include "ui/InfoBar.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "platform/GuiServices.h"
 #include "records/ArchiveMessages.h"
 #include "ui/PictureButton.h"

@@ -4,7 +4,7 @@
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
 #include "ui/FieldRules.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
 #include "ui/TitleBand.h"

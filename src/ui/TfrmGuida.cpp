@@ -4,7 +4,7 @@
 #include "ui/HelpTexts.h"
 #include "ui/TMisc.h"
 #include "platform/Services.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
 

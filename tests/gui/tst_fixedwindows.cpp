@@ -4,9 +4,10 @@
 #include "TestServices.h"
 
 #include "payments/TfrmCalendario.h"
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 #include "ui/Residents.h"
 #include "platform/RealServices.h"
+#include "platform/WindowHints.h"
 #include "ModalDriver.h"
 #include "ui/Translations.h"
 
@@ -57,8 +58,8 @@ private slots:
 
     void dialogsOfferNoMinimise()
     {
-        // The real message boxes and questions: moved and closed, never
-        // minimised or maximised by the window manager.
+        // The real message boxes and questions carry the program's own frame:
+        // no window-manager buttons to minimise or maximise them.
         MessageBoxDialogs real;
         for (bool question : {false, true}) {
             Qt::WindowFlags flags;
@@ -71,10 +72,23 @@ private slots:
             else
                 real.message(nullptr, MessageKind::Warning, QStringLiteral("Attenzione: prova."));
             QVERIFY(seen->seen);
-            QVERIFY(flags & Qt::CustomizeWindowHint);
-            QVERIFY(flags & Qt::WindowTitleHint);
+            QVERIFY(flags & Qt::FramelessWindowHint);
             QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         }
+    }
+
+    void framedDialogsUndoAMinimise()
+    {
+        // The file and preview dialogs keep the window manager's frame, where
+        // a minimise button may show whatever the hints say.
+        QDialog dialog;
+        WindowHints::dialog(&dialog, true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowMinimizeButtonHint));
+        dialog.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!(dialog.windowState() & Qt::WindowMinimized));
+        QVERIFY(dialog.isVisible());
     }
 
     void appWindowsStayMaximised()

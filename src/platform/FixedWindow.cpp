@@ -1,4 +1,4 @@
-#include "ui/FixedWindow.h"
+#include "platform/FixedWindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -77,8 +77,31 @@ protected:
     }
 };
 
-// Keeps the strip and the border on the window's edges, repaints the caption
-// when it changes, and undoes a minimise asked for by the window manager.
+// Undoes a minimise asked for by the window manager.
+class MinimiseUndo : public QObject {
+public:
+    explicit MinimiseUndo(QWidget *window) : QObject(window), m_window(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::WindowStateChange
+            && (m_window->windowState() & Qt::WindowMinimized))
+            QTimer::singleShot(0, m_window, [w = m_window] {
+                w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+                w->show();
+                w->raise();
+                w->activateWindow();
+            });
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+// Keeps the strip and the border on the window's edges and repaints the
+// caption when it changes.
 class FrameKeeper : public QObject {
 public:
     FrameKeeper(QWidget *window, CaptionStrip *strip, BorderOverlay *border)
@@ -100,15 +123,6 @@ protected:
             break;
         case QEvent::WindowTitleChange:
             m_strip->update();
-            break;
-        case QEvent::WindowStateChange:
-            if (m_window->windowState() & Qt::WindowMinimized)
-                QTimer::singleShot(0, m_window, [w = m_window] {
-                    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-                    w->show();
-                    w->raise();
-                    w->activateWindow();
-                });
             break;
         default:
             break;
@@ -142,12 +156,19 @@ void apply(QWidget *window)
     window->setContentsMargins(before.left() + 1, before.top() + CaptionHeight, before.right() + 1,
                                before.bottom() + 1);
     new FrameKeeper(window, new CaptionStrip(window), new BorderOverlay(window));
+    neverMinimised(window);
     if (designSize)
         return; // already given its design size
     if (QLayout *layout = window->layout())
         layout->setSizeConstraint(QLayout::SetFixedSize);
     else
         window->setFixedSize(window->size());
+}
+
+void neverMinimised(QWidget *window)
+{
+    if (!window->findChild<QObject *>(QStringLiteral("minimiseUndo"), Qt::FindDirectChildrenOnly))
+        (new MinimiseUndo(window))->setObjectName(QStringLiteral("minimiseUndo"));
 }
 
 void centreOnScreen(QWidget *window)

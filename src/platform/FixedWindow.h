@@ -15,6 +15,11 @@ namespace FixedWindow {
 void apply(QWidget *window);
 // The height of the title strip, added above the window's content.
 constexpr int CaptionHeight = 28;
+// A minimise asked for by the window manager is undone: behind a modal window
+// it would iconify the whole program. For windows that keep the window
+// manager's frame, where some window managers draw a minimise button whatever
+// the hints say.
+void neverMinimised(QWidget *window);
 void centreOnScreen(QWidget *window);
 // Over the owner (the parent window), or on the screen when there is none.
 void centreOnOwner(QWidget *window);
