@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QIODevice>
 
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -16,20 +17,30 @@ public:
     explicit PieceWriter(QIODevice &device) : m_device(device) { m_buffer.reserve(Block + 4096); }
     void operator<<(const char *piece) { append(QByteArray::fromRawData(piece, qsizetype(qstrlen(piece)))); }
     void operator<<(const QString &text) { append(TextField::toWin1252(text)); }
+    void cell(const QString &text)
+    {
+        OfficeHtmlWorkbook::appendCell(m_buffer, text);
+        flushWhenFull();
+    }
     void append(const QByteArray &bytes)
     {
         m_buffer.append(bytes);
-        if (m_buffer.size() >= Block)
-            flush();
+        flushWhenFull();
     }
     void flush()
     {
         if (!m_buffer.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
             throw std::runtime_error("export write failed");
-        m_buffer.clear();
+        // Emptied, not cleared: the block keeps its room for the next one.
+        m_buffer.resize(0);
     }
 
 private:
+    void flushWhenFull()
+    {
+        if (m_buffer.size() >= Block)
+            flush();
+    }
     static constexpr qsizetype Block = 1 << 16;
     QIODevice &m_device;
     QByteArray m_buffer;
@@ -54,6 +65,36 @@ QString OfficeHtmlWorkbook::escaped(const QString &text)
             out += c;
     }
     return out;
+}
+
+void OfficeHtmlWorkbook::appendCell(QByteArray &out, QStringView text)
+{
+    text = TextField::trimmedView(text);
+    // Room for the longest outcome ("&amp;" for every character), cut back after.
+    const qsizetype start = out.size();
+    out.resize(start + 5 * text.size());
+    char *d = out.data() + start;
+    const auto put = [&d](const char *reference, int length) {
+        std::memcpy(d, reference, size_t(length));
+        d += length;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'&') {
+            put("&amp;", 5);
+        } else if (c == u'<') {
+            put("&lt;", 4);
+        } else if (c == u'>') {
+            put("&gt;", 4);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            // One character outside the basic plane: one "?", as TextField::toWin1252 writes it.
+            *d++ = '?';
+            ++i;
+        } else {
+            *d++ = TextField::win1252Byte(c);
+        }
+    }
+    out.resize(d - out.constData());
 }
 
 void OfficeHtmlWorkbook::write(QIODevice &device, const ExportLayout &layout, int rowCount, const CellText &cell)
@@ -104,7 +145,7 @@ void OfficeHtmlWorkbook::write(QIODevice &device, const ExportLayout &layout, in
         w << "<tr>";
         for (int column = 1; column <= columns; ++column) {
             w << "<td style=\"text-align: left;\">";
-            w << escaped(TextField::trimmed(cell(row, column)));
+            w.cell(cell(row, column));
             w << "</td>";
         }
         w << "</tr>";
