@@ -114,7 +114,7 @@ bool selectedBytes(PaymentGrid grid, const char *bytes, QDate today, QDate calen
 std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
 {
     const bool withKey = grid != PaymentGrid::Scadenzario;
-    GridRows rows;
+    GridRows rows(columnCount(grid));
     int n = 0;
     const int records = PaymentArchive::forEach([&](const char *bytes, int number) {
         if (grid == PaymentGrid::Scadenzario) {
@@ -163,13 +163,13 @@ void SortGridByKey(GridRows &rows, int keyColumn)
     };
     std::vector<Pair> pairs;
     pairs.reserve(size_t(rows.size()));
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        pairs.push_back({collator.sortKey(rows[i].value(keyColumn)), i});
+    for (int i = 0; i < rows.size(); ++i)
+        pairs.push_back({collator.sortKey(rows.cell(i, keyColumn)), i});
     std::stable_sort(pairs.begin(), pairs.end(),
                      [](const Pair &a, const Pair &b) { return a.key.compare(b.key) < 0; });
-    GridRows sorted;
-    sorted.reserve(rows.size());
+    std::vector<qsizetype> order;
+    order.reserve(pairs.size());
     for (const Pair &p : pairs)
-        sorted.append(std::move(rows[p.index]));
-    rows = std::move(sorted);
+        order.push_back(p.index);
+    rows = rows.reordered(order);
 }
