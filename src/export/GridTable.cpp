@@ -12,11 +12,25 @@ GridTable::GridTable(std::initializer_list<QStringList> rows)
 
 void GridTable::append(const QStringList &cells)
 {
-    for (int c = 0; c < m_columns; ++c) {
-        if (c < cells.size())
-            m_text += cells.at(c);
+    for (const QString &cell : cells)
+        addCell(cell);
+    endRow();
+}
+
+void GridTable::addCell(QStringView text)
+{
+    if (m_added == m_columns)
+        return;
+    m_text += text;
+    m_ends.append(m_text.size());
+    ++m_added;
+}
+
+void GridTable::endRow()
+{
+    for (; m_added < m_columns; ++m_added)
         m_ends.append(m_text.size());
-    }
+    m_added = 0;
     ++m_rows;
 }
 

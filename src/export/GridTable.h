@@ -24,6 +24,9 @@ public:
 
     // The cells after the given ones are empty; those past the column count are dropped.
     void append(const QStringList &cells);
+    // A row cell by cell: addCell() for each, in column order, then endRow().
+    void addCell(QStringView text);
+    void endRow();
     void appendEmptyRows(int count);
 
     // Empty outside the table.
@@ -41,6 +44,8 @@ public:
 private:
     int m_columns = 0;
     int m_rows = 0;
+    // The cells given so far to the row being added.
+    int m_added = 0;
     QString m_text;
     // Where each cell ends in m_text, row after row.
     QVector<qsizetype> m_ends;
