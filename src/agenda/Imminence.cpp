@@ -119,7 +119,6 @@ ImminentScan scanImminent(QDate today)
             throw;
         scan.complete = false;
     }
-    std::stable_sort(scan.rows.begin(), scan.rows.end(),
-                     [](const ListRow &a, const ListRow &b) { return ListOrder::less(a.text, b.text); });
+    ListOrder::sort(scan.rows);
     return scan;
 }

@@ -8,23 +8,31 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 using TextField::trimmed;
 
 namespace {
-// Grid columns 1..14: the header on screen and in the export, and the width
-// the export gives it. Column 0, "N.", is never exported.
+// Grid columns 1..14: the header on screen and in the export, the width the
+// export gives it and the field it shows (the key, the last, is made from
+// three). Column 0, "N.", is never exported.
 struct Column {
     const char *header;
     int exportWidth;
+    QString PaymentRecord::*field;
 };
-constexpr Column kColumns[] = {
-    {"Data scadenza", 180}, {"Ora", 150},       {"Tipologia", 250},       {"Causale", 400}, {"Dettagli", 400},
-    {"Persona o Ditta", 300}, {"Telefono", 200}, {"Cellulare", 200},      {"E-mail", 250},  {"Luogo", 300},
-    {"Importo", 200},       {"Impegno assolto", 200}, {"Note", 400},      {"Codice univoco", 150},
+const Column kColumns[] = {
+    {"Data scadenza", 180, &PaymentRecord::Data},          {"Ora", 150, &PaymentRecord::Ora},
+    {"Tipologia", 250, &PaymentRecord::Tipologia},         {"Causale", 400, &PaymentRecord::Causale},
+    {"Dettagli", 400, &PaymentRecord::Dettagli},           {"Persona o Ditta", 300, &PaymentRecord::Contatto},
+    {"Telefono", 200, &PaymentRecord::Tel},                {"Cellulare", 200, &PaymentRecord::Cel},
+    {"E-mail", 250, &PaymentRecord::Email},                {"Luogo", 300, &PaymentRecord::Luogo},
+    {"Importo", 200, &PaymentRecord::Importo},             {"Impegno assolto", 200, &PaymentRecord::Ottemperata},
+    {"Note", 400, &PaymentRecord::Note},                   {"Codice univoco", 150, nullptr},
 };
 static_assert(std::size(kColumns) == PaymentGrids::KeyColumn);
+constexpr int kFieldColumns = PaymentGrids::KeyColumn - 1;
 
 ExportLayout exportLayout(PaymentGrid grid, const char *fileName, const char *sheetName)
 {
@@ -61,10 +69,9 @@ QVector<int> editableColumns(PaymentGrid grid)
 
 QStringList row(const PaymentRecord &r, const QString &number, bool withKey)
 {
-    QStringList cells = {number,  r.Data,    r.Ora, r.Tipologia, r.Causale, r.Dettagli,    r.Contatto,
-                         r.Tel,   r.Cel,     r.Email, r.Luogo,   r.Importo, r.Ottemperata, r.Note};
-    for (QString &c : cells)
-        c = trimmed(c);
+    QStringList cells = {number};
+    for (int c = 0; c < kFieldColumns; ++c)
+        cells << trimmed(r.*kColumns[c].field);
     if (withKey)
         cells << DueDateKey(r);
     return cells;
@@ -109,19 +116,40 @@ bool selectedBytes(PaymentGrid grid, const char *bytes, QDate today, QDate calen
     }
     return false;
 }
+
+// The cells of row() straight from a record's bytes: the whole archive's grid
+// would otherwise decode every field of every record and copy each cell twice.
+void appendRow(GridRows &rows, const char *bytes, int number, bool withKey)
+{
+    static const auto fields = [] {
+        std::array<FieldRef, kFieldColumns> refs {};
+        for (int c = 0; c < kFieldColumns; ++c)
+            refs[c] = PaymentLayout.field(kColumns[c].field);
+        return refs;
+    }();
+    rows.addCell(QString::number(number));
+    for (const FieldRef &field : fields) {
+        // Trimming the stored bytes trims the text: no byte above 32 becomes a character up to 32.
+        const std::string_view text = field.bytes(bytes);
+        rows.addCell(TextField::fromWin1252(text.data(), int(text.size())));
+    }
+    if (withKey)
+        rows.addCell(DueDateKey(PaymentRecord::decode(bytes)));
+    rows.endRow();
+}
 }
 
 std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
 {
     const bool withKey = grid != PaymentGrid::Scadenzario;
-    GridRows rows;
+    GridRows rows(columnCount(grid));
     int n = 0;
     const int records = PaymentArchive::forEach([&](const char *bytes, int number) {
         if (grid == PaymentGrid::Scadenzario) {
             // Numbered by their place in the file.
-            rows.append(row(PaymentRecord::decode(bytes), QString::number(number), false));
+            appendRow(rows, bytes, number, false);
         } else if (selectedBytes(grid, bytes, today, calendarDay)) {
-            rows.append(row(PaymentRecord::decode(bytes), QString::number(++n), withKey));
+            appendRow(rows, bytes, ++n, withKey);
         }
     });
     if (records == 0)
@@ -163,13 +191,13 @@ void SortGridByKey(GridRows &rows, int keyColumn)
     };
     std::vector<Pair> pairs;
     pairs.reserve(size_t(rows.size()));
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        pairs.push_back({collator.sortKey(rows[i].value(keyColumn)), i});
+    for (int i = 0; i < rows.size(); ++i)
+        pairs.push_back({collator.sortKey(rows.cell(i, keyColumn)), i});
     std::stable_sort(pairs.begin(), pairs.end(),
                      [](const Pair &a, const Pair &b) { return a.key.compare(b.key) < 0; });
-    GridRows sorted;
-    sorted.reserve(rows.size());
+    std::vector<qsizetype> order;
+    order.reserve(pairs.size());
     for (const Pair &p : pairs)
-        sorted.append(std::move(rows[p.index]));
-    rows = std::move(sorted);
+        order.push_back(p.index);
+    rows = rows.reordered(order);
 }

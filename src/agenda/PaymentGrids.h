@@ -1,6 +1,7 @@
 #pragma once
 // What the payment grids show: which records, in which rows and order.
 
+#include "export/GridTable.h"
 #include "export/OfficeHtmlWorkbook.h"
 #include "records/PaymentRecord.h"
 
@@ -12,7 +13,7 @@
 
 enum class PaymentGrid { Imminenti, Giornaliere, Mensili, Scadenzario };
 
-using GridRows = QVector<QStringList>;
+using GridRows = GridTable;
 
 namespace PaymentGrids {
 // Grid columns: 0 "N.", 1..13 the fields (Ottemperata before Note), 14 the key.

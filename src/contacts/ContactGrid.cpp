@@ -108,9 +108,9 @@ QStringList row(const ContactRecord &r, int number)
     };
 }
 
-std::optional<QVector<QStringList>> load(QVector<QStringList> *partial)
+std::optional<GridTable> load(GridTable *partial)
 {
-    QVector<QStringList> rows;
+    GridTable rows(ColumnCount);
     int records = 0;
     try {
         records = ContactArchive::forEach(

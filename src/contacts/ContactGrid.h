@@ -2,6 +2,7 @@
 // The contacts registry as a grid and as a spreadsheet: its columns, what a
 // record shows in them, and what the export writes.
 
+#include "export/GridTable.h"
 #include "export/OfficeHtmlWorkbook.h"
 #include "records/ContactRecord.h"
 
@@ -26,7 +27,7 @@ QStringList row(const ContactRecord &record, int number);
 // The rows of every record in file order. No value when the file holds no
 // record (the grid keeps its empty design rows). Throws ArchiveError when the
 // file cannot be read; rows read before a failure are handed to partial first.
-std::optional<QVector<QStringList>> load(QVector<QStringList> *partial = nullptr);
+std::optional<GridTable> load(GridTable *partial = nullptr);
 }
 
 namespace ExportLayouts {

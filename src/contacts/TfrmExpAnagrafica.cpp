@@ -14,7 +14,7 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget *parent)
 
 void TfrmExpAnagrafica::fill()
 {
-    QVector<QStringList> rows;
+    GridTable rows;
     try {
         if (auto all = ContactGrid::load(&rows))
             model()->setRows(std::move(*all));

@@ -33,4 +33,7 @@ public:
     static QByteArray document(const ExportLayout &layout, int rowCount, const CellText &cell);
     // "&", "<" and ">" as character references, so a cell like "a<b" survives.
     static QString escaped(const QString &text);
+    // Appends a cell's text as write() puts it between the cell's tags: trimmed,
+    // escaped and in Windows-1252, in one pass.
+    static void appendCell(QByteArray &out, QStringView text);
 };

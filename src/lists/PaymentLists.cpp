@@ -44,7 +44,7 @@ QVector<ListRow> loadStatusList(PaymentStatus list, QDate today, QVector<ListRow
     QVector<ListRow> rows;
     try {
         // Each list tests only the fields its rule needs, straight from the
-        // record's bytes; only the rows it keeps are decoded whole. "Sì" is
+        // record's bytes; the rows it keeps decode only what they show. "Sì" is
         // stored as the letter S and the Windows-1252 byte of "ì".
         static const std::string_view settledBytes("S\xEC", 2);
         PaymentArchive::forEach([&](const char *bytes, int number) {
@@ -65,7 +65,7 @@ QVector<ListRow> loadStatusList(PaymentStatus list, QDate today, QVector<ListRow
                 break;
             }
             if (listed)
-                rows.append({PaymentListRow(PaymentRecord::decode(bytes)), number});
+                rows.append({PaymentListRow(bytes), number});
         });
     } catch (...) {
         if (partial)
@@ -99,7 +99,7 @@ QVector<ListRow> search(const Criteria &criteria)
     QVector<ListRow> rows;
     PaymentArchive::forEach([&](const char *bytes, int number) {
         if (CriteriaSearch::found(bytes, tests, filled))
-            rows.append({PaymentListRow(PaymentRecord::decode(bytes)), number});
+            rows.append({PaymentListRow(bytes), number});
     });
     return rows;
 }

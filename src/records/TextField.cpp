@@ -29,16 +29,24 @@ namespace TextField {
 
 QString trimmed(const QString &text)
 {
+    const QStringView view = trimmedView(text);
+    if (view.size() == text.size())
+        return text;
+    return view.toString();
+}
+
+QStringView trimmedView(QStringView text)
+{
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin).unicode() <= 32)
         ++begin;
     while (end > begin && text.at(end - 1).unicode() <= 32)
         --end;
-    if (begin == 0 && end == text.size())
-        return text;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
+
+char win1252Byte(char16_t c) { return encodeChar(c); }
 
 QByteArray toWin1252(const QString &text)
 {

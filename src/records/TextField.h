@@ -12,9 +12,13 @@ namespace TextField {
 // Removes leading and trailing characters with codes up to 32 (blanks and
 // control characters) and nothing else.
 QString trimmed(const QString &text);
+// The same, as a view into text: for rows built piece by piece.
+QStringView trimmedView(QStringView text);
 
 // Windows-1252 bytes; a character the code page cannot hold becomes "?".
 QByteArray toWin1252(const QString &text);
+// One character's byte; "?" for one the code page cannot hold.
+char win1252Byte(char16_t c);
 QString fromWin1252(const char *bytes, int length);
 inline QString fromWin1252(const QByteArray &bytes) { return fromWin1252(bytes.constData(), int(bytes.size())); }
 

@@ -40,10 +40,7 @@ bool GridModel::setData(const QModelIndex &index, const QVariant &value, int rol
 {
     if (!index.isValid() || role != Qt::EditRole || !m_editable.contains(index.column()))
         return false;
-    QStringList &row = m_rows[index.row()];
-    while (row.size() <= index.column())
-        row.append(QString());
-    row[index.column()] = value.toString();
+    m_edits[{index.row(), index.column()}] = value.toString();
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -65,20 +62,29 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return {};
 }
 
-void GridModel::setRows(QVector<QStringList> rows)
+void GridModel::setRows(GridTable rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_edits.clear();
     endResetModel();
 }
 
-void GridModel::setEmptyRows(int count) { setRows(QVector<QStringList>(count)); }
+void GridModel::setEmptyRows(int count)
+{
+    GridTable rows(int(m_headers.size()));
+    rows.appendEmptyRows(count);
+    setRows(std::move(rows));
+}
 
 QString GridModel::cell(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size())
-        return {};
-    return m_rows.at(row).value(column);
+    if (!m_edits.empty()) {
+        const auto edited = m_edits.find({row, column});
+        if (edited != m_edits.end())
+            return edited->second;
+    }
+    return m_rows.cell(row, column);
 }
 
 void GridView::commitPendingEdit()

@@ -2,6 +2,7 @@
 // A modal window with a grid of text cells that can be exported to a
 // spreadsheet: the payment summaries and the contacts registry share it.
 
+#include "export/GridTable.h"
 #include "export/OfficeHtmlWorkbook.h"
 #include "ui/HelpTexts.h"
 
@@ -11,6 +12,9 @@
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
+
+#include <map>
+#include <utility>
 
 class InfoBar;
 class QLabel;
@@ -31,7 +35,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    void setRows(QVector<QStringList> rows);
+    void setRows(GridTable rows);
     // Rows of empty cells, as the grid stands before it is filled.
     void setEmptyRows(int count);
     QString cell(int row, int column) const;
@@ -39,7 +43,9 @@ public:
 private:
     QStringList m_headers;
     QSet<int> m_editable;
-    QVector<QStringList> m_rows;
+    GridTable m_rows;
+    // The cells the user changed, over the ones read: few, and only for the export.
+    std::map<std::pair<int, int>, QString> m_edits;
 };
 
 // A table view that can hand an edit still open in a cell to the model.

@@ -83,8 +83,7 @@ RowListView::RowListView(const QString &name, int pointSize, QWidget *parent)
 
 void RowListView::setSortedRows(QVector<ListRow> rows)
 {
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const ListRow &a, const ListRow &b) { return ListOrder::less(a.text, b.text); });
+    ListOrder::sort(rows);
     setRows(std::move(rows));
 }
 

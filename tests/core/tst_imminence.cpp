@@ -134,6 +134,23 @@ private slots:
         QCOMPARE((c > 0) - (c < 0), sign);
         QCOMPARE(ListOrder::compare(b, a), -ListOrder::compare(a, b));
     }
+
+    // The list windows' sort folds each row once: the same order as compare(),
+    // equal rows kept as they came.
+    void rowSort_data()
+    {
+        listOrder_data();
+        QTest::newRow("outside the basic plane by code unit") << QStringLiteral("x\U0001F600") << QStringLiteral("x\uFFFD") << -1;
+    }
+    void rowSort()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, sign);
+        QVector<ListRow> rows = {{b, 1}, {a, 2}};
+        ListOrder::sort(rows);
+        QCOMPARE(rows[0].record, sign < 0 ? 2 : 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImminence)

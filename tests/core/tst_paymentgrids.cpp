@@ -25,8 +25,8 @@ PaymentRecord payment(const QString &date, const QString &hour, const QString &s
 QStringList column(const GridRows &rows, int c)
 {
     QStringList out;
-    for (const auto &r : rows)
-        out << r.value(c);
+    for (int i = 0; i < rows.size(); ++i)
+        out << rows.at(i).value(c);
     return out;
 }
 }

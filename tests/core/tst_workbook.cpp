@@ -2,6 +2,7 @@
 #include "export/OfficeHtmlWorkbook.h"
 #include "agenda/PaymentGrids.h"
 #include "contacts/ContactGrid.h"
+#include "records/TextField.h"
 
 #include <QTest>
 
@@ -92,6 +93,30 @@ private slots:
                                                               [](int, int) { return QString(); });
         QCOMPARE(empty.count("<tr>"), 11);
         QCOMPARE(empty.count("<td style=\"text-align: left;\"></td>"), 140);
+    }
+
+    // The one-pass cell writer against trimming, escaping and converting one
+    // after the other.
+    void cellInOnePass_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << QStringLiteral("Rossi");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("only blanks") << QStringLiteral(" \t \r\n ");
+        QTest::newRow("references") << QStringLiteral("&<>a&&b<<>>");
+        QTest::newRow("code page") << QStringLiteral("Caffè € ‚ Ÿ ÿ");
+        QTest::newRow("not in the code page") << QStringLiteral("中 Ā ☃");
+        QTest::newRow("unused bytes") << QString(QChar(0x81)) + QChar(0x9D) + QChar(0x80);
+        QTest::newRow("control characters at the ends") << QString::fromLatin1("\x01\x1F a\x02" "b \x7F\x1F");
+        QTest::newRow("surrogate pair") << QStringLiteral("a😀b");
+        QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + QChar(u'x') + QChar(0xDC00) + QChar(0xD83D);
+    }
+    void cellInOnePass()
+    {
+        QFETCH(QString, text);
+        QByteArray out = "<td>";
+        OfficeHtmlWorkbook::appendCell(out, text);
+        QCOMPARE(out, "<td>" + TextField::toWin1252(OfficeHtmlWorkbook::escaped(TextField::trimmed(text))));
     }
 };
 
