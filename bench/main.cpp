@@ -141,7 +141,6 @@ double timeIt(int runs, const std::function<void()> &work)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     ProcessSettings::apply();
     const int n = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;

@@ -9,8 +9,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The ffmpeg media backend crashes on machines without a sound card.
-    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     // A file-size limit then fails a save with its message instead of killing
     // the program in the middle of a write.
     SafeFile::ignoreFileSizeSignal();

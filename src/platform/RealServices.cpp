@@ -3,15 +3,14 @@
 #include "platform/FixedWindow.h"
 #include "platform/WindowHints.h"
 
-#include <QApplication>
-#include <QAudioOutput>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+
+#include <gst/gst.h>
 
 void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString &text)
 {
@@ -67,106 +66,173 @@ QString QtFileDialogs::openFile(QWidget *parent, const QString &title, const QSt
 
 bool DesktopShell::open(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
+namespace {
+// GStreamer starts once per process, on the first player that needs it; false
+// when it cannot start here (the player is then silent).
+bool gstreamerReady()
+{
+    static const bool ready = [] {
+        GError *error = nullptr;
+        const bool ok = gst_init_check(nullptr, nullptr, &error);
+        if (error)
+            g_error_free(error);
+        return ok;
+    }();
+    return ready;
+}
+
+// playbin's GST_PLAY_FLAG_AUDIO and GST_PLAY_FLAG_SOFT_VOLUME (its flags have no
+// public header): sound only, so a cover picture inside the mp3 never opens a
+// video window, and mute works on any sink.
+constexpr guint kAudioOnlyFlags = 0x02 | 0x10;
+}
+
 MediaAlarmPlayer::MediaAlarmPlayer() = default;
 
 MediaAlarmPlayer::~MediaAlarmPlayer()
 {
-    // Also cancels a pending replacement that would reach this object.
-    delete m_player.data();
-    delete m_output.data();
-}
-
-void MediaAlarmPlayer::ensurePlayer()
-{
-    if (m_broken)
-        dropPlayer();
-    if (m_player)
-        return;
-    m_output = new QAudioOutput(qApp);
-    m_output->setMuted(m_muted);
-    m_player = new QMediaPlayer(qApp);
-    m_player->setAudioOutput(m_output);
-    QObject::connect(m_player, &QMediaPlayer::errorOccurred, m_player, [this] { onError(); });
-}
-
-void MediaAlarmPlayer::dropPlayer()
-{
-    // Neither stopped nor cleared: on a pipeline in error either would block.
-    // Deleting it does not.
-    if (m_player) {
-        m_player->disconnect();
-        m_player->deleteLater();
+    if (m_watch)
+        g_source_remove(m_watch);
+    if (m_pipeline) {
+        gst_element_set_state(m_pipeline, GST_STATE_NULL);
+        gst_object_unref(m_pipeline);
     }
-    if (m_output)
-        m_output->deleteLater();
-    m_player = nullptr;
-    m_output = nullptr;
-    m_loaded = false;
-    m_broken = false;
 }
 
-void MediaAlarmPlayer::onError()
+bool MediaAlarmPlayer::canPlayMp3()
 {
-    // A damaged file is as silent as a missing one; the replacement is made
-    // now, while the agenda is already on screen, rather than at its next show.
-    m_broken = true;
-    QTimer::singleShot(0, m_player, [this] {
-        if (m_broken)
-            ensurePlayer();
-    });
+    if (!gstreamerReady())
+        return false;
+    for (const char *name : {"playbin", "autoaudiosink"}) {
+        GstElementFactory *factory = gst_element_factory_find(name);
+        if (!factory)
+            return false;
+        gst_object_unref(factory);
+    }
+    GList *decoders = gst_element_factory_list_get_elements(
+        GST_ELEMENT_FACTORY_TYPE_DECODER | GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO, GST_RANK_MARGINAL);
+    GstCaps *mp3 = gst_caps_from_string("audio/mpeg, mpegversion=(int)1, layer=(int)3");
+    GList *mp3Decoders = gst_element_factory_list_filter(decoders, mp3, GST_PAD_SINK, FALSE);
+    const bool found = mp3Decoders != nullptr;
+    gst_plugin_feature_list_free(mp3Decoders);
+    gst_plugin_feature_list_free(decoders);
+    gst_caps_unref(mp3);
+    return found;
+}
+
+bool MediaAlarmPlayer::ensurePipeline()
+{
+    if (m_pipeline)
+        return true;
+    if (!gstreamerReady())
+        return false;
+    m_pipeline = gst_element_factory_make("playbin", nullptr);
+    if (!m_pipeline)
+        return false;
+    gst_object_ref_sink(m_pipeline);
+    g_object_set(m_pipeline, "flags", kAudioOnlyFlags, "mute", gboolean(m_muted), nullptr);
+    GstBus *bus = gst_element_get_bus(m_pipeline);
+    m_watch = gst_bus_add_watch(bus, &MediaAlarmPlayer::onBusMessage, this);
+    gst_object_unref(bus);
+    return true;
+}
+
+void MediaAlarmPlayer::halt()
+{
+    // NULL waits only for the pipeline's own threads, which end at once, in
+    // error too; it also drops the messages still queued on the bus, so none
+    // of an earlier sound reaches the next one.
+    if (m_pipeline)
+        gst_element_set_state(m_pipeline, GST_STATE_NULL);
+    m_playing = false;
+}
+
+int MediaAlarmPlayer::onBusMessage(GstBus *, GstMessage *message, void *self)
+{
+    static_cast<MediaAlarmPlayer *>(self)->handleMessage(message);
+    return G_SOURCE_CONTINUE;
+}
+
+void MediaAlarmPlayer::handleMessage(GstMessage *message)
+{
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_ERROR:
+        // A damaged file is as silent as a missing one.
+        halt();
+        m_status = InvalidMedia;
+        break;
+    case GST_MESSAGE_EOS:
+        // Stopped rather than left at its end, so the sound server gets its
+        // stream back between shows.
+        halt();
+        m_status = EndOfMedia;
+        break;
+    case GST_MESSAGE_STATE_CHANGED:
+        if (GST_MESSAGE_SRC(message) == GST_OBJECT(m_pipeline)) {
+            GstState state = GST_STATE_VOID_PENDING;
+            gst_message_parse_state_changed(message, nullptr, &state, nullptr);
+            if (state == GST_STATE_PLAYING && m_status == LoadedMedia)
+                m_status = BufferedMedia;
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 bool MediaAlarmPlayer::load(const QString &path)
 {
-    ensurePlayer();
-    if (m_player->playbackState() != QMediaPlayer::StoppedState)
-        m_player->stop();
-    m_player->setSource(QUrl());
-    m_loaded = false;
-    // The backend reports a bad file only later and asynchronously; a missing or
+    halt();
+    m_status = NoMedia;
+    // The pipeline finds a bad file only later and asynchronously; a missing or
     // unreadable file is refused here so that nothing is ever played from it.
     QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
+    if (!info.isFile() || !info.isReadable() || !ensurePipeline())
         return false;
-    m_player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
-    m_loaded = m_player->mediaStatus() != QMediaPlayer::InvalidMedia;
-    return m_loaded;
+    gchar *uri = gst_filename_to_uri(QFile::encodeName(info.absoluteFilePath()).constData(), nullptr);
+    if (!uri)
+        return false;
+    g_object_set(m_pipeline, "uri", uri, nullptr);
+    g_free(uri);
+    m_status = LoadedMedia;
+    return true;
 }
 
 bool MediaAlarmPlayer::isLoaded() const
 {
-    return m_loaded && !m_broken && m_player && m_player->mediaStatus() != QMediaPlayer::InvalidMedia;
+    return m_status != NoMedia && m_status != InvalidMedia;
 }
 
 bool MediaAlarmPlayer::isPlaying() const
 {
-    return isLoaded() && m_player->playbackState() == QMediaPlayer::PlayingState;
-}
-
-QMediaPlayer::MediaStatus MediaAlarmPlayer::mediaStatus() const
-{
-    return m_player ? m_player->mediaStatus() : QMediaPlayer::NoMedia;
+    return isLoaded() && m_playing;
 }
 
 void MediaAlarmPlayer::play()
 {
     if (!isLoaded())
         return;
-    m_player->setPosition(0);
-    m_player->play();
+    halt(); // from the start, whatever it did before
+    m_status = LoadedMedia;
+    if (gst_element_set_state(m_pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        halt();
+        m_status = InvalidMedia;
+        return;
+    }
+    m_playing = true;
 }
 
 void MediaAlarmPlayer::stop()
 {
-    if (m_broken)
-        return; // nothing plays from a player in error, and stopping it would block
-    if (m_player && m_player->playbackState() != QMediaPlayer::StoppedState)
-        m_player->stop();
+    if (!m_playing)
+        return;
+    halt();
+    m_status = LoadedMedia;
 }
 
 void MediaAlarmPlayer::setMuted(bool muted)
 {
     m_muted = muted;
-    if (m_output)
-        m_output->setMuted(muted);
+    if (m_pipeline)
+        g_object_set(m_pipeline, "mute", gboolean(muted), nullptr);
 }

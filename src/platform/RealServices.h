@@ -1,11 +1,6 @@
 #pragma once
 #include "platform/GuiServices.h"
 
-#include <QPointer>
-#include <QMediaPlayer>
-#include <QAudioOutput>
-
-
 class MessageBoxDialogs : public Dialogs {
 public:
     void message(QWidget *parent, MessageKind kind, const QString &text) override;
@@ -22,13 +17,26 @@ public:
     bool open(const QUrl &url) override;
 };
 
-// Plays the alarm through Qt Multimedia. A file the backend cannot decode
-// leaves its pipeline in an error state in which every later stop() or
-// setSource() waits about a second for a state change that never comes; so
-// the player is thrown away and made anew as soon as it reports an error, and
-// the next show of the agenda finds a fresh one.
+// GStreamer's own types, so that its headers stay out of the windows.
+typedef struct _GstElement GstElement;
+typedef struct _GstBus GstBus;
+typedef struct _GstMessage GstMessage;
+
+// Plays the alarm through a GStreamer playbin of our own. Qt Multimedia's
+// player started its sound late and lost the first second of it to the sound
+// server, on every show; the plain pipeline plays it whole. The pipeline's
+// messages (end, error) come through the GLib main loop that Qt runs on Linux.
 class MediaAlarmPlayer : public AlarmPlayer {
 public:
+    // What became of the loaded sound, as far as the pipeline has said.
+    enum MediaStatus {
+        NoMedia,       // nothing loaded
+        LoadedMedia,   // a file is set, not yet playing
+        BufferedMedia, // decoded and playing
+        EndOfMedia,    // played to its end
+        InvalidMedia,  // the file could not be decoded (or nothing could play it)
+    };
+
     MediaAlarmPlayer();
     ~MediaAlarmPlayer() override;
     bool load(const QString &path) override;
@@ -38,19 +46,21 @@ public:
 
     // True while a loaded sound is playing.
     bool isPlaying() const;
-    // The backend's view of the sound (NoMedia before the first load).
-    QMediaPlayer::MediaStatus mediaStatus() const;
+    MediaStatus mediaStatus() const { return m_status; }
     // Silences the output (the tests and the benchmark drive the real player
     // without making a sound).
     void setMuted(bool muted);
+    // True when GStreamer can be started here and has what playing an mp3
+    // file takes (the tests skip the real player without it).
+    static bool canPlayMp3();
 private:
-    void ensurePlayer();
-    void dropPlayer();
-    void onError();
-    // Owned by the application object so they go before Qt Multimedia unloads.
-    QPointer<QMediaPlayer> m_player;
-    QPointer<QAudioOutput> m_output;
-    bool m_loaded = false;
-    bool m_broken = false;
+    bool ensurePipeline();
+    void halt();
+    static int onBusMessage(GstBus *bus, GstMessage *message, void *self);
+    void handleMessage(GstMessage *message);
+    GstElement *m_pipeline = nullptr;
+    unsigned m_watch = 0;
+    MediaStatus m_status = NoMedia;
+    bool m_playing = false;
     bool m_muted = false;
 };

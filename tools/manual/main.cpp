@@ -76,7 +76,6 @@ int main(int argc, char *argv[])
         qFatal("cannot make a temporary folder");
     // Never a real window, whatever display the build runs under.
     qputenv("QT_QPA_PLATFORM", offscreenPlatform(work.path()));
-    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvenio"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
