@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedLayout>
 #include <QTest>
@@ -57,6 +58,26 @@ private slots:
         QCOMPARE(assolti.windowTitle(), QStringLiteral(" Riepilogo impegni assolti"));
         QCOMPARE(assolti.lstRecords->texts().join(QString()).left(6), QStringLiteral("Pagato"));
         QCOMPARE(assolti.lstRecords->font().pointSize(), 12);
+    }
+
+    void scrollBarsFadeWithNothingToScroll()
+    {
+        // An empty list: both bars stay in place but fade; rows wider and more
+        // than the view bring them back.
+        TfrmAssolti empty;
+        empty.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&empty));
+        QVERIFY(empty.lstRecords->horizontalScrollBar()->isVisible());
+        QTRY_VERIFY(!empty.lstRecords->verticalScrollBar()->isEnabled());
+        QVector<PaymentRecord> many;
+        for (int i = 0; i < 60; ++i)
+            many << named(QStringLiteral("Pagato %1").arg(i), QStringLiteral("14/05/2025"), QStringLiteral("Sì"));
+        writePaymentArchive(many);
+        TfrmAssolti full;
+        full.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&full));
+        QTRY_VERIFY(full.lstRecords->verticalScrollBar()->isEnabled());
+        QTRY_VERIFY(full.lstRecords->horizontalScrollBar()->isEnabled());
     }
 
     void doubleClickHandsTheClickedRecord()
