@@ -79,29 +79,12 @@ int filledCount(const Criteria &criteria) { return CriteriaSearch::filledCount(c
 
 bool matches(const Criteria &criteria, int filled, const PaymentRecord &r)
 {
-    const QStringList boxes = criteria.texts();
-    int found = 0;
-    for (int i = 0; i < 10; ++i) {
-        const QString &box = boxes.at(i);
-        if (!box.isEmpty() && (r.*kSearched[i]).contains(box, Qt::CaseInsensitive))
-            ++found;
-    }
-    return found >= filled;
+    return CriteriaSearch::matches(criteria.texts(), filled, r, kSearched);
 }
 
 QVector<ListRow> search(const Criteria &criteria)
 {
-    QVector<FieldRef> fields;
-    for (QString PaymentRecord::*member : kSearched)
-        fields.append(PaymentLayout.field(member));
-    const QVector<CriteriaSearch::Test> tests = CriteriaSearch::tests(criteria.texts(), fields);
-    const int filled = filledCount(criteria);
-    QVector<ListRow> rows;
-    PaymentArchive::forEach([&](const char *bytes, int number) {
-        if (CriteriaSearch::found(bytes, tests, filled))
-            rows.append({PaymentListRow(bytes), number});
-    });
-    return rows;
+    return CriteriaSearch::search(criteria.texts(), kSearched, [](const char *bytes) { return PaymentListRow(bytes); });
 }
 
 }
