@@ -1,5 +1,6 @@
 // Contact list rows, the contact search and the pending-issues list.
 #include "ContactFixtures.h"
+#include "ListRowFixtures.h"
 
 #include "lists/ContactListRow.h"
 #include "lists/ContactLists.h"
@@ -10,23 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QStringList rowTexts(const QVector<ListRow> &rows)
-{
-    QStringList out;
-    for (const ListRow &r : rows)
-        out << r.text;
-    return out;
-}
-QList<int> rowNumbers(const QVector<ListRow> &rows)
-{
-    QList<int> out;
-    for (const ListRow &r : rows)
-        out << r.record;
-    return out;
-}
-}
 
 class TestContactLists : public QObject {
     Q_OBJECT

@@ -1,5 +1,6 @@
 // The journal's logic: its rows, the exact totals and balance, which payments
 // it selects, and the scan over the payment file with damaged records.
+#include "ListRowFixtures.h"
 #include "PaymentFixtures.h"
 
 #include "journal/JournalRow.h"
@@ -35,21 +36,6 @@ QVector<PaymentRecord> movements(const QString &list)
         const qsizetype colon = item.lastIndexOf(QLatin1Char(':'));
         out << movement(item.left(colon), item.mid(colon + 1));
     }
-    return out;
-}
-
-QStringList rowTexts(const QVector<ListRow> &rows)
-{
-    QStringList out;
-    for (const ListRow &r : rows)
-        out << r.text;
-    return out;
-}
-QList<int> rowNumbers(const QVector<ListRow> &rows)
-{
-    QList<int> out;
-    for (const ListRow &r : rows)
-        out << r.record;
     return out;
 }
 }
