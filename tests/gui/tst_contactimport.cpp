@@ -21,12 +21,6 @@
 #include <QTest>
 
 namespace {
-void doubleClick(RowListView *list, int row)
-{
-    list->setCurrentRow(row);
-    emit list->doubleClicked(list->rowModel()->index(row));
-}
-
 // The payment record the card describes, with its four contact fields set aside.
 PaymentRecord withoutContact(PaymentRecord r)
 {

@@ -30,12 +30,6 @@ std::unique_ptr<ContactSearchWindow> makeSearch(Kind kind)
     return std::make_unique<TfrmImportaAnagrafica>();
 }
 
-void doubleClick(RowListView *list, int row)
-{
-    list->setCurrentRow(row);
-    emit list->doubleClicked(list->rowModel()->index(row));
-}
-
 // The label above a criteria box.
 QString labelOf(QWidget *window, QWidget *box)
 {

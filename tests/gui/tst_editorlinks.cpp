@@ -37,12 +37,6 @@ class TestEditorLinks : public QObject {
     {
         QVERIFY2(whileModal<Window>([opener] { opener->click(); }, act), "the expected window did not open");
     }
-    static void doubleClick(RowListView *list, int row)
-    {
-        list->setCurrentRow(row);
-        emit list->doubleClicked(list->rowModel()->index(row));
-    }
-
 private slots:
     void init()
     {

@@ -65,12 +65,6 @@ void pick(QComboBox *box, const QString &item)
     box->setCurrentIndex(box->findText(item));
 }
 
-void doubleClick(RowListView *list, int row)
-{
-    list->setCurrentRow(row);
-    emit list->doubleClicked(list->rowModel()->index(row));
-}
-
 bool anyRowHas(const QStringList &rows, const QStringList &pieces)
 {
     for (const QString &row : rows) {

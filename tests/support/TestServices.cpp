@@ -1,6 +1,7 @@
 #include "TestServices.h"
 
 #include "platform/ProcessSettings.h"
+#include "ui/RowList.h"
 
 #include <QFile>
 #include <QProcess>
@@ -166,4 +167,10 @@ QString pdfInfo(const QString &path, const QString &field)
         if (line.startsWith(field + QLatin1Char(':')))
             return line.mid(field.size() + 1).trimmed();
     return {};
+}
+
+void doubleClick(RowListView *list, int row)
+{
+    list->setCurrentRow(row);
+    emit list->doubleClicked(list->rowModel()->index(row));
 }

@@ -123,3 +123,7 @@ QString pdfInfo(const QString &path, const QString &field);
 
 // Types text one character at a time, non-ASCII characters included.
 void typeText(QWidget *widget, const QString &text);
+
+class RowListView;
+// Selects a row of a list and double-clicks it, as the user does.
+void doubleClick(RowListView *list, int row);
