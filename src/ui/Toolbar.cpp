@@ -3,8 +3,42 @@
 #include "ui/PictureButton.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+// The caption under a tool is part of it: a click on the word clicks the
+// picture, and the word fades with it when the tool is disabled.
+class ToolCaption : public QLabel {
+public:
+    ToolCaption(const QString &text, PictureButton *button, QWidget *parent)
+        : QLabel(text, parent), m_button(button)
+    {
+        setCursor(Qt::PointingHandCursor);
+        setEnabled(button->isEnabled());
+        button->installEventFilter(this);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+            && m_button->isEnabled())
+            m_button->click();
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_button && event->type() == QEvent::EnabledChange)
+            setEnabled(m_button->isEnabled());
+        return false;
+    }
+
+private:
+    PictureButton *m_button;
+};
+}
 
 Toolbar::Toolbar(QWidget *window, QBoxLayout *layout, QSize pictureSize)
     : m_bar(new QWidget(window))
@@ -25,7 +59,7 @@ PictureButton *Toolbar::tool(const char *name, const char *picture, const QStrin
     auto *cell = new QVBoxLayout;
     cell->setSpacing(1);
     cell->addWidget(button, 0, Qt::AlignHCenter);
-    auto *label = new QLabel(caption, m_bar);
+    auto *label = new ToolCaption(caption, button, m_bar);
     label->setObjectName(QStringLiteral("lblComando"));
     label->setAlignment(Qt::AlignHCenter);
     label->setMinimumWidth(qMax(62, label->sizeHint().width()));

@@ -1,8 +1,10 @@
 // Picture buttons are buttons: their role, one click per key press however
 // long the key is held, Enter and Space, the mouse, and a disabled button.
 #include "ui/PictureButton.h"
+#include "ui/Toolbar.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -74,6 +76,29 @@ private slots:
         m_button->setEnabled(false);
         QTest::mouseClick(m_button, Qt::LeftButton);
         m_button->click();
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void toolCaptionClicksItsTool()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        Toolbar bar(&window, layout);
+        PictureButton *save = bar.tool("cmdSalva", "salva.svg", QStringLiteral("Salva"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QLabel *caption = nullptr;
+        for (QLabel *l : window.findChildren<QLabel *>(QStringLiteral("lblComando")))
+            if (l->text() == QStringLiteral("Salva"))
+                caption = l;
+        QVERIFY(caption);
+        QSignalSpy clicked(save, &QAbstractButton::clicked);
+        QTest::mouseClick(caption, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+        // A disabled tool fades its word too, and the word does nothing.
+        save->setEnabled(false);
+        QVERIFY(!caption->isEnabled());
+        QTest::mouseClick(caption, Qt::LeftButton);
         QCOMPARE(clicked.count(), 1);
     }
 };
