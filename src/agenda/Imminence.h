@@ -29,7 +29,7 @@ QString ImminentListRow(const PaymentRecord &record);
 // list order, and how many records the file holds.
 struct ImminentScan {
     QVector<ListRow> rows;
-    int records = 0;
+    qint64 records = 0;
     // False when a read failed midway: the rows read before it are kept.
     bool complete = true;
 };

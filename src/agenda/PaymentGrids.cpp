@@ -144,7 +144,7 @@ std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
     const bool withKey = grid != PaymentGrid::Scadenzario;
     GridRows rows(columnCount(grid));
     int n = 0;
-    const int records = PaymentArchive::forEach([&](const char *bytes, int number) {
+    const qint64 records = PaymentArchive::forEach([&](const char *bytes, int number) {
         if (grid == PaymentGrid::Scadenzario) {
             // Numbered by their place in the file.
             appendRow(rows, bytes, number, false);

@@ -111,7 +111,7 @@ QStringList row(const ContactRecord &r, int number)
 std::optional<GridTable> load(GridTable *partial)
 {
     GridTable rows(ColumnCount);
-    int records = 0;
+    qint64 records = 0;
     try {
         records = ContactArchive::forEach(
             [&](const char *bytes, int number) { rows.append(row(ContactRecord::decode(bytes), number)); });

@@ -19,7 +19,7 @@ namespace ArchiveFiles {
 
 // Readers open the file for reading only (creating it empty when absent), so a
 // read-only archive is shown as it is; only save opens it for writing.
-int count(const QString &path, int recordSize)
+qint64 count(const QString &path, int recordSize)
 {
     RecordFile file(path, recordSize, RecordFile::Mode::Read);
     return file.size();
@@ -33,22 +33,24 @@ QByteArray read(const QString &path, int recordSize, int number)
     return bytes;
 }
 
-int scan(const QString &path, int recordSize, const std::function<void(const char *, int)> &use, bool *opened)
+qint64 scan(const QString &path, int recordSize, const std::function<void(const char *, int)> &use, bool *opened)
 {
     if (opened)
         *opened = false;
     RecordFile file(path, recordSize, RecordFile::Mode::Read);
     if (opened)
         *opened = true;
-    const int total = file.size();
+    const qint64 total = file.size();
+    const int numbered = int(qMin<qint64>(total, RecordFile::LastNumber));
     const int block = blockRecords(recordSize);
     QByteArray buffer;
-    for (int first = 0; first < total; first += block) {
-        const int n = qMin(block, total - first);
+    for (int first = 0; first < numbered;) {
+        const int n = qMin(block, numbered - first);
         file.readBlock(first, n, buffer);
         const char *bytes = buffer.constData();
         for (int i = 0; i < n; ++i)
             use(bytes + qsizetype(i) * recordSize, first + i + 1);
+        first += n; // never past the last number, so never past the int range
     }
     return total;
 }
@@ -68,24 +70,25 @@ void openForWriting(const QString &path, int recordSize)
     RecordFile file(path, recordSize, RecordFile::Mode::Write);
 }
 
-int browseTarget(BrowseStep step, int current, int count)
+int browseTarget(BrowseStep step, int current, qint64 count)
 {
     if (count <= 0)
         return 0;
+    const int last = int(qMin<qint64>(count, RecordFile::LastNumber));
     switch (step) {
     case BrowseStep::First:
         return 1;
     case BrowseStep::Last:
-        return count;
+        return last;
     case BrowseStep::Next:
-        return current < count ? current + 1 : 0;
+        return current < last ? current + 1 : 0;
     case BrowseStep::Previous:
         return current == 0 ? 1 : current - 1;
     }
     return 0;
 }
 
-int browse(const QString &path, int recordSize, BrowseStep step, int current, int &count, QByteArray &bytes)
+int browse(const QString &path, int recordSize, BrowseStep step, int current, qint64 &count, QByteArray &bytes)
 {
     RecordFile file(path, recordSize, RecordFile::Mode::Read);
     count = file.size();

@@ -18,23 +18,26 @@ using ArchiveError = RecordFileError;
 enum class BrowseStep { First, Previous, Next, Last };
 
 namespace ArchiveFiles {
-int count(const QString &path, int recordSize);
+// Counts are 64 bits, as file lengths are: an archive of more records than a
+// record number reaches (RecordFile::LastNumber) is still counted as it is;
+// its records past the last number are neither read nor shown.
+qint64 count(const QString &path, int recordSize);
 QByteArray read(const QString &path, int recordSize, int number);
 // One pass from the first record to the last in large reads; use gets each
 // record's bytes and its 1-based number. Returns how many records there were.
 // opened, when given, tells a failure to open the file from one in the middle.
-int scan(const QString &path, int recordSize, const std::function<void(const char *bytes, int number)> &use,
-         bool *opened = nullptr);
+qint64 scan(const QString &path, int recordSize, const std::function<void(const char *bytes, int number)> &use,
+            bool *opened = nullptr);
 int save(const QString &path, const QByteArray &bytes, int number);
 // Opens the file for writing (creating it when absent) and closes it again.
 void openForWriting(const QString &path, int recordSize);
 // The record (1-based) a browsing command shows when the card holds record
 // `current` (0 for one not yet saved) in an archive of `count` records; 0 when
 // the command shows nothing.
-int browseTarget(BrowseStep step, int current, int count);
+int browseTarget(BrowseStep step, int current, qint64 count);
 // Counts and reads the target record in one opening; returns the target, 0
 // when the step shows nothing (bytes then stay empty).
-int browse(const QString &path, int recordSize, BrowseStep step, int current, int &count, QByteArray &bytes);
+int browse(const QString &path, int recordSize, BrowseStep step, int current, qint64 &count, QByteArray &bytes);
 }
 
 template <typename Record>
@@ -45,7 +48,7 @@ public:
     static QString path() { return Services::programFile(QString::fromLatin1(Record::FileName)); }
 
     // The number of whole records; an absent file is created empty.
-    static int count() { return ArchiveFiles::count(path(), Record::Size); }
+    static qint64 count() { return ArchiveFiles::count(path(), Record::Size); }
 
     // Record `number` (1-based); throws ArchiveError also when there is none.
     static Record read(int number) { return Record::decode(ArchiveFiles::read(path(), Record::Size, number)); }
@@ -53,13 +56,13 @@ public:
     // Every record's bytes in file order: a scan decodes only the fields it
     // tests (Record::layout().field(...).read(bytes)), and a whole record only
     // for what it keeps.
-    static int forEach(const std::function<void(const char *bytes, int number)> &use, bool *opened = nullptr)
+    static qint64 forEach(const std::function<void(const char *bytes, int number)> &use, bool *opened = nullptr)
     {
         return ArchiveFiles::scan(path(), Record::Size, use, opened);
     }
 
     // Every record decoded, in file order.
-    static int forEachRecord(const std::function<void(const Record &record, int number)> &use)
+    static qint64 forEachRecord(const std::function<void(const Record &record, int number)> &use)
     {
         return forEach([&use](const char *bytes, int number) { use(Record::decode(bytes), number); });
     }
@@ -73,12 +76,15 @@ public:
     // card that will be saved as new (a duplicate).
     static void checkWritable() { ArchiveFiles::openForWriting(path(), Record::Size); }
 
-    static int browseTarget(Step step, int current, int count) { return ArchiveFiles::browseTarget(step, current, count); }
+    static int browseTarget(Step step, int current, qint64 count)
+    {
+        return ArchiveFiles::browseTarget(step, current, count);
+    }
 
     // What a browsing command finds: the archive's size and, unless target is
     // 0, the record it shows. One opening of the file.
     struct Browsed {
-        int count = 0;
+        qint64 count = 0;
         int target = 0;
         Record record;
     };

@@ -172,18 +172,18 @@ void RecordFile::openOrCreate(const QString &path, int recordSize, Mode mode)
     m_atEnd = size() == 0;
 }
 
-int RecordFile::size() const
+qint64 RecordFile::size() const
 {
     requireOpen();
     struct stat st;
     if (::fstat(m_fd, &st) != 0)
         fail(QStringLiteral("Impossibile leggere la dimensione di"), errno);
-    return int(st.st_size / m_recordSize);
+    return qint64(st.st_size) / m_recordSize;
 }
 
 void RecordFile::seek(int index)
 {
-    const int records = size();
+    const qint64 records = size();
     if (index < 0 || index > records)
         fail(QStringLiteral("Posizione non valida in"), EINVAL);
     m_position = index;
@@ -205,8 +205,8 @@ void RecordFile::readExactly(char *into, qint64 bytes, qint64 offset)
 
 void RecordFile::read(QByteArray &buffer)
 {
-    const int records = size();
-    if (m_position >= records)
+    const qint64 records = size();
+    if (m_position >= records || m_position >= LastNumber)
         fail(QStringLiteral("Lettura oltre la fine di"), EINVAL);
     buffer.resize(m_recordSize);
     readExactly(buffer.data(), m_recordSize, qint64(m_position) * m_recordSize);
@@ -216,10 +216,11 @@ void RecordFile::read(QByteArray &buffer)
 
 int RecordFile::readBlock(int first, int count, QByteArray &buffer)
 {
-    const int records = size();
+    const qint64 records = size();
     if (first < 0 || first > records || count < 0)
         fail(QStringLiteral("Posizione non valida in"), EINVAL);
-    const int n = std::min(count, records - first);
+    // Records past the last number are not read: nothing could name them.
+    const int n = int(std::min({qint64(count), records - first, qint64(LastNumber) - first}));
     buffer.resize(qsizetype(n) * m_recordSize);
     readExactly(buffer.data(), buffer.size(), qint64(first) * m_recordSize);
     m_position = first + n;
@@ -247,7 +248,7 @@ void RecordFile::write(const QByteArray &buffer)
     requireWritable();
     if (buffer.size() != m_recordSize)
         fail(QStringLiteral("Record di lunghezza errata per"), EINVAL);
-    const int records = size();
+    const qint64 records = size();
     if (m_position > records)
         fail(QStringLiteral("Posizione non valida in"), EINVAL);
     // Only the locked append adds a record: a position that was the end when it
@@ -256,6 +257,8 @@ void RecordFile::write(const QByteArray &buffer)
         append(buffer);
         return;
     }
+    if (m_position >= LastNumber)
+        fail(QStringLiteral("Archivio troppo grande:"), EFBIG);
     overwrite(m_position, buffer);
     ++m_position;
     m_atEnd = m_position == records;
@@ -280,7 +283,11 @@ int RecordFile::append(const QByteArray &buffer)
     if (::fstat(m_fd, &st) != 0)
         fail(QStringLiteral("Impossibile leggere la dimensione di"), errno);
     const off_t length = st.st_size;
-    const int index = int(length / m_recordSize);
+    const qint64 records = qint64(length) / m_recordSize;
+    // The new record would have no number to be shown or found by.
+    if (records >= LastNumber)
+        fail(QStringLiteral("Archivio troppo grande:"), EFBIG);
+    const int index = int(records);
     const bool written = writeAllAt(m_fd, buffer.constData(), m_recordSize, off_t(index) * m_recordSize);
     const int error = !written ? errno : (::fdatasync(m_fd) != 0 ? errno : 0);
     if (error) {
@@ -305,6 +312,6 @@ void RecordFile::close()
 QByteArray RecordFile::readAll()
 {
     QByteArray all;
-    readBlock(0, size(), all);
+    readBlock(0, int(std::min<qint64>(size(), LastNumber)), all);
     return all;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <limits>
 #include <stdexcept>
 
 class RecordFileError : public std::runtime_error {
@@ -45,7 +46,9 @@ public:
     Mode mode() const { return m_mode; }
 
     // Whole records only; trailing bytes of a partial record are never read.
-    int size() const;
+    // 64 bits, as the file's length: a file may hold more records than a
+    // record number reaches (see LastNumber).
+    qint64 size() const;
     int position() const { return m_position; }
     void seek(int index);
     // Reads the record at the position into buffer (resized to the record size).
@@ -63,7 +66,7 @@ public:
     // never land on the same record. Waits for the lock at most lockTimeout()
     // milliseconds, then throws a Busy error and writes nothing. A failed write
     // leaves the file at its previous length. Returns the new record's 1-based
-    // number.
+    // number; a file already holding LastNumber records takes no more.
     int append(const QByteArray &buffer);
     bool eof() const { return m_position >= size(); }
     void close();
@@ -79,6 +82,8 @@ public:
     static int lockTimeout();
     static void setLockTimeout(int milliseconds);
     static constexpr int DefaultLockTimeout = 5000;
+    // The highest record number there is.
+    static constexpr int LastNumber = std::numeric_limits<int>::max();
 
 private:
     [[noreturn]] void fail(const QString &what, int error) const;

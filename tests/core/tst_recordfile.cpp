@@ -5,6 +5,7 @@
 #include "records/ArchiveMessages.h"
 #include "records/PaymentRecord.h"
 #include "LockHolder.h"
+#include "records/RecordArchive.h"
 #include "records/RecordFile.h"
 
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -150,6 +152,45 @@ private slots:
         QCOMPARE(f.append(recordOf('b')), 2);
         QCOMPARE(f.append(recordOf('c')), 3);
         QCOMPARE(f.size(), 3);
+    }
+
+    // An archive of more records than an int counts (about 2.7 TB of
+    // payments): counted as it is, never as a negative number or as empty; its
+    // records past the last number are neither shown nor added to.
+    void countPastTheIntRange()
+    {
+        const qint64 records = (qint64(1) << 31) + 5;
+        const qint64 length = records * PaymentRecord::Size + 100;
+        struct rlimit limit;
+        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && qint64(limit.rlim_cur) < length)
+            QSKIP("a file-size limit below the test's file");
+        {
+            QFile f(path());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (!f.resize(length))
+                QSKIP("this file system refuses a sparse file that large");
+        }
+        RecordFile file(path(), PaymentRecord::Size, RecordFile::Mode::Read);
+        QCOMPARE(file.size(), records);
+        file.close();
+        QCOMPARE(ArchiveFiles::count(path(), PaymentRecord::Size), records);
+
+        // Browsing ends at the last record number, the file's record there.
+        qint64 count = 0;
+        QByteArray bytes;
+        QCOMPARE(ArchiveFiles::browse(path(), PaymentRecord::Size, BrowseStep::Last, 0, count, bytes),
+                 RecordFile::LastNumber);
+        QCOMPARE(count, records);
+        QCOMPARE(bytes, QByteArray(PaymentRecord::Size, '\0'));
+        QCOMPARE(ArchiveFiles::browseTarget(BrowseStep::Next, RecordFile::LastNumber, count), 0);
+        QCOMPARE(ArchiveFiles::browseTarget(BrowseStep::Next, RecordFile::LastNumber - 1, count), RecordFile::LastNumber);
+
+        // No record is added that no number could name; the file stays as it was.
+        RecordFile writer(path(), PaymentRecord::Size);
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, writer.append(recordOf('x')));
+        writer.close();
+        QCOMPARE(QFileInfo(path()).size(), length);
+        QFile::remove(path());
     }
 
     void seekOutsideIsAnError()
