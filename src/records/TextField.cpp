@@ -1,5 +1,8 @@
 #include "records/TextField.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -22,6 +25,50 @@ char encodeChar(char16_t c)
     if (c >= 0x80 && c <= 0x9F && kHigh[c - 0x80] == 0)
         return char(c);
     return '?';
+}
+
+// Latin letters outside the code page that have no accent to take away.
+struct Folding {
+    char32_t letter;
+    const char *base;
+};
+constexpr Folding kNoAccent[] = {
+    {0x0110, "D"}, {0x0111, "d"}, {0x0126, "H"}, {0x0127, "h"}, {0x0131, "i"}, {0x0132, "IJ"}, {0x0133, "ij"},
+    {0x0138, "k"}, {0x013F, "L"}, {0x0140, "l"}, {0x0141, "L"}, {0x0142, "l"}, {0x014A, "N"}, {0x014B, "n"},
+    {0x0166, "T"}, {0x0167, "t"}, {0x017F, "s"}, {0x0180, "b"}, {0x0189, "D"}, {0x0197, "I"}, {0x019A, "l"},
+    {0x01B5, "Z"}, {0x01B6, "z"}, {0x01E4, "G"}, {0x01E5, "g"}, {0x0237, "j"}, {0x1E9E, "SS"},
+};
+
+bool isMark(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The base Latin letters of one letter the code page cannot hold; empty when
+// it has none.
+QString baseLetters(char32_t c)
+{
+    if (!QChar::isLetter(c))
+        return {}; // a symbol keeps its meaning only whole: ≠ is not =
+    for (const Folding &f : kNoAccent)
+        if (f.letter == c)
+            return QString::fromLatin1(f.base);
+    QString base;
+    for (const char32_t part : QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D).toUcs4()) {
+        if (isMark(part))
+            continue;
+        if (!QChar::isLetter(part) || !TextField::holds(part))
+            return {}; // not a Latin letter under its accents (Cyrillic й, Greek ά)
+        base += QChar(part);
+    }
+    return base;
 }
 }
 
@@ -47,6 +94,24 @@ QStringView trimmedView(QStringView text)
 }
 
 char win1252Byte(char16_t c) { return encodeChar(c); }
+
+bool holds(char32_t c) { return c == U'?' || (c <= 0xFFFF && encodeChar(char16_t(c)) != '?'); }
+
+QString foldToWin1252(const QString &text)
+{
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return holds(c.unicode()); }))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        const QString base = holds(c) ? QString() : baseLetters(c);
+        if (base.isEmpty())
+            out.append(QString::fromUcs4(&c, 1));
+        else
+            out.append(base);
+    }
+    return out;
+}
 
 QByteArray toWin1252(const QString &text)
 {

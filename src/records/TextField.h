@@ -19,6 +19,14 @@ QStringView trimmedView(QStringView text);
 QByteArray toWin1252(const QString &text);
 // One character's byte; "?" for one the code page cannot hold.
 char win1252Byte(char16_t c);
+// True when the code page holds the character c exactly.
+bool holds(char32_t c);
+// Each letter the code page cannot hold becomes its base Latin letter where it
+// has one: the letter without its accents (Ș to S, ő to o, ă to a), or from a
+// short table for letters that carry no separate accent (ł to l, đ to d). What
+// has none stays as it is, for the caller to mark ("?" in a record, "_" in a
+// file name); everything the code page holds stays too (ß, ø, æ).
+QString foldToWin1252(const QString &text);
 QString fromWin1252(const char *bytes, int length);
 inline QString fromWin1252(const QByteArray &bytes) { return fromWin1252(bytes.constData(), int(bytes.size())); }
 

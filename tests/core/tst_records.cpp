@@ -141,6 +141,40 @@ private slots:
             QCOMPARE(TextField::fromWin1252(bytes), text);
     }
 
+    // Letters the code page cannot hold, brought to their base Latin letters
+    // where they have them; everything else as it was.
+    void foldToWin1252_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("Romanian") << QStringLiteral("Ștefan Țăranu") << QStringLiteral("Stefan Taranu");
+        QTest::newRow("Hungarian") << QStringLiteral("Erdős Győző") << QStringLiteral("Erdos Gyozo");
+        QTest::newRow("Polish: ó is in the code page") << QStringLiteral("Łódź Wałęsa") << QStringLiteral("Lódz Walesa");
+        QTest::newRow("Croatian") << QStringLiteral("Đurđević") << QStringLiteral("Durdevic");
+        QTest::newRow("Czech") << QStringLiteral("Dvořák") << QStringLiteral("Dvorák");
+        QTest::newRow("Turkish") << QStringLiteral("Işık") << QStringLiteral("Isik");
+        QTest::newRow("Maltese") << QStringLiteral("Ħamrun") << QStringLiteral("Hamrun");
+        QTest::newRow("two accents") << QStringLiteral("Nguyễn") << QStringLiteral("Nguyen");
+        QTest::newRow("capital sharp s") << QStringLiteral("GROẞ") << QStringLiteral("GROSS");
+        QTest::newRow("held letters stay") << QStringLiteral("ß ø Ø æ Æ œ é ñ Š")
+                                           << QStringLiteral("ß ø Ø æ Æ œ é ñ Š");
+        QTest::newRow("Cyrillic has no Latin base") << QStringLiteral("документ й") << QStringLiteral("документ й");
+        QTest::newRow("Greek neither") << QStringLiteral("άλφα") << QStringLiteral("άλφα");
+        QTest::newRow("symbols keep their meaning") << QStringLiteral("≠ ≤") << QStringLiteral("≠ ≤");
+        QTest::newRow("outside the basic plane") << QStringLiteral("x😀𝐀y") << QStringLiteral("x😀𝐀y");
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void foldToWin1252()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, folded);
+        QCOMPARE(TextField::foldToWin1252(text), folded);
+        // What the code page holds after folding is stored as it is.
+        const QByteArray bytes = TextField::toWin1252(folded);
+        if (!bytes.contains('?'))
+            QCOMPARE(TextField::fromWin1252(bytes), folded);
+    }
+
     void everyByteRoundTrips()
     {
         QByteArray all;
