@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,8 +29,18 @@ bool fitsTheField(char32_t c)
 {
     if (c < 32 || c == 127)
         return false; // a control character would not show in the box, nor survive trimming
+    if (c == U'/' || c == U'\\')
+        return false; // the name of a file in the folder, never a path
     const QString one = QString::fromUcs4(&c, 1);
     return TextField::fromWin1252(TextField::toWin1252(one)) == one;
+}
+
+// The extension kept when a name is cut: from its last dot, unless that starts
+// the name or leaves too long a tail.
+QString extensionOf(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 && name.size() - dot <= LongestExtension ? name.mid(dot) : QString();
 }
 
 QString trimmedEnd(const QString &text)
@@ -97,6 +109,7 @@ public:
         close();
         m_fd = fd;
     }
+    void release() { m_fd = -1; }
 private:
     int m_fd;
 };
@@ -144,22 +157,101 @@ public:
     // On disk, then in the target's place with the target's permissions.
     void replace(const QByteArray &target)
     {
-        if (::fsync(m_fd.get()) != 0)
-            failWriting(errno);
         struct stat old;
         if (::stat(target.constData(), &old) == 0 && ::fchmod(m_fd.get(), old.st_mode & 07777) != 0)
             failWriting(errno);
-        if (m_fd.close() != 0)
-            failWriting(errno);
+        finish();
         if (::rename(m_path.constData(), target.constData()) != 0)
             failWriting(errno);
         m_path.clear();
     }
+    // On disk, then under target only if nothing has that name: false when
+    // something has, and the copy waits for another name.
+    bool placeNew(const QByteArray &target)
+    {
+        finish();
+        if (::renameat2(AT_FDCWD, m_path.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) != 0) {
+            if (errno == EEXIST)
+                return false;
+            if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+                failWriting(errno);
+            // A file system that cannot rename without replacing: look first.
+            struct stat st;
+            if (::lstat(target.constData(), &st) == 0)
+                return false;
+            if (::rename(m_path.constData(), target.constData()) != 0)
+                failWriting(errno);
+        }
+        m_path.clear();
+        return true;
+    }
 
 private:
+    void finish()
+    {
+        if (m_fd.get() < 0)
+            return;
+        if (::fsync(m_fd.get()) != 0)
+            failWriting(errno);
+        if (m_fd.close() != 0)
+            failWriting(errno);
+    }
+
     Descriptor m_fd {-1};
     QByteArray m_path;
 };
+
+// The chosen file, opened without blocking, so a pipe in the file's place
+// cannot stall the window; only a readable regular file is copied.
+int openSource(const QString &source)
+{
+    using Reason = AttachmentError::Reason;
+    Descriptor in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (in.get() < 0)
+        throw AttachmentError(Reason::SourceUnreadable, errno);
+    struct stat st;
+    if (::fstat(in.get(), &st) != 0)
+        throw AttachmentError(Reason::SourceUnreadable, errno);
+    if (!S_ISREG(st.st_mode))
+        throw AttachmentError(Reason::SourceUnreadable, EINVAL);
+    if ((st.st_mode & 0444) == 0)
+        throw AttachmentError(Reason::SourceUnreadable, EACCES);
+    const int fd = in.get();
+    in.release();
+    return fd;
+}
+
+// The mode bits, as everywhere in the program: a folder marked read-only stays
+// untouched, even for an administrator.
+void requireWritableFolder(const QByteArray &folder)
+{
+    struct stat st;
+    if (::stat(folder.constData(), &st) == 0 && (st.st_mode & 0222) == 0)
+        failWriting(EACCES);
+}
+
+void fill(PartialCopy &out, int in)
+{
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::read(in, block.data(), size_t(block.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw AttachmentError(AttachmentError::Reason::SourceUnreadable, errno);
+        if (n == 0)
+            break;
+        out.write(block.constData(), n);
+    }
+}
+
+// The rename reaches the disk with the folder; the copy is in place already.
+void syncFolder(const QByteArray &folder)
+{
+    const Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+}
 
 }
 
@@ -169,20 +261,47 @@ QString pathOf(const QString &name) { return folder() + TextField::trimmed(name)
 
 QString openText(const QString &name) { return QLatin1Char('"') + pathOf(name) + QLatin1Char('"'); }
 
+bool isInFolder(const QString &name)
+{
+    const QString t = TextField::trimmed(name);
+    return !t.contains(QLatin1Char('/')) && !t.contains(QLatin1Char('\\')) && t != QLatin1String("..");
+}
+
+QString outsideFolderWarning(const QString &name)
+{
+    return QStringLiteral("Attenzione: il nome \"%1\" non indica un file della cartella dei documenti allegati, "
+                          "quindi il file non viene aperto.\r\n\r\n"
+                          "Il nome è stato scritto nella scheda da un altro programma: allegare di nuovo il file "
+                          "con \"Sfoglia...\".")
+        .arg(TextField::trimmed(name));
+}
+
 QString fieldName(const QString &fileName)
 {
     const int capacity = ContactRecord::layout().capacity(&ContactRecord::File01);
     QString name;
-    for (const char32_t c : fileName.toUcs4())
+    for (const char32_t c : TextField::foldToWin1252(fileName).toUcs4())
         name += fitsTheField(c) ? QString::fromUcs4(&c, 1) : QStringLiteral("_");
     name = TextField::trimmed(name);
     if (name.size() > capacity) {
-        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        const QString extension =
-            dot > 0 && name.size() - dot <= LongestExtension ? name.mid(dot) : QString();
+        const QString extension = extensionOf(name);
         name = trimmedEnd(name.left(capacity - extension.size())) + extension;
     }
-    return TextField::trimmed(name).isEmpty() ? QStringLiteral("_") : name;
+    // Nothing left, or a name that stands for a folder.
+    if (TextField::trimmed(name).isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("_");
+    return name;
+}
+
+QString numberedName(const QString &name, int n)
+{
+    if (n <= 1)
+        return name;
+    const int capacity = ContactRecord::layout().capacity(&ContactRecord::File01);
+    const QString number = QStringLiteral(" (%1)").arg(n);
+    const QString extension = extensionOf(name);
+    const QString stem = name.left(name.size() - extension.size());
+    return trimmedEnd(stem.left(capacity - number.size() - extension.size())) + number + extension;
 }
 
 AttachmentError::AttachmentError(Reason reason, int systemError)
@@ -213,26 +332,11 @@ void ensureFolder() { makeFolder(QDir::cleanPath(folder())); }
 
 void copy(const QString &source, const QString &target)
 {
-    using Reason = AttachmentError::Reason;
-    // Opened without blocking, so a pipe in the file's place cannot stall the
-    // window; only a regular file is copied.
-    const Descriptor in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (in.get() < 0)
-        throw AttachmentError(Reason::SourceUnreadable, errno);
-    struct stat st;
-    if (::fstat(in.get(), &st) != 0)
-        throw AttachmentError(Reason::SourceUnreadable, errno);
-    if (!S_ISREG(st.st_mode))
-        throw AttachmentError(Reason::SourceUnreadable, EINVAL);
-    if ((st.st_mode & 0444) == 0)
-        throw AttachmentError(Reason::SourceUnreadable, EACCES);
-
-    // The mode bits, as everywhere in the program: a folder or a file marked
-    // read-only stays untouched, even for an administrator.
+    const Descriptor in(openSource(source));
     const QByteArray to = QFile::encodeName(target);
     const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
-    if (::stat(folder.constData(), &st) == 0 && (st.st_mode & 0222) == 0)
-        failWriting(EACCES);
+    requireWritableFolder(folder);
+    struct stat st;
     if (::stat(to.constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             failWriting(EISDIR);
@@ -241,24 +345,28 @@ void copy(const QString &source, const QString &target)
         if ((st.st_mode & 0222) == 0)
             failWriting(EACCES);
     }
-
     PartialCopy out(folder);
-    QByteArray block(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const ssize_t n = ::read(in.get(), block.data(), size_t(block.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw AttachmentError(Reason::SourceUnreadable, errno);
-        if (n == 0)
-            break;
-        out.write(block.constData(), n);
-    }
+    fill(out, in.get());
     out.replace(to);
-    // The rename reaches the disk with the folder; the copy is in place already.
-    const Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
+    syncFolder(folder);
+}
+
+QString copyAsNew(const QString &source, const QString &name)
+{
+    const Descriptor in(openSource(source));
+    const QByteArray folder = QFile::encodeName(QDir::cleanPath(Attachments::folder()));
+    requireWritableFolder(folder);
+    PartialCopy out(folder);
+    fill(out, in.get());
+    // Far more than a folder ever holds; past it something is wrong.
+    for (int n = 1; n <= 100000; ++n) {
+        const QString candidate = numberedName(name, n);
+        if (out.placeNew(QFile::encodeName(pathOf(candidate)))) {
+            syncFolder(folder);
+            return candidate;
+        }
+    }
+    failWriting(EEXIST);
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -266,6 +374,16 @@ bool sameFile(const QString &a, const QString &b)
     struct stat sa, sb;
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
            && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool isTemporaryName(const QString &fileName)
+{
+    static const QRegularExpression name(QStringLiteral("^\\.allegato\\.([0-9a-z]{1,7})\\.tmp$"));
+    const QRegularExpressionMatch m = name.match(fileName);
+    bool ok = false;
+    if (m.hasMatch())
+        m.captured(1).toUInt(&ok, 36);
+    return ok;
 }
 
 QString overwriteQuestion()

@@ -181,6 +181,13 @@ void TfrmAllegaCartella::browse(int k)
     const QString name = Attachments::fieldName(original);
     try {
         Attachments::ensureFolder();
+        if (name != original) {
+            // A name made to fit may be another file's name made to fit
+            // (документ and договор both come out as ________): the copy gets
+            // a name of its own rather than replacing or sharing that file.
+            s.file->setText(Attachments::copyAsNew(chosen, name));
+            return;
+        }
         const QString target = Attachments::pathOf(name);
         // A file chosen from the folder itself is already where it belongs.
         if (!Attachments::sameFile(chosen, target)) {
@@ -200,7 +207,13 @@ void TfrmAllegaCartella::browse(int k)
 
 void TfrmAllegaCartella::openFile(int k)
 {
-    TMisc::Open(Attachments::openText(slot(k).file->text()));
+    const QString name = slot(k).file->text();
+    // A record written elsewhere may name a file outside the folder.
+    if (!Attachments::isInFolder(name)) {
+        Services::warning(this, Attachments::outsideFolderWarning(name));
+        return;
+    }
+    TMisc::Open(Attachments::openText(name));
 }
 
 void TfrmAllegaCartella::emptySlot(int k)

@@ -122,8 +122,11 @@ private slots:
         QTest::newRow("plain") << "scansione.pdf" << "scansione.pdf";
         QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Carta d'identità € – Æ.pdf")
                                               << QString::fromUtf8("Carta d'identità € – Æ.pdf");
-        QTest::newRow("a letter outside") << QString::fromUtf8("Łódź.jpg") << QString::fromUtf8("_ód_.jpg");
+        QTest::newRow("letters outside: their base letters") << QString::fromUtf8("Łódź.jpg") << QString::fromUtf8("Lódz.jpg");
+        QTest::newRow("Romanian") << QString::fromUtf8("Ștefan.pdf") << "Stefan.pdf";
         QTest::newRow("another script") << QString::fromUtf8("Отчёт.odt") << "_____.odt";
+        QTest::newRow("a backslash is no path") << "a\\..\\b.pdf" << "a_.._b.pdf";
+        QTest::newRow("dots alone name a folder") << " .. " << "_";
         QTest::newRow("emoji: one mark each") << QString::fromUtf8("foto 😀🎉.png") << "foto __.png";
         QTest::newRow("control character") << "riga\tdue.txt" << "riga_due.txt";
         QTest::newRow("blanks at the ends") << "  contratto.pdf  " << "contratto.pdf";
@@ -148,6 +151,52 @@ private slots:
         ContactRecord r;
         r.File01 = name;
         QCOMPARE(ContactRecord::decode(r.encode()).File01, name);
+    }
+
+    void numberedName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("numbered");
+        QTest::newRow("the first is the name") << "________.pdf" << 1 << "________.pdf";
+        QTest::newRow("before the extension") << "________.pdf" << 2 << "________ (2).pdf";
+        QTest::newRow("no extension") << "Relazione" << 3 << "Relazione (3)";
+        QTest::newRow("hidden file") << ".profilo" << 2 << ".profilo (2)";
+        QTest::newRow("a full field is cut to fit")
+            << QString(246, u'a') + ".pdf" << 12 << QString(241, u'a') + " (12).pdf";
+        QTest::newRow("no blank left before the number")
+            << QString(241, u'a') + " bcd.pdf" << 2 << QString(241, u'a') + " (2).pdf";
+    }
+    void numberedName()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, n);
+        QFETCH(QString, numbered);
+        QCOMPARE(Attachments::numberedName(name, n), numbered);
+        QVERIFY(numbered.size() <= ContactRecord::layout().capacity(&ContactRecord::File01));
+    }
+
+    void isInFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("inFolder");
+        QTest::newRow("a name") << "patente.pdf" << true;
+        QTest::newRow("blanks around") << " patente.pdf " << true;
+        QTest::newRow("dots inside a name") << "a..b...pdf" << true;
+        QTest::newRow("three dots") << "..." << true;
+        QTest::newRow("up and out") << "../../../../etc/passwd" << false;
+        QTest::newRow("into a folder") << "sotto/file.pdf" << false;
+        QTest::newRow("an absolute path") << "/etc/passwd" << false;
+        QTest::newRow("the other separator") << "..\\..\\boot.ini" << false;
+        QTest::newRow("the parent itself") << " .. " << false;
+    }
+    void isInFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, inFolder);
+        QCOMPARE(Attachments::isInFolder(name), inFolder);
+        // A name made for a chosen file always is.
+        QVERIFY(Attachments::isInFolder(Attachments::fieldName(name)));
     }
 
     void folderCreatedWithItsParents()
@@ -198,6 +247,57 @@ private slots:
         writeBytes(source(QStringLiteral("vuoto.txt")), QByteArray());
         Attachments::copy(source(QStringLiteral("vuoto.txt")), Attachments::pathOf(QStringLiteral("vuoto.txt")));
         QVERIFY(QFileInfo::exists(Attachments::pathOf(QStringLiteral("vuoto.txt"))));
+    }
+
+    // Two names made to fit alike never become one file.
+    void copyAsNewNeverReplaces()
+    {
+        Attachments::ensureFolder();
+        writeBytes(source(QStringLiteral("uno")), "the first contact's document");
+        writeBytes(source(QStringLiteral("due")), "the second contact's document");
+        writeBytes(source(QStringLiteral("tre")), "the third contact's document");
+        const QString name = QStringLiteral("________.pdf");
+        QCOMPARE(Attachments::copyAsNew(source(QStringLiteral("uno")), name), name);
+        QCOMPARE(Attachments::copyAsNew(source(QStringLiteral("due")), name), QStringLiteral("________ (2).pdf"));
+        // A link to nowhere takes its name as much as a file.
+        QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("nessuno")), Attachments::pathOf(QStringLiteral("________ (3).pdf"))));
+        QCOMPARE(Attachments::copyAsNew(source(QStringLiteral("tre")), name), QStringLiteral("________ (4).pdf"));
+        QCOMPARE(readBytes(Attachments::pathOf(name)), QByteArray("the first contact's document"));
+        QCOMPARE(readBytes(Attachments::pathOf(QStringLiteral("________ (2).pdf"))), QByteArray("the second contact's document"));
+        QCOMPARE(readBytes(Attachments::pathOf(QStringLiteral("________ (4).pdf"))), QByteArray("the third contact's document"));
+        // Three copies and the link, nothing half-made.
+        QCOMPARE(QDir(Attachments::folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 4);
+    }
+
+    void copyAsNewThatFails_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<Reason>("reason");
+        QTest::newRow("missing source") << "missing" << Reason::SourceUnreadable;
+        QTest::newRow("read-only attachments folder") << "read-only folder" << Reason::NoPermission;
+        QTest::newRow("disk full half-way") << "full" << Reason::NoSpace;
+    }
+    void copyAsNewThatFails()
+    {
+        QFETCH(QString, failure);
+        QFETCH(Reason, reason);
+        Attachments::ensureFolder();
+        writeBytes(Attachments::pathOf(QStringLiteral("_.pdf")), "kept");
+        const QString from = source(QStringLiteral("doc.bin"));
+        writeBytes(from, QByteArray(256 * 1024, 'n'));
+        std::unique_ptr<FileSizeLimit> limit;
+        if (failure == QLatin1String("missing"))
+            QVERIFY(QFile::remove(from));
+        else if (failure == QLatin1String("read-only folder"))
+            QVERIFY(::chmod(QFile::encodeName(Attachments::folder()).constData(), 0500) == 0);
+        else
+            limit = std::make_unique<FileSizeLimit>(64 * 1024);
+        if (limit && !limit->active())
+            QSKIP("no file-size limit on this system");
+        QCOMPARE(failureOf([&] { Attachments::copyAsNew(from, QStringLiteral("_.pdf")); }), reason);
+        limit.reset();
+        QCOMPARE(folderEntries(), QStringList {QStringLiteral("_.pdf")});
+        QCOMPARE(readBytes(Attachments::pathOf(QStringLiteral("_.pdf"))), QByteArray("kept"));
     }
 
     void failedCopyLeavesTheTargetAsItWas_data()

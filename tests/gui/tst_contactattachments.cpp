@@ -363,7 +363,8 @@ private slots:
         QTest::addColumn<QString>("kept");
         QTest::newRow("another script") << QString::fromUtf8("Договор.pdf") << "_______.pdf";
         QTest::newRow("emoji") << QString::fromUtf8("foto 😀.jpg") << "foto _.jpg";
-        QTest::newRow("letters outside the set") << QString::fromUtf8("Łukasz Dąbrowski.odt") << "_ukasz D_browski.odt";
+        QTest::newRow("letters outside the set") << QString::fromUtf8("Łukasz Dąbrowski.odt") << "Lukasz Dabrowski.odt";
+        QTest::newRow("their base letters") << QString::fromUtf8("Ștefan Țăranu.pdf") << "Stefan Taranu.pdf";
         QTest::newRow("too long") << QString(251, u'a') + ".pdf" << QString(246, u'a') + ".pdf";
     }
     void nameTheRecordCannotHold()
@@ -390,18 +391,93 @@ private slots:
         QCOMPARE(m_env->shell.opened[0], QUrl::fromLocalFile(folder() + kept));
     }
 
-    void overwriteQuestionConcernsTheKeptName()
+    // A name changed to fit is never asked about: it may be the fitted name of
+    // a different file, which stays as it was.
+    void aNameChangedToFitGetsOneOfItsOwn()
     {
-        putInFolder(QStringLiteral("_.txt"), "kept before");
+        putInFolder(QStringLiteral("o.txt"), "kept before");
         m_env->fileDialogs.nextPaths << userFile(QString::fromUtf8("ő.txt"), "new");
-        m_env->dialogs.queue({false});
         inAttachments([](TfrmAllegaCartella *w) {
             w->btnSfoglia01->click();
-            QCOMPARE(w->txtFile01->text(), QStringLiteral("_.txt"));
+            QCOMPARE(w->txtFile01->text(), QStringLiteral("o (2).txt"));
         });
-        QCOMPARE(m_env->dialogs.texts(), QStringList {kQuestion});
-        QCOMPARE(readBytes(folder() + QStringLiteral("_.txt")), QByteArray("kept before"));
-        QCOMPARE(folderEntries(), QStringList {QStringLiteral("_.txt")});
+        QVERIFY(m_env->dialogs.shown.isEmpty());
+        QCOMPARE(readBytes(folder() + QStringLiteral("o.txt")), QByteArray("kept before"));
+        QCOMPARE(readBytes(folder() + QStringLiteral("o (2).txt")), QByteArray("new"));
+        QCOMPARE(folderEntries(), (QStringList {QStringLiteral("o (2).txt"), QStringLiteral("o.txt")}));
+    }
+
+    // документ and договорр both fit the field only as ________: two contacts
+    // attaching them keep two files, each linked to its own contact.
+    void twoCyrillicNamesStayTwoFiles()
+    {
+        const QStringList chosen = {QString::fromUtf8("документ.pdf"), QString::fromUtf8("договорр.pdf")};
+        const QStringList kept = {QStringLiteral("________.pdf"), QStringLiteral("________ (2).pdf")};
+        const QStringList contacts = {QStringLiteral("Ivan Petrov"), QStringLiteral("Olga Ivanova")};
+        for (int i = 0; i < 2; ++i) {
+            ed()->cmdNuovo->click();
+            m_env->fileDialogs.nextPaths << userFile(chosen[i], "the document of " + contacts[i].toUtf8());
+            ed()->txtNome->setText(contacts[i]);
+            ed()->txtSesso->setText(QStringLiteral("M"));
+            inAttachments([&](TfrmAllegaCartella *w) {
+                w->btnSfoglia01->click();
+                QCOMPARE(w->txtFile01->text(), kept[i]);
+                w->btnApplica->click();
+            });
+            ed()->cmdSalva->click();
+        }
+        // No question: neither name was the other's.
+        QVERIFY(!m_env->dialogs.texts().contains(kQuestion));
+        QCOMPARE(folderEntries(), (QStringList {kept[1], kept[0]}));
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(stored(i + 1).Nome, contacts[i]);
+            QCOMPARE(stored(i + 1).File01, kept[i]);
+            QCOMPARE(readBytes(folder() + kept[i]), "the document of " + contacts[i].toUtf8());
+        }
+        // Open on each contact hands over that contact's own file.
+        ed()->cmdPrimo->click();
+        inAttachments([](TfrmAllegaCartella *w) { w->btnApri01->click(); });
+        ed()->cmdUltimo->click();
+        inAttachments([](TfrmAllegaCartella *w) { w->btnApri01->click(); });
+        QCOMPARE(m_env->shell.opened, (QVector<QUrl> {QUrl::fromLocalFile(folder() + kept[0]),
+                                                     QUrl::fromLocalFile(folder() + kept[1])}));
+    }
+
+    // A record written by another tool may name a file anywhere: Open names
+    // only files of the attachments folder.
+    void aNameOutsideTheFolderIsNotOpened_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("up and out") << "../../../../etc/passwd";
+        QTest::newRow("one level up") << "../Anagrafica.pro";
+        QTest::newRow("into a folder") << "sotto/documento.pdf";
+        QTest::newRow("the other separator") << "..\\..\\boot.ini";
+        QTest::newRow("the parent folder") << "..";
+    }
+    void aNameOutsideTheFolderIsNotOpened()
+    {
+        QFETCH(QString, stored);
+        ContactRecord r = withAttachments();
+        r.File02 = stored;
+        writeContactArchive({r});
+        putInFolder(QStringLiteral("patente.pdf"), "inside");
+        ed()->cmdPrimo->click();
+        inAttachments([&](TfrmAllegaCartella *w) {
+            QCOMPARE(w->txtFile02->text(), stored);
+            QVERIFY(w->btnApri02->isEnabled());
+            w->btnApri02->click();
+            // The slot's own file still opens.
+            w->btnApri01->click();
+        });
+        QCOMPARE(m_env->shell.opened, QVector<QUrl> {QUrl::fromLocalFile(folder() + QStringLiteral("patente.pdf"))});
+        QCOMPARE(m_env->dialogs.shown.size(), 1);
+        QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Warning);
+        QCOMPARE(m_env->dialogs.shown[0].text,
+                 QStringLiteral("Attenzione: il nome \"%1\" non indica un file della cartella dei documenti allegati, "
+                                "quindi il file non viene aperto.\r\n\r\n"
+                                "Il nome è stato scritto nella scheda da un altro programma: allegare di nuovo il file "
+                                "con \"Sfoglia...\".")
+                     .arg(stored));
     }
 };
 
