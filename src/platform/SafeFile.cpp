@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <csignal>
@@ -50,6 +51,7 @@ void SafeFile::create()
     discard();
     m_error = 0;
     m_written = 0;
+    m_endsInHole = false;
     const QFileInfo info(m_target);
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     struct stat st;
@@ -99,8 +101,25 @@ qint64 SafeFile::writeData(const char *data, qint64 size)
         }
         done += n;
         m_written += n;
+        m_endsInHole = false;
     }
     return done;
+}
+
+bool SafeFile::skip(qint64 bytes)
+{
+    if (m_fd < 0 || m_error || bytes < 0)
+        return false;
+    if (bytes == 0)
+        return true;
+    if (::lseek(m_fd, off_t(bytes), SEEK_CUR) < 0) {
+        m_error = errno;
+        setErrorString(QString::fromLocal8Bit(std::strerror(m_error)));
+        return false;
+    }
+    m_written += bytes;
+    m_endsInHole = true;
+    return true;
 }
 
 void SafeFile::commit() { commitChecked(nullptr); }
@@ -111,6 +130,14 @@ void SafeFile::commitChecked(const QByteArray *expected)
         fail(QStringLiteral("File temporaneo non aperto per"), EBADF);
     if (m_error)
         fail(QStringLiteral("Impossibile scrivere"), m_error);
+    // A hole at the end has no length until the file is given one.
+    if (m_endsInHole) {
+        int result;
+        while ((result = ::ftruncate(m_fd, off_t(m_written))) != 0 && errno == EINTR) {
+        }
+        if (result != 0)
+            fail(QStringLiteral("Impossibile scrivere"), errno);
+    }
     if (::fsync(m_fd) != 0)
         fail(QStringLiteral("Impossibile salvare"), errno);
     struct stat st;
@@ -220,6 +247,17 @@ std::optional<QByteArray> SafeFile::readRegular(const QString &path, qint64 maxB
     if (error)
         throw SafeFileError(path, what, error);
     return bytes;
+}
+
+bool SafeFile::isTemporaryName(const QString &fileName)
+{
+    // The tag is a 32-bit random number in base 36, as create() makes it.
+    static const QRegularExpression name(QStringLiteral("^\\..+\\.([0-9a-z]{1,7})\\.tmp$"));
+    const QRegularExpressionMatch m = name.match(fileName);
+    bool ok = false;
+    if (m.hasMatch())
+        m.captured(1).toUInt(&ok, 36);
+    return ok;
 }
 
 void SafeFile::ignoreFileSizeSignal()

@@ -40,6 +40,11 @@ public:
     void commit();
     void discard();
 
+    // Goes on bytes further, leaving zeros there that take no room on disk
+    // where the file system keeps holes. False when it cannot (and every later
+    // write fails, as after a failed write).
+    bool skip(qint64 bytes);
+
     const QString &target() const { return m_target; }
     qint64 written() const { return m_written; }
     bool isSequential() const override { return true; }
@@ -53,6 +58,10 @@ public:
     // Throws SafeFileError when it is not a regular file, is larger than
     // maxBytes, or cannot be read.
     static std::optional<QByteArray> readRegular(const QString &path, qint64 maxBytes);
+
+    // The hidden name of a file being written (".<target>.<random>.tmp"),
+    // left behind only when the program was stopped in the middle.
+    static bool isTemporaryName(const QString &fileName);
 
     // A file-size limit (ulimit -f) would otherwise kill the process with
     // SIGXFSZ; ignored, it is an ordinary write error. Called once at start-up.
@@ -72,4 +81,6 @@ private:
     int m_fd = -1;
     int m_error = 0;
     qint64 m_written = 0;
+    // The file ends in a hole not yet given its length.
+    bool m_endsInHole = false;
 };

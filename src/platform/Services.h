@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
+
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -44,4 +46,11 @@ QString programFile(const QString &name);
 const Clock &clock();
 // Takes no ownership; nullptr restores the system clock.
 void setClock(const Clock *clock);
+
+// The bytes this user may still write in the file system that holds folder;
+// -1 when the system does not tell.
+qint64 freeSpace(const QString &folder);
+// Replaces the measure (tests: a disk nearly full without filling one); an
+// empty function restores the system's.
+void setFreeSpace(std::function<qint64(const QString &folder)> measure);
 }

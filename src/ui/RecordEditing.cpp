@@ -2,6 +2,7 @@
 
 #include "records/DailyBackup.h"
 
+#include <QFileInfo>
 #include <QSet>
 
 namespace RecordEditing {
@@ -24,6 +25,7 @@ bool guarded(QWidget *window, const std::function<void()> &work)
 
 namespace {
 QSet<QString> g_warned;
+QSet<QString> g_futureLookedFor;
 }
 
 bool backUpBeforeSave(const QString &path)
@@ -43,6 +45,16 @@ void warnNoBackup(QWidget *window, const QString &path)
         return;
     g_warned.insert(path);
     Services::warning(window, DailyBackup::failureWarning());
+}
+
+void warnFutureCopies(QWidget *window, const QString &path)
+{
+    if (g_futureLookedFor.contains(path))
+        return;
+    g_futureLookedFor.insert(path);
+    const QStringList copies = DailyBackup::futureCopies(path);
+    if (!copies.isEmpty())
+        Services::warning(window, DailyBackup::futureCopiesWarning(QFileInfo(path).fileName(), copies));
 }
 
 }

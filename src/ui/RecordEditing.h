@@ -23,6 +23,10 @@ bool backUpBeforeSave(const QString &path);
 // After a save that went through without its copy: the user is told once in
 // the run of the program, not at every save.
 void warnNoBackup(QWidget *window, const QString &path);
+// After a save: copies of the file dated after today (a clock once set wrong)
+// are the user's to look at, as the program keeps them aside; told once in the
+// run of the program.
+void warnFutureCopies(QWidget *window, const QString &path);
 
 // First, previous, next or last: the record the step finds goes through show
 // (the editor's ShowPaymentRecord or ShowContactRecord); an empty archive gets
@@ -59,6 +63,7 @@ bool save(QWidget *window, RecordCard<Record> &card, const Record &record)
         card.setNumber(RecordArchive<Record>::save(record, number));
         if (!backedUp)
             warnNoBackup(window, path);
+        warnFutureCopies(window, path);
         Services::information(window, number ? EditorMessages::changesSaved() : EditorMessages::inserted());
     });
 }

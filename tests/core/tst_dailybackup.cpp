@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestDailyBackup : public QObject {
     Q_OBJECT
@@ -38,6 +40,23 @@ class TestDailyBackup : public QObject {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // A file of size bytes that holds data only in its first and last record.
+    bool writeSparse(const QString &path, qint64 size)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || !f.resize(size))
+            return false;
+        f.seek(0);
+        f.write(QByteArray(PaymentRecord::Size, 'f'));
+        f.seek(size - PaymentRecord::Size);
+        f.write(QByteArray(PaymentRecord::Size, 'l'));
+        return f.flush();
+    }
+    static qint64 onDisk(const QString &path)
+    {
+        struct stat st;
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? qint64(st.st_blocks) * 512 : -1;
+    }
     // A save as the editor does it: the copy first, whatever becomes of it.
     void save(char fill)
     {
@@ -58,6 +77,7 @@ private slots:
     }
     void cleanup()
     {
+        Services::setFreeSpace({});
         ::chmod(QFile::encodeName(backupFolder()).constData(), 0700);
         ::chmod(QFile::encodeName(m_dir->path()).constData(), 0700);
         Services::setClock(nullptr);
@@ -140,6 +160,95 @@ private slots:
         QCOMPARE(copies().size(), 12);
         QVERIFY(copies().contains(QStringLiteral("Archivio_Appuntamenti.copia a mano.pro")));
         QVERIFY(copies().contains(QStringLiteral("Archivio_Appuntamenti.2026-13-40.pro")));
+    }
+
+    // A clock once set years ahead left copies dated in the future: they stay,
+    // and today's copy is kept beside them.
+    void futureCopiesAreNeitherCountedNorRemoved()
+    {
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Backup")));
+        QStringList future;
+        for (int day = 1; day <= 10; ++day) {
+            future << DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2099, 1, day));
+            writeBytes(backupFolder() + QLatin1Char('/') + future.last(), "from 2099");
+        }
+        const QString tomorrow = DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2026, 12, 11));
+        writeBytes(backupFolder() + QLatin1Char('/') + tomorrow, "from tomorrow");
+        future.prepend(tomorrow);
+        writeBytes(archive(), QByteArray(PaymentRecord::Size, 'a'));
+        const QString today = DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2026, 12, 10));
+
+        QCOMPARE(DailyBackup::beforeSave(archive()), DailyBackup::Outcome::Made);
+        QCOMPARE(copies(), QStringList {today} + future);
+        QCOMPARE(DailyBackup::futureCopies(archive()), future);
+        QCOMPARE(DailyBackup::futureCopies(contacts()), QStringList());
+
+        // Ten more days: still the last ten up to each day, and every later one.
+        for (int day = 1; day <= 10; ++day) {
+            m_clock->set(QDate(2026, 12, 10).addDays(day));
+            save(char('b' + day));
+        }
+        QStringList expected;
+        for (int day = 1; day <= 10; ++day)
+            expected << DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2026, 12, 10).addDays(day));
+        QCOMPARE(copies(), expected + future.mid(1));
+        // The copy once in the future is today's now, and counted.
+        QCOMPARE(readBytes(backupFolder() + QLatin1Char('/') + tomorrow), QByteArray("from tomorrow"));
+        QCOMPARE(DailyBackup::futureCopies(archive()), future.mid(1));
+
+        const QString warning = DailyBackup::futureCopiesWarning(QStringLiteral("Archivio_Appuntamenti.pro"), future.mid(1));
+        QVERIFY2(warning.startsWith(QStringLiteral("Attenzione: nella cartella Backup ci sono copie di sicurezza "
+                                                   "dell'archivio Archivio_Appuntamenti.pro con una data successiva")),
+                 qPrintable(warning));
+        for (const QString &name : future.mid(1))
+            QVERIFY(warning.contains(name));
+    }
+
+    // A damaged or sparse file may claim more than the disk holds: it is not
+    // copied unless it fits with room to spare.
+    void copyOnlyWhenItFits_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<bool>("made");
+        const qint64 size = qint64(PaymentRecord::Size) * 40000; // about 50 MB, nearly all hole
+        QTest::newRow("fits with room to spare") << size + DailyBackup::SpareRoom << true;
+        QTest::newRow("one byte short") << size + DailyBackup::SpareRoom - 1 << false;
+        QTest::newRow("a full disk") << qint64(0) << false;
+        QTest::newRow("free space unknown") << qint64(-1) << true;
+    }
+    void copyOnlyWhenItFits()
+    {
+        QFETCH(qint64, room);
+        QFETCH(bool, made);
+        const qint64 size = qint64(PaymentRecord::Size) * 40000;
+        QVERIFY(writeSparse(archive(), size));
+        QStringList asked;
+        Services::setFreeSpace([&](const QString &folder) {
+            asked << folder;
+            return room;
+        });
+        if (made) {
+            QCOMPARE(DailyBackup::beforeSave(archive()), DailyBackup::Outcome::Made);
+            QCOMPARE(copies().size(), 1);
+        } else {
+            QVERIFY_THROWS_EXCEPTION(DailyBackupError, DailyBackup::beforeSave(archive()));
+            QCOMPARE(copies(), QStringList());
+        }
+        QCOMPARE(asked, QStringList {DailyBackup::folder()});
+        QCOMPARE(QFileInfo(archive()).size(), size);
+    }
+
+    void sparseFileIsCopiedWithItsHoles()
+    {
+        const qint64 size = qint64(PaymentRecord::Size) * 40000; // about 50 MB
+        QVERIFY(writeSparse(archive(), size));
+        if (onDisk(archive()) > 4 << 20)
+            QSKIP("this file system keeps no holes");
+        QCOMPARE(DailyBackup::beforeSave(archive()), DailyBackup::Outcome::Made);
+        const QString copy = backupFolder() + QLatin1Char('/') + copies().value(0);
+        QVERIFY2(onDisk(copy) < 4 << 20, qPrintable(QString::number(onDisk(copy))));
+        // Byte for byte the same, holes read as zeros.
+        QVERIFY(readBytes(copy) == readBytes(archive()));
     }
 
     void failureNeverStopsTheSave_data()

@@ -84,6 +84,62 @@ private slots:
         QCOMPARE(entries(), QStringList {QStringLiteral("target.xls")});
     }
 
+    // Holes: zeros that take no room where the file system keeps holes, also
+    // at the end of the file.
+    void skipLeavesHoles()
+    {
+        const qint64 mib = 1 << 20;
+        SafeFile out(file());
+        out.create();
+        QCOMPARE(out.write("head"), 4);
+        QVERIFY(out.skip(16 * mib));
+        QCOMPARE(out.write("middle"), 6);
+        QVERIFY(out.skip(0));
+        QVERIFY(out.skip(32 * mib));
+        QVERIFY(!out.skip(-1));
+        out.commit();
+        QCOMPARE(out.written(), 4 + 16 * mib + 6 + 32 * mib);
+        const QByteArray all = readBytes(file());
+        QCOMPARE(all.size(), out.written());
+        QCOMPARE(all.left(4), QByteArray("head"));
+        QCOMPARE(all.mid(4 + 16 * mib, 6), QByteArray("middle"));
+        QCOMPARE(all.count('\0'), all.size() - 10);
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(file()).constData(), &st), 0);
+        if (qint64(st.st_blocks) * 512 >= 16 * mib)
+            QSKIP("this file system keeps no holes");
+        QVERIFY(qint64(st.st_blocks) * 512 < mib);
+    }
+
+    // The name of a file being written is the name start-up looks for.
+    void temporaryName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("temporary");
+        QTest::newRow("the password file's") << ".unins000.dll.1a2b3c.tmp" << true;
+        QTest::newRow("an export's") << ".Anagrafica.xls.0.tmp" << true;
+        QTest::newRow("a backup's") << ".Anagrafica.2026-12-10.pro.1z141z3.tmp" << true;
+        QTest::newRow("a tag above 32 bits") << ".unins000.dll.1z141z4.tmp" << false;
+        QTest::newRow("a tag too long") << ".unins000.dll.abcdefgh.tmp" << false;
+        QTest::newRow("capitals are not ours") << ".unins000.dll.ABC.tmp" << false;
+        QTest::newRow("not hidden") << "unins000.dll.abc.tmp" << false;
+        QTest::newRow("no name") << "..abc.tmp" << false;
+        QTest::newRow("another ending") << ".unins000.dll.abc.temp" << false;
+    }
+    void temporaryName()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, temporary);
+        QCOMPARE(SafeFile::isTemporaryName(name), temporary);
+        // And the one a real write uses.
+        SafeFile out(file(QStringLiteral("unins000.dll")));
+        out.create();
+        const QStringList names = entries();
+        QCOMPARE(names.size(), 1);
+        QVERIFY2(SafeFile::isTemporaryName(names[0]), qPrintable(names[0]));
+        QVERIFY(names[0].startsWith(QStringLiteral(".unins000.dll.")));
+    }
+
     void writeFailureKeepsTheOldFile_data()
     {
         QTest::addColumn<qint64>("limit");

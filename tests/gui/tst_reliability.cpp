@@ -71,6 +71,7 @@ private slots:
     void cleanup()
     {
         RecordFile::setLockTimeout(RecordFile::DefaultLockTimeout);
+        Services::setFreeSpace({});
         QFile::setPermissions(archivePath(), QFile::ReadOwner | QFile::WriteOwner);
         m_env.reset();
     }
@@ -181,6 +182,56 @@ private slots:
         ed()->cmdSalva->click();
         QCOMPARE(m_env->dialogs.texts().count(DailyBackup::failureWarning()), 1);
         QCOMPARE(m_env->dialogs.texts().count(EditorMessagesChanged()), 1);
+    }
+
+    // Ten copies dated 2099 (a clock once set wrong) never push out today's,
+    // and the user hears of them once.
+    void futureDatedCopiesKeepTodaysAndAreToldOnce()
+    {
+        writePaymentArchive({makePayment(QStringLiteral("12/05/2025"))});
+        const QByteArray before = m_env->readFile(QString::fromLatin1(PaymentRecord::FileName));
+        const QString file = QString::fromLatin1(PaymentRecord::FileName);
+        QVERIFY(QDir().mkpath(DailyBackup::folder()));
+        QStringList future;
+        for (int day = 1; day <= 10; ++day) {
+            future << DailyBackup::copyName(file, QDate(2099, 3, day));
+            m_env->writeFile(QStringLiteral("Backup/") + future.last(), QByteArray("from 2099"));
+        }
+        openEditor();
+        fillCard();
+        ed()->cmdSalva->click();
+        ed()->cmdSalva->click();
+        const QString today = DailyBackup::copyName(file, QDate(2025, 5, 15));
+        QCOMPARE(m_env->readFile(QStringLiteral("Backup/") + today), before);
+        for (const QString &name : future)
+            QCOMPARE(m_env->readFile(QStringLiteral("Backup/") + name), QByteArray("from 2099"));
+        const QString warning = DailyBackup::futureCopiesWarning(file, future);
+        QCOMPARE(m_env->dialogs.texts().count(warning), 1);
+        QCOMPARE(m_env->dialogs.shown[m_env->dialogs.texts().indexOf(warning)].kind, MessageKind::Warning);
+        QVERIFY(!m_env->dialogs.texts().contains(DailyBackup::failureWarning()));
+    }
+
+    // A sparse archive that claims more than the backup's disk has free is
+    // not copied: the warning, and the save goes through.
+    void aSparseArchiveBeyondTheFreeSpaceIsNotCopied()
+    {
+        writePaymentArchive({makePayment(QStringLiteral("12/05/2025"))});
+        const QString path = archivePath();
+        const qint64 size = qint64(PaymentRecord::Size) * 50000; // about 63 MB, nearly all hole
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(size));
+        }
+        Services::setFreeSpace([](const QString &) { return qint64(40) << 20; });
+        openEditor();
+        fillCard();
+        ed()->cmdSalva->click();
+        Services::setFreeSpace({});
+        QCOMPARE(m_env->dialogs.texts().count(DailyBackup::failureWarning()), 1);
+        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("50001"));
+        QCOMPARE(QFileInfo(path).size(), size + PaymentRecord::Size);
+        QVERIFY(QDir(DailyBackup::folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void amountTooLongForItsField_data()
