@@ -1,4 +1,5 @@
 #include "platform/ProcessSettings.h"
+#include "app/StaleFiles.h"
 #include "app/Windows.h"
 #include "ui/Translations.h"
 #include "platform/SafeFile.h"
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     ProcessSettings::apply();
     Translations::installItalian();
+    // What writes stopped by a crash left behind, before anything writes anew.
+    StaleFiles::removeAtStartUp();
 
     Windows::create();
     Windows::switchTo(nullptr, Windows::first());
