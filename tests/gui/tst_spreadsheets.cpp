@@ -70,6 +70,21 @@ struct Export {
     QVector<QStringList> grid;
 };
 
+// The users' readings: their settings and, where given, what they pick in
+// the dialog the spreadsheet shows on opening such a file.
+struct Reading {
+    const char *name;
+    const char *locale;
+    const char *importFilter;
+    char16_t decimalSeparator;
+};
+const Reading kReadings[] = {
+    {"Italian settings", "it_IT.UTF-8", "", u','},
+    {"English settings", "en_US.UTF-8", "", u'.'},
+    // The language English (USA) and "detect special numbers" picked on opening.
+    {"Italian settings, English picked on opening", "it_IT.UTF-8", "calc_HTML_WebQuery:1033 1", u','},
+};
+
 PaymentRecord payment(const QString &date, const QString &time, const QString &notice, const QString &amount)
 {
     PaymentRecord r = makePayment(date, time.left(2), time.right(2), notice);
@@ -84,6 +99,8 @@ class TestSpreadsheets : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnvironment> m_env;
     QVector<Export> m_exports;
+    // Each reading's folder of converted files, and what went wrong converting.
+    QStringList m_folders, m_failures;
 
     // Exports what the window shows, after the edits, and keeps the grid.
     void exportFrom(GridWindow &window, const ExportLayout &layout, const QVector<std::tuple<int, int, QString>> &edits = {})
@@ -186,34 +203,36 @@ private slots:
         QCOMPARE(m_exports[2].grid.size(), 5);
         QCOMPARE(m_exports[3].grid.size(), 5);
         QCOMPARE(m_exports[4].grid.size(), 3);
+
+        // Every reading at once: each has a profile of its own.
+        QStringList files;
+        for (const Export &e : std::as_const(m_exports))
+            files << m_env->file(e.file);
+        std::vector<std::unique_ptr<CalcReader::Conversion>> conversions;
+        for (const Reading &r : kReadings) {
+            m_folders << QDir(m_env->folder()).filePath(QString::number(m_folders.size()));
+            QVERIFY(QDir().mkpath(m_folders.last()));
+            conversions.push_back(std::make_unique<CalcReader::Conversion>(
+                files, m_folders.last(), QStringLiteral("fods"), QLatin1String(r.locale), QLatin1String(r.importFilter)));
+        }
+        for (const auto &conversion : conversions)
+            m_failures << conversion->finish();
     }
 
     void cleanupTestCase() { m_env.reset(); }
 
     void readBack_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("importFilter");
-        QTest::addColumn<QChar>("decimalSeparator");
-        QTest::newRow("Italian settings") << QStringLiteral("it_IT.UTF-8") << QString() << QChar(u',');
-        QTest::newRow("English settings") << QStringLiteral("en_US.UTF-8") << QString() << QChar(u'.');
-        // The spreadsheet asks each user how to read the file: here the
-        // language English (USA) and "detect special numbers" are picked.
-        QTest::newRow("Italian settings, English picked on opening")
-            << QStringLiteral("it_IT.UTF-8") << QStringLiteral("calc_HTML_WebQuery:1033 1") << QChar(u',');
+        QTest::addColumn<int>("reading");
+        for (int i = 0; i < int(std::size(kReadings)); ++i)
+            QTest::newRow(kReadings[i].name) << i;
     }
     void readBack()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, importFilter);
-        QFETCH(QChar, decimalSeparator);
-        const QString out = QDir(m_env->folder()).filePath(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(QDir().mkpath(out));
-        QStringList files;
-        for (const Export &e : std::as_const(m_exports))
-            files << m_env->file(e.file);
-        const QString failure = CalcReader::convert(files, out, QStringLiteral("fods"), locale, importFilter);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QFETCH(int, reading);
+        const QChar decimalSeparator(kReadings[reading].decimalSeparator);
+        const QString out = m_folders.value(reading);
+        QVERIFY2(m_failures.value(reading).isEmpty(), qPrintable(m_failures.value(reading)));
 
         QStringList wrong;
         QSet<QString> textsSeen, amountsSeen;

@@ -36,42 +36,69 @@ bool localeInstalled(const QString &locale)
     return false;
 }
 
-QString convert(const QStringList &files, const QString &outDir, const QString &format, const QString &locale,
-                const QString &importFilter)
+Conversion::Conversion(const QStringList &files, const QString &outDir, const QString &format, const QString &locale,
+                       const QString &importFilter)
+    : m_files(files)
+    , m_outDir(outDir)
+    , m_extension(format.section(QLatin1Char(':'), 0, 0))
 {
     const QString program = soffice();
-    if (program.isEmpty())
-        return QStringLiteral("soffice is not installed (./dev installs libreoffice-calc-nogui)");
-    if (!localeInstalled(locale))
-        return QStringLiteral("the locale %1 is not installed (./dev generates it)").arg(locale);
-    QTemporaryDir profile;
-    if (!profile.isValid())
-        return QStringLiteral("no folder for a profile");
-    QProcess p;
+    if (program.isEmpty()) {
+        m_failure = QStringLiteral("soffice is not installed (./dev installs libreoffice-calc-nogui)");
+        return;
+    }
+    if (!localeInstalled(locale)) {
+        m_failure = QStringLiteral("the locale %1 is not installed (./dev generates it)").arg(locale);
+        return;
+    }
+    if (!m_profile.isValid()) {
+        m_failure = QStringLiteral("no folder for a profile");
+        return;
+    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("LANG"), locale);
-    p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    QStringList arguments = {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
+    m_process.setProcessEnvironment(env);
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList arguments = {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(),
                              QStringLiteral("--headless"), QStringLiteral("--norestore")};
     if (!importFilter.isEmpty())
         arguments << QStringLiteral("--infilter=") + importFilter;
-    p.start(program, arguments + QStringList {QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"), outDir} + files);
-    if (!p.waitForFinished(180000)) {
-        p.kill();
-        p.waitForFinished();
+    m_process.start(program, arguments + QStringList {QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"), outDir}
+                                 + files);
+}
+
+Conversion::~Conversion()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+}
+
+QString Conversion::finish()
+{
+    if (!m_failure.isEmpty())
+        return m_failure;
+    if (!m_process.waitForFinished(180000)) {
+        m_process.kill();
+        m_process.waitForFinished();
         return QStringLiteral("soffice did not finish");
     }
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return QStringLiteral("soffice failed: ") + QString::fromLocal8Bit(p.readAll());
-    const QString extension = format.section(QLatin1Char(':'), 0, 0);
-    for (const QString &file : files) {
-        const QString out = QDir(outDir).filePath(QFileInfo(file).completeBaseName() + QLatin1Char('.') + extension);
+    if (m_process.exitStatus() != QProcess::NormalExit || m_process.exitCode() != 0)
+        return QStringLiteral("soffice failed: ") + QString::fromLocal8Bit(m_process.readAll());
+    for (const QString &file : m_files) {
+        const QString out = QDir(m_outDir).filePath(QFileInfo(file).completeBaseName() + QLatin1Char('.') + m_extension);
         if (!QFile::exists(out))
-            return QStringLiteral("soffice wrote no %1: ").arg(out) + QString::fromLocal8Bit(p.readAll());
+            return QStringLiteral("soffice wrote no %1: ").arg(out) + QString::fromLocal8Bit(m_process.readAll());
     }
     return {};
+}
+
+QString convert(const QStringList &files, const QString &outDir, const QString &format, const QString &locale,
+                const QString &importFilter)
+{
+    return Conversion(files, outDir, format, locale, importFilter).finish();
 }
 
 Cell Sheet::at(int row, int column) const

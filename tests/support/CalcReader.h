@@ -3,8 +3,10 @@
 // headless, converting files under the user's language settings, and the
 // flat spreadsheet files it writes, read back cell by cell.
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVector>
 
 namespace CalcReader {
@@ -21,6 +23,25 @@ bool localeInstalled(const QString &locale);
 // worked, otherwise what went wrong.
 QString convert(const QStringList &files, const QString &outDir, const QString &format,
                 const QString &locale = QStringLiteral("it_IT.UTF-8"), const QString &importFilter = QString());
+
+// The same conversion, started at once and waited for by finish(), so that
+// several run side by side.
+class Conversion {
+public:
+    Conversion(const QStringList &files, const QString &outDir, const QString &format, const QString &locale,
+               const QString &importFilter = QString());
+    ~Conversion();
+    Conversion(const Conversion &) = delete;
+    Conversion &operator=(const Conversion &) = delete;
+    // Empty when it worked, otherwise what went wrong.
+    QString finish();
+
+private:
+    QStringList m_files;
+    QString m_outDir, m_extension, m_failure;
+    QTemporaryDir m_profile;
+    QProcess m_process;
+};
 
 struct Cell {
     // "string", "float", "date", "time", ...; empty for an empty cell.
