@@ -96,6 +96,22 @@ private slots:
         QCOMPARE(ExportLayouts::mensili().fileName, QStringLiteral("Scadenze_Mensili.xls"));
         QCOMPARE(ExportLayouts::anagrafica().columns.size(), 25);
         QCOMPARE(ExportLayouts::anagrafica().columns.at(3).header, QStringLiteral("Località"));
+
+        // What a spreadsheet makes of the columns: the due date, the time and
+        // the amount are values, the contact document's due date a date, the
+        // rest text.
+        const QVector<CellKind> payments = {CellKind::Date, CellKind::Time, CellKind::Text, CellKind::Text, CellKind::Text,
+                                            CellKind::Text, CellKind::Text, CellKind::Text, CellKind::Text, CellKind::Text,
+                                            CellKind::Amount, CellKind::Text, CellKind::Text, CellKind::Text};
+        for (const ExportLayout &layout : {ExportLayouts::imminenti(), ExportLayouts::giornaliere(), ExportLayouts::mensili(),
+                                           ExportLayouts::scadenzario()})
+            for (qsizetype c = 0; c < layout.columns.size(); ++c)
+                QCOMPARE(layout.columns[c].kind, payments[c]);
+        const ExportLayout contacts = ExportLayouts::anagrafica();
+        for (qsizetype c = 0; c < contacts.columns.size(); ++c)
+            QCOMPARE(contacts.columns[c].kind, contacts.columns[c].header == QLatin1String("Data scadenza") ? CellKind::Date
+                                                                                                           : CellKind::Text);
+        QCOMPARE(contacts.columns[21].kind, CellKind::Date);
     }
 
     void headerOnlyAndEmptyRows()
