@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QList<QByteArray> pieces = rest.split('\0');
     const auto piece = [&](int i) { return QString::fromUtf8(pieces[i % pieces.size()]); };
     ExportLayout layout {QStringLiteral("x.xls"), piece(0), {}};
+    // Columns of every kind, so that any text meets the typed cells' readers.
     for (int c = 0; c < columns; ++c)
-        layout.columns.append({piece(c + 1), 100 + c});
+        layout.columns.append({piece(c + 1), 100 + c, static_cast<CellKind>((data[1] / 40 + c) % 4)});
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

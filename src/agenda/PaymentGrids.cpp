@@ -15,21 +15,24 @@ using TextField::trimmed;
 
 namespace {
 // Grid columns 1..14: the header on screen and in the export, the width the
-// export gives it and the field it shows (the key, the last, is made from
-// three). Column 0, "N.", is never exported.
+// export gives it, what a spreadsheet makes of its cells, and the field it
+// shows (the key, the last, is made from three). Column 0, "N.", is never
+// exported.
 struct Column {
     const char *header;
     int exportWidth;
+    CellKind kind;
     QString PaymentRecord::*field;
 };
+constexpr CellKind Text = CellKind::Text;
 const Column kColumns[] = {
-    {"Data scadenza", 180, &PaymentRecord::Data},          {"Ora", 150, &PaymentRecord::Ora},
-    {"Tipologia", 250, &PaymentRecord::Tipologia},         {"Causale", 400, &PaymentRecord::Causale},
-    {"Dettagli", 400, &PaymentRecord::Dettagli},           {"Persona o Ditta", 300, &PaymentRecord::Contatto},
-    {"Telefono", 200, &PaymentRecord::Tel},                {"Cellulare", 200, &PaymentRecord::Cel},
-    {"E-mail", 250, &PaymentRecord::Email},                {"Luogo", 300, &PaymentRecord::Luogo},
-    {"Importo", 200, &PaymentRecord::Importo},             {"Impegno assolto", 200, &PaymentRecord::Ottemperata},
-    {"Note", 400, &PaymentRecord::Note},                   {"Codice univoco", 150, nullptr},
+    {"Data scadenza", 180, CellKind::Date, &PaymentRecord::Data},  {"Ora", 150, CellKind::Time, &PaymentRecord::Ora},
+    {"Tipologia", 250, Text, &PaymentRecord::Tipologia},           {"Causale", 400, Text, &PaymentRecord::Causale},
+    {"Dettagli", 400, Text, &PaymentRecord::Dettagli},             {"Persona o Ditta", 300, Text, &PaymentRecord::Contatto},
+    {"Telefono", 200, Text, &PaymentRecord::Tel},                  {"Cellulare", 200, Text, &PaymentRecord::Cel},
+    {"E-mail", 250, Text, &PaymentRecord::Email},                  {"Luogo", 300, Text, &PaymentRecord::Luogo},
+    {"Importo", 200, CellKind::Amount, &PaymentRecord::Importo},   {"Impegno assolto", 200, Text, &PaymentRecord::Ottemperata},
+    {"Note", 400, Text, &PaymentRecord::Note},                     {"Codice univoco", 150, Text, nullptr},
 };
 static_assert(std::size(kColumns) == PaymentGrids::KeyColumn);
 constexpr int kFieldColumns = PaymentGrids::KeyColumn - 1;
@@ -39,7 +42,7 @@ ExportLayout exportLayout(PaymentGrid grid, const char *fileName, const char *sh
     ExportLayout layout {QString::fromLatin1(fileName), QString::fromLatin1(sheetName), {}};
     const int last = PaymentGrids::columnCount(grid) - 1;
     for (int c = 1; c <= last; ++c)
-        layout.columns.append({QString::fromUtf8(kColumns[c - 1].header), kColumns[c - 1].exportWidth});
+        layout.columns.append({QString::fromUtf8(kColumns[c - 1].header), kColumns[c - 1].exportWidth, kColumns[c - 1].kind});
     return layout;
 }
 }

@@ -11,12 +11,15 @@ namespace {
 // Grid columns 1..25: the header on screen, its width there, whether the user
 // may edit it, and the header and width the export gives it. The headers
 // differ in one place: "Ente di rilascio" on screen, "Ente rilascio" in the file.
+// The document's due date goes out as dates, as the payments' due dates do;
+// every other column as text.
 struct Column {
     const char *header;
     int width;
     bool editable;
     const char *exportHeader;
     int exportWidth;
+    CellKind kind = CellKind::Text;
 };
 constexpr Column kColumns[] = {
     {"Nome, cognome o Ragione sociale", 300, false, "Nome, cognome o Ragione sociale", 350},
@@ -40,7 +43,7 @@ constexpr Column kColumns[] = {
     {"Stato civile", 200, true, "Stato civile", 250},
     {"Documento", 250, true, "Documento", 300},
     {"Ente di rilascio", 250, false, "Ente rilascio", 300},
-    {"Data scadenza", 150, true, "Data scadenza", 200},
+    {"Data scadenza", 150, true, "Data scadenza", 200, CellKind::Date},
     {"Servizi di interesse", 300, true, "Servizi di interesse", 400},
     {"Questioni in sospeso", 300, true, "Questioni in sospeso", 400},
     {"Note", 300, true, "Note", 400},
@@ -133,7 +136,7 @@ ExportLayout anagrafica()
 {
     ExportLayout layout {QStringLiteral("Anagrafica.xls"), QStringLiteral("Archivio Anagrafico"), {}};
     for (const Column &c : kColumns)
-        layout.columns.append({QString::fromUtf8(c.exportHeader), c.exportWidth});
+        layout.columns.append({QString::fromUtf8(c.exportHeader), c.exportWidth, c.kind});
     return layout;
 }
 

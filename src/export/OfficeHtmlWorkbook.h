@@ -10,9 +10,20 @@
 
 class QIODevice;
 
+// What a spreadsheet makes of a column's cells. A cell of a typed column whose
+// text is not such a value (a damaged record, a cell edited into something
+// else) goes out as text, like every cell of a text column.
+enum class CellKind {
+    Text,   // kept exactly as written: leading zeros, long digit strings, "=1+1"
+    Amount, // a number with two decimals, shown with the user's decimal separator
+    Date,   // a date shown dd/mm/yyyy
+    Time,   // a time of day shown hh:mm
+};
+
 struct ExportColumn {
     QString header;
     int width;
+    CellKind kind = CellKind::Text;
 };
 
 struct ExportLayout {
@@ -36,4 +47,7 @@ public:
     // Appends a cell's text as write() puts it between the cell's tags: trimmed,
     // escaped and in Windows-1252, in one pass.
     static void appendCell(QByteArray &out, QStringView text);
+    // The opening tag write() gives a data cell of this kind with this text
+    // (already trimmed): the cell's type and, for a value, the value itself.
+    static QByteArray cellTag(CellKind kind, QStringView text);
 };

@@ -25,16 +25,23 @@ QByteArray headerRow()
 {
     QByteArray header = "<tr>";
     for (const auto &h : kExportHeaders)
-        header += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(h.second) + ">"
-            + h.first + "</td>";
+        header += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(h.second) + "><b>"
+            + h.first + "</b></td>";
     return header + "</tr>";
 }
 
-QByteArray dataRow(const QList<QByteArray> &cells)
+// Every cell is text for the spreadsheet programs but the document's due
+// date, a date: its day number is given.
+QByteArray dataRow(const QList<QByteArray> &cells, const QByteArray &dueDateValue)
 {
     QByteArray r = "<tr>";
-    for (const auto &c : cells)
-        r += "<td style=\"text-align: left;\">" + c + "</td>";
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i == 21)
+            r += "<td style=\"text-align: left;\" sdval=\"" + dueDateValue + "\" sdnum=\"1033;1040;DD/MM/YYYY\">";
+        else
+            r += "<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">";
+        r += cells[i] + "</td>";
+    }
     return r + "</tr>";
 }
 }
@@ -130,11 +137,13 @@ private slots:
             + dataRow({"Caff\xE8 Rossi ?", "Via 1", "12341", "Localit\xE0 1", "P1", "Tel 1", "mail1@example.it",
                        "01/01/1901", "Luogo 1", "CF1", "01234567891", "IBAN", "pec1@pec.it", "4111 1111 1111 1111",
                        "12/2030", "Cel 1", "Italiana", "Occupazione 1", "Civile 1", "Documento 1", "Ente 1",
-                       "02/02/2030", "Servizi 1", "Questioni 1", "Note 1"})
+                       "02/02/2030", "Servizi 1", "Questioni 1", "Note 1"},
+                      "47516")
             + dataRow({"Nome 2", "Via 2 N2", "12342", "Localit\xE0 2", "P2", "Tel 2", "mail2@example.it", "01/01/1902",
                        "Luogo 2", "CF2", "01234567892", "IBAN", "pec2@pec.it", "4111 1111 1111 1112", "12/2030",
                        "Cel 2", "Italiana", "Occupazione 2", "Civile 2", "Documento 2", "Ente 2", "02/02/2030",
-                       "Servizi 2", "Questioni 2", "Note 2"})
+                       "Servizi 2", "Questioni 2", "Note 2"},
+                      "47516")
             + "</table></body></html>";
         QByteArray tail = bytes.mid(table);
         // The IBANs are long: compared on their own below.
@@ -142,13 +151,13 @@ private slots:
         QCOMPARE(tail, expectedRows);
         QVERIFY(bytes.contains(">IT60X0542811101000000000001<"));
         // The street without a number ends in a blank on screen; the export trims it.
-        QVERIFY(bytes.contains("<td style=\"text-align: left;\">Via 1</td>"));
+        QVERIFY(bytes.contains("<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">Via 1</td>"));
         QVERIFY(!bytes.contains('\n') && !bytes.contains('\r'));
 
         // Ten empty design rows: ten data rows of 25 empty cells.
         const QByteArray empty = OfficeHtmlWorkbook::document(ExportLayouts::anagrafica(), 10, [](int, int) { return QString(); });
         QCOMPARE(empty.count("<tr>"), 11);
-        QCOMPARE(empty.count("<td style=\"text-align: left;\"></td>"), 250);
+        QCOMPARE(empty.count("<td style=\"text-align: left;\" sdnum=\"1033;1033;@\"></td>"), 250);
     }
 };
 

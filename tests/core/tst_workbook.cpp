@@ -6,8 +6,22 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(CellKind)
+
 namespace {
-// The document as its pieces say, put together independently of the writer.
+// A data cell whole. Every cell carries its type for the spreadsheet programs
+// that read it from the cell: text, or a value with its format.
+QByteArray textCell(const QByteArray &text)
+{
+    return "<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">" + text + "</td>";
+}
+QByteArray valueCell(const QByteArray &value, const QByteArray &format, const QByteArray &text)
+{
+    return "<td style=\"text-align: left;\" sdval=\"" + value + "\" sdnum=\"" + format + "\">" + text + "</td>";
+}
+
+// The document as its pieces say, put together independently of the writer;
+// the rows' cells are given whole.
 QByteArray expectedDocument(const QByteArray &sheet, const QList<QPair<QByteArray, int>> &headers,
                             const QList<QList<QByteArray>> &rows, qsizetype *pieceTotal)
 {
@@ -15,6 +29,7 @@ QByteArray expectedDocument(const QByteArray &sheet, const QList<QPair<QByteArra
         "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"",
         "http://www.w3.org/TR/REC-html40", "\">", "<head>",
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
+        "<title>" + sheet + "</title>",
         "<!--[if gte mso 9]><xml>", "<x:ExcelWorkbook>", "<x:ExcelWorksheets>", "<x:ExcelWorksheet>",
         "<x:Name>" + sheet + "</x:Name>", "<x:WorksheetOptions>", "<x:Selected/>", "<x:Panes>", "<x:Pane>",
         "<x:Number>1</x:Number>", "<x:ActiveRow>3</x:ActiveRow>", "</x:Pane>", "</x:Panes>",
@@ -23,15 +38,11 @@ QByteArray expectedDocument(const QByteArray &sheet, const QList<QPair<QByteArra
         "</x:ExcelWorksheets>", "</x:ExcelWorkbook>", "</xml><![endif]-->", "</head>", "<body>", "<table x:str>"};
     QByteArray header = "<tr>";
     for (const auto &h : headers)
-        header += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(h.second) + ">"
-            + h.first + "</td>";
+        header += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(h.second) + "><b>"
+            + h.first + "</b></td>";
     pieces << header + "</tr>";
-    for (const auto &row : rows) {
-        QByteArray r = "<tr>";
-        for (const auto &c : row)
-            r += "<td style=\"text-align: left;\">" + c + "</td>";
-        pieces << r + "</tr>";
-    }
+    for (const auto &row : rows)
+        pieces << "<tr>" + row.join() + "</tr>";
     pieces << "</table>" << "</body>" << "</html>";
     *pieceTotal = 0;
     QByteArray all;
@@ -63,13 +74,16 @@ private slots:
         qsizetype total = 0;
         const QByteArray expected = expectedDocument(
             "Scadenze imminenti", kPaymentHeaders,
-            {{"07/03/2025", "09:30", "In uscita", "Caff\xE8 \x80 ?", "Rossi", "Rossi", "", "333", "a@b.it", "Bologna",
-              "12,50", "S\xEC", "a&lt;b &amp; c&gt;d", "202503070930"}},
+            {{valueCell("45723", "1033;1040;DD/MM/YYYY", "07/03/2025"),
+              valueCell("0.3958333333333333", "1033;1040;HH:MM", "09:30"), textCell("In uscita"),
+              textCell("Caff\xE8 \x80 ?"), textCell("Rossi"), textCell("Rossi"), textCell(""), textCell("333"),
+              textCell("a@b.it"), textCell("Bologna"), valueCell("12.50", "1033;0;0.00", "12,50"), textCell("S\xEC"),
+              textCell("a&lt;b &amp; c&gt;d"), textCell("202503070930")}},
             &total);
         QCOMPARE(bytes, expected);
         QCOMPARE(bytes.size(), total);
         QVERIFY(!bytes.contains('\n') && !bytes.contains('\r'));
-        QVERIFY(bytes.contains("<td style=\"text-align: left; font-weight: bold;\" width=180>Data scadenza</td>"));
+        QVERIFY(bytes.contains("<td style=\"text-align: left; font-weight: bold;\" width=180><b>Data scadenza</b></td>"));
         QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
     }
 
@@ -82,6 +96,22 @@ private slots:
         QCOMPARE(ExportLayouts::mensili().fileName, QStringLiteral("Scadenze_Mensili.xls"));
         QCOMPARE(ExportLayouts::anagrafica().columns.size(), 25);
         QCOMPARE(ExportLayouts::anagrafica().columns.at(3).header, QStringLiteral("Località"));
+
+        // What a spreadsheet makes of the columns: the due date, the time and
+        // the amount are values, the contact document's due date a date, the
+        // rest text.
+        const QVector<CellKind> payments = {CellKind::Date, CellKind::Time, CellKind::Text, CellKind::Text, CellKind::Text,
+                                            CellKind::Text, CellKind::Text, CellKind::Text, CellKind::Text, CellKind::Text,
+                                            CellKind::Amount, CellKind::Text, CellKind::Text, CellKind::Text};
+        for (const ExportLayout &layout : {ExportLayouts::imminenti(), ExportLayouts::giornaliere(), ExportLayouts::mensili(),
+                                           ExportLayouts::scadenzario()})
+            for (qsizetype c = 0; c < layout.columns.size(); ++c)
+                QCOMPARE(layout.columns[c].kind, payments[c]);
+        const ExportLayout contacts = ExportLayouts::anagrafica();
+        for (qsizetype c = 0; c < contacts.columns.size(); ++c)
+            QCOMPARE(contacts.columns[c].kind, contacts.columns[c].header == QLatin1String("Data scadenza") ? CellKind::Date
+                                                                                                           : CellKind::Text);
+        QCOMPARE(contacts.columns[21].kind, CellKind::Date);
     }
 
     void headerOnlyAndEmptyRows()
@@ -92,7 +122,81 @@ private slots:
         const QByteArray empty = OfficeHtmlWorkbook::document(ExportLayouts::imminenti(), 10,
                                                               [](int, int) { return QString(); });
         QCOMPARE(empty.count("<tr>"), 11);
-        QCOMPARE(empty.count("<td style=\"text-align: left;\"></td>"), 140);
+        QCOMPARE(empty.count(textCell("")), 140);
+    }
+
+    // What each column makes of a cell: a value the spreadsheet reads the
+    // same whatever the user's settings, or the text as written.
+    void typedCells_data()
+    {
+        QTest::addColumn<CellKind>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("value"); // empty: goes out as text
+
+        const CellKind amount = CellKind::Amount, date = CellKind::Date, time = CellKind::Time;
+        QTest::newRow("amount") << amount << QStringLiteral("1250,50") << QByteArray("1250.50");
+        QTest::newRow("amount, a cent") << amount << QStringLiteral("0,01") << QByteArray("0.01");
+        QTest::newRow("amount, millions") << amount << QStringLiteral("1234567,89") << QByteArray("1234567.89");
+        QTest::newRow("amount, negative") << amount << QStringLiteral("-5,00") << QByteArray("-5.00");
+        QTest::newRow("amount, negative nought") << amount << QStringLiteral("-0,00") << QByteArray("0.00");
+        QTest::newRow("amount, no decimals") << amount << QStringLiteral("1250") << QByteArray("1250");
+        QTest::newRow("amount, one decimal") << amount << QStringLiteral("1250,5") << QByteArray("1250.5");
+        QTest::newRow("amount, 15 digits") << amount << QStringLiteral("9999999999999,99") << QByteArray("9999999999999.99");
+        QTest::newRow("amount, 16 digits") << amount << QStringLiteral("99999999999999,99") << QByteArray();
+        QTest::newRow("amount, damaged") << amount << QStringLiteral("12,3x") << QByteArray();
+        QTest::newRow("amount, thousands") << amount << QStringLiteral("1.250,50") << QByteArray();
+        QTest::newRow("amount, point") << amount << QStringLiteral("1250.50") << QByteArray();
+        QTest::newRow("amount, three decimals") << amount << QStringLiteral("0,999") << QByteArray();
+        QTest::newRow("amount, leading zero") << amount << QStringLiteral("007,00") << QByteArray();
+        QTest::newRow("amount, sign") << amount << QStringLiteral("+5,00") << QByteArray();
+        QTest::newRow("amount, no digits before") << amount << QStringLiteral(",50") << QByteArray();
+        QTest::newRow("amount, no digits after") << amount << QStringLiteral("5,") << QByteArray();
+        QTest::newRow("amount, exponent") << amount << QStringLiteral("1E5") << QByteArray();
+        QTest::newRow("amount, empty") << amount << QString() << QByteArray();
+        QTest::newRow("amount, other digits") << amount << QStringLiteral("١٢,٥٠") << QByteArray();
+        QTest::newRow("date") << date << QStringLiteral("15/03/2024") << QByteArray("45366");
+        QTest::newRow("date, leap day") << date << QStringLiteral("29/02/2024") << QByteArray("45351");
+        QTest::newRow("date, first") << date << QStringLiteral("01/01/1900") << QByteArray("2");
+        QTest::newRow("date, last") << date << QStringLiteral("31/12/9999") << QByteArray("2958465");
+        QTest::newRow("date, no such day") << date << QStringLiteral("31/02/2025") << QByteArray();
+        QTest::newRow("date, not a leap year") << date << QStringLiteral("29/02/2023") << QByteArray();
+        QTest::newRow("date, one-digit day") << date << QStringLiteral("7/03/2025") << QByteArray();
+        QTest::newRow("date, before 1900") << date << QStringLiteral("31/12/1899") << QByteArray();
+        QTest::newRow("date, two-digit year") << date << QStringLiteral("15/03/24") << QByteArray();
+        QTest::newRow("date, dashes") << date << QStringLiteral("15-03-2024") << QByteArray();
+        QTest::newRow("date, month 13") << date << QStringLiteral("01/13/2024") << QByteArray();
+        QTest::newRow("date, empty") << date << QString() << QByteArray();
+        QTest::newRow("time") << time << QStringLiteral("09:30") << QByteArray("0.3958333333333333");
+        QTest::newRow("time, midnight") << time << QStringLiteral("00:00") << QByteArray("0");
+        QTest::newRow("time, last minute") << time << QStringLiteral("23:59") << QByteArray("0.9993055555555556");
+        QTest::newRow("time, 24") << time << QStringLiteral("24:00") << QByteArray();
+        QTest::newRow("time, 60 minutes") << time << QStringLiteral("09:60") << QByteArray();
+        QTest::newRow("time, one-digit hour") << time << QStringLiteral("9:30") << QByteArray();
+        QTest::newRow("time, point") << time << QStringLiteral("09.30") << QByteArray();
+        QTest::newRow("time, empty") << time << QString() << QByteArray();
+        QTest::newRow("text column, digits") << CellKind::Text << QStringLiteral("00186") << QByteArray();
+        QTest::newRow("text column, an amount") << CellKind::Text << QStringLiteral("1250,50") << QByteArray();
+        QTest::newRow("text column, a date") << CellKind::Text << QStringLiteral("15/03/2024") << QByteArray();
+    }
+    void typedCells()
+    {
+        QFETCH(CellKind, kind);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, value);
+        const QByteArray format = kind == CellKind::Amount ? "1033;0;0.00"
+            : kind == CellKind::Date                       ? "1033;1040;DD/MM/YYYY"
+                                                           : "1033;1040;HH:MM";
+        const QByteArray expected = value.isEmpty() ? "<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">"
+                                                    : "<td style=\"text-align: left;\" sdval=\"" + value
+                + "\" sdnum=\"" + format + "\">";
+        QCOMPARE(OfficeHtmlWorkbook::cellTag(kind, text), expected);
+
+        // The writer gives the column's cells those tags, and the text as it is.
+        ExportLayout layout {QStringLiteral("x.xls"), QStringLiteral("x"), {{QStringLiteral("h"), 100, kind}}};
+        const QByteArray bytes = OfficeHtmlWorkbook::document(layout, 1, [&](int, int) { return QLatin1Char(' ') + text; });
+        QByteArray cell = "<td>";
+        OfficeHtmlWorkbook::appendCell(cell, text);
+        QVERIFY(bytes.endsWith("<tr>" + expected + cell.mid(4) + "</td></tr></table></body></html>"));
     }
 
     // The one-pass cell writer against trimming, escaping and converting one
