@@ -5,6 +5,7 @@
 #include "reminder/ReminderNotice.h"
 
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
@@ -66,6 +67,10 @@ int LoginReminder::run()
     if (!actions)
         return 0; // nothing to click: the notice lives on without us
 
+    // A notification service that goes (restarted, or the session ending)
+    // takes the notice and its button with it.
+    QDBusServiceWatcher service(Service, m_bus, QDBusServiceWatcher::WatchForUnregistration);
+    connect(&service, &QDBusServiceWatcher::serviceUnregistered, &m_loop, &QEventLoop::quit);
     bool timedOut = false;
     QTimer bound;
     bound.setSingleShot(true);

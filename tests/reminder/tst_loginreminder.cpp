@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
@@ -308,6 +309,26 @@ private slots:
         QCOMPARE(notices.size(), 1);
         QCOMPARE(closed.size(), 1);
         QCOMPARE(closed.first().value(QStringLiteral("id")), notices.first().value(QStringLiteral("id")));
+    }
+
+    void endsWhenTheServiceGoes()
+    {
+        writePayments({payment(QStringLiteral("14/05/2025"), QStringLiteral("0"), QStringLiteral("Luce"),
+                               QStringLiteral("5,00"))});
+        startServer(QStringLiteral("actions,body"));
+        // The service goes away once the notice is out.
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [this] {
+            if (!calls(QStringLiteral("Notify")).isEmpty())
+                m_server.kill();
+        });
+        watch.start(10);
+
+        // Without a word from the service, only the ctest time limit would end it.
+        QCOMPARE(remind(), 0);
+
+        QCOMPARE(calls(QStringLiteral("Notify")).size(), 1);
+        QVERIFY(calls(QStringLiteral("CloseNotification")).isEmpty());
     }
 
     void doesNotWaitWhereNothingCanBeClicked()
