@@ -6,6 +6,8 @@
 #include "records/RecordArchive.h"
 #include "records/TextField.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <optional>
 
@@ -99,19 +101,24 @@ QString ImminentListRow(const PaymentRecord &record)
         .row();
 }
 
-ImminentScan scanImminent(QDate today)
+ImminentScan scanImminent(QDate today, bool keepPayments)
 {
     static const FieldRef data = PaymentLayout.field(&PaymentRecord::Data);
     static const FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
     static const FieldRef settled = PaymentLayout.field(&PaymentRecord::Ottemperata);
     ImminentScan scan;
+    QHash<int, PaymentRecord> kept;
     bool opened = false;
     try {
         scan.records = PaymentArchive::forEach(
             [&](const char *bytes, int number) {
                 // Three fields decide; only the rows listed are decoded whole.
-                if (IsImminent(data.bytes(bytes), avviso.bytes(bytes), settled.bytes(bytes), today))
-                    scan.rows.append({ImminentListRow(PaymentRecord::decode(bytes)), number});
+                if (!IsImminent(data.bytes(bytes), avviso.bytes(bytes), settled.bytes(bytes), today))
+                    return;
+                const PaymentRecord record = PaymentRecord::decode(bytes);
+                scan.rows.append({ImminentListRow(record), number});
+                if (keepPayments)
+                    kept.insert(number, record);
             },
             &opened);
     } catch (const ArchiveError &) {
@@ -120,5 +127,10 @@ ImminentScan scanImminent(QDate today)
         scan.complete = false;
     }
     ListOrder::sort(scan.rows);
+    if (keepPayments) {
+        scan.payments.reserve(scan.rows.size());
+        for (const ListRow &row : scan.rows)
+            scan.payments.append(kept.take(row.record));
+    }
     return scan;
 }

@@ -32,6 +32,9 @@ struct ImminentScan {
     qint64 records = 0;
     // False when a read failed midway: the rows read before it are kept.
     bool complete = true;
+    // The imminent payments themselves, in the order of rows; filled only
+    // when asked for, by readers that show more than the row.
+    QVector<PaymentRecord> payments;
 };
 // Throws ArchiveError when the file cannot be opened (or created).
-ImminentScan scanImminent(QDate today);
+ImminentScan scanImminent(QDate today, bool keepPayments = false);
