@@ -35,7 +35,6 @@ struct PaymentRecord {
     QByteArray encode() const;
 
     bool isSettled() const { return Ottemperata == QStringLiteral("Sì"); }
-    bool isUnsettled() const { return Ottemperata == QStringLiteral("No"); }
 
     bool operator==(const PaymentRecord &) const = default;
 };
@@ -61,6 +60,3 @@ inline constexpr RecordLayout<PaymentRecord, 16> PaymentLayout({{
 static_assert(PaymentLayout.size() == PaymentRecord::Size, "the payment fields must fill 1265 bytes");
 
 inline const RecordLayout<PaymentRecord, 16> &PaymentRecord::layout() { return PaymentLayout; }
-
-// The payment file beside the program.
-QString paymentFilePath();

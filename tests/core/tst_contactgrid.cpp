@@ -45,7 +45,7 @@ class TestContactGrid : public QObject {
 
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
-    void init() { QFile::remove(contactFilePath()); }
+    void init() { QFile::remove(ContactArchive::path()); }
 
     void columns()
     {
@@ -100,7 +100,7 @@ private slots:
     void loadInFileOrder()
     {
         QVERIFY(!ContactGrid::load().has_value()); // an empty archive: the grid keeps its design rows
-        QVERIFY(QFile::exists(contactFilePath()));
+        QVERIFY(QFile::exists(ContactArchive::path()));
         writeContactArchive({fullContact(3), fullContact(1), fullContact(2)});
         const auto rows = ContactGrid::load();
         QVERIFY(rows.has_value());
@@ -110,10 +110,10 @@ private slots:
         QCOMPARE(rows->at(0).at(1), QStringLiteral("Nome 3"));
         QCOMPARE(rows->at(2).at(1), QStringLiteral("Nome 2"));
 
-        QFile::remove(contactFilePath());
-        QVERIFY(QDir().mkdir(contactFilePath()));
+        QFile::remove(ContactArchive::path());
+        QVERIFY(QDir().mkdir(ContactArchive::path()));
         QVERIFY_THROWS_EXCEPTION(ArchiveError, ContactGrid::load());
-        QDir().rmdir(contactFilePath());
+        QDir().rmdir(ContactArchive::path());
     }
 
     void exportBytes()

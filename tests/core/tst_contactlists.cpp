@@ -18,7 +18,7 @@ class TestContactLists : public QObject {
 
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
-    void init() { QFile::remove(contactFilePath()); }
+    void init() { QFile::remove(ContactArchive::path()); }
 
     void rowColumns_data()
     {
@@ -166,8 +166,8 @@ private slots:
     {
         // A missing file is created empty.
         QVERIFY(ContactLists::loadPending().isEmpty());
-        QVERIFY(QFile::exists(contactFilePath()));
-        QCOMPARE(QFile(contactFilePath()).size(), 0);
+        QVERIFY(QFile::exists(ContactArchive::path()));
+        QCOMPARE(QFile(ContactArchive::path()).size(), 0);
         QVERIFY(ContactLists::search({}).isEmpty());
 
         // Bytes after the last whole record are never read.
@@ -175,13 +175,13 @@ private slots:
         QCOMPARE(ContactLists::search({}).size(), 1);
 
         // A folder where the file should be: the readers throw.
-        QFile::remove(contactFilePath());
-        QVERIFY(QDir().mkdir(contactFilePath()));
+        QFile::remove(ContactArchive::path());
+        QVERIFY(QDir().mkdir(ContactArchive::path()));
         QVERIFY_THROWS_EXCEPTION(ArchiveError, ContactLists::search({}));
         QVector<ListRow> partial {{QStringLiteral("left over"), 9}};
         QVERIFY_THROWS_EXCEPTION(ArchiveError, ContactLists::loadPending(&partial));
         QVERIFY(partial.isEmpty());
-        QDir().rmdir(contactFilePath());
+        QDir().rmdir(ContactArchive::path());
     }
 
     void rowsFromBytesEqualRowsFromRecords()

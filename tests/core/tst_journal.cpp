@@ -7,6 +7,7 @@
 #include "journal/JournalSelection.h"
 #include "journal/JournalTotals.h"
 #include "platform/Services.h"
+#include "records/RecordArchive.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,7 +47,7 @@ class TestJournal : public QObject {
 
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
-    void init() { QFile::remove(paymentFilePath()); }
+    void init() { QFile::remove(PaymentArchive::path()); }
 
     void totals_data()
     {
@@ -314,14 +315,14 @@ private slots:
         QVERIFY(s.rows.isEmpty());
         QCOMPARE(s.totals.income, QStringLiteral("0,00"));
         QCOMPARE(s.totals.balance, QStringLiteral("0,00"));
-        QVERIFY(QFile::exists(paymentFilePath())); // created empty
+        QVERIFY(QFile::exists(PaymentArchive::path())); // created empty
     }
 
     void fileThatCannotBeReadFails()
     {
-        QVERIFY(QDir().mkdir(paymentFilePath())); // a folder where the archive should be
+        QVERIFY(QDir().mkdir(PaymentArchive::path())); // a folder where the archive should be
         const Scan s = scan({QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025")});
-        QDir().rmdir(paymentFilePath());
+        QDir().rmdir(PaymentArchive::path());
         QVERIFY(s.failed);
         QVERIFY(s.rows.isEmpty());
         QCOMPARE(s.unreadable, 0);

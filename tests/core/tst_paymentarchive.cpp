@@ -59,7 +59,7 @@ int appendChild(const QString &folder, const QString &writer, int count)
         for (int i = 0; i < count; ++i) {
             QElapsedTimer waited;
             waited.start();
-            while (lockstep && recordsInFile(paymentFilePath()) < 2 * i)
+            while (lockstep && recordsInFile(PaymentArchive::path()) < 2 * i)
                 if (waited.elapsed() > 2000)
                     lockstep = false; // a payment was lost: finish, and let the parent count
                 else
@@ -81,7 +81,7 @@ class TestPaymentArchive : public QObject {
 
     QByteArray fileBytes() const
     {
-        QFile f(paymentFilePath());
+        QFile f(PaymentArchive::path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
