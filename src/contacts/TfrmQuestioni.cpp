@@ -29,13 +29,8 @@ void TfrmQuestioni::done(int result)
 void TfrmQuestioni::load()
 {
     resetSearch();
-    QVector<ListRow> rows;
-    try {
-        rows = ContactLists::loadPending(&rows);
-    } catch (...) {
-        // The archive cannot be read to the end: the rows read before the
-        // failure (handed back through the argument) are shown, silently.
-    }
-    setRows(std::move(rows));
+    // An archive that cannot be read to the end shows the rows read before
+    // the failure, silently.
+    setRows(ContactLists::loadPending().rows);
     txtTrova->setFocus();
 }

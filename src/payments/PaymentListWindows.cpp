@@ -26,19 +26,12 @@ void PaymentStatusWindow::showEvent(QShowEvent *event)
 void PaymentStatusWindow::load()
 {
     resetSearch();
-    QVector<ListRow> rows;
-    bool failed = false;
-    try {
-        rows = PaymentLists::loadStatusList(m_status, Services::clock().today(), &rows);
-    } catch (...) {
-        // The archive cannot be read to the end: the rows read before the
-        // failure (handed back through the last argument) are shown, and the
-        // user is told the list is not the whole archive.
-        failed = true;
-    }
-    setRows(std::move(rows));
+    auto read = PaymentLists::loadStatusList(m_status, Services::clock().today());
+    // Read to the end or not, the rows read are shown; the user is told when
+    // the list is not the whole archive.
+    setRows(std::move(read.rows));
     txtTrova->setFocus();
-    if (failed)
+    if (!read.complete())
         QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
 }
 

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string_view>
+
 struct PaymentRecord {
     static constexpr int Size = 1265;
     static constexpr const char *FileName = "Archivio_Appuntamenti.pro";
@@ -60,3 +62,19 @@ inline constexpr RecordLayout<PaymentRecord, 16> PaymentLayout({{
 static_assert(PaymentLayout.size() == PaymentRecord::Size, "the payment fields must fill 1265 bytes");
 
 inline const RecordLayout<PaymentRecord, 16> &PaymentRecord::layout() { return PaymentLayout; }
+
+// What "Impegno assolto" says of a stored payment, read from its bytes: only
+// "No" and "Sì", once trimmed, say anything; any other value, blank or
+// damaged, says neither.
+enum class Settlement { Unsettled, Settled, Unknown };
+inline Settlement settlementOf(const char *record)
+{
+    static constexpr FieldRef flag = PaymentLayout.field(&PaymentRecord::Ottemperata);
+    // "Sì" is stored as the letter S and the Windows-1252 byte of "ì".
+    const std::string_view stored = flag.bytes(record);
+    if (stored == std::string_view("No"))
+        return Settlement::Unsettled;
+    if (stored == std::string_view("S\xEC", 2))
+        return Settlement::Settled;
+    return Settlement::Unknown;
+}

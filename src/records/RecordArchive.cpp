@@ -33,24 +33,33 @@ QByteArray read(const QString &path, int recordSize, int number)
     return bytes;
 }
 
-int scan(const QString &path, int recordSize, const std::function<void(const char *, int)> &use, bool *opened)
+Scanned scan(const QString &path, int recordSize, const std::function<void(const char *, int)> &use)
 {
-    if (opened)
-        *opened = false;
-    RecordFile file(path, recordSize, RecordFile::Mode::Read);
-    if (opened)
-        *opened = true;
-    const int total = file.size();
-    const int block = blockRecords(recordSize);
-    QByteArray buffer;
-    for (int first = 0; first < total; first += block) {
-        const int n = qMin(block, total - first);
-        file.readBlock(first, n, buffer);
-        const char *bytes = buffer.constData();
-        for (int i = 0; i < n; ++i)
-            use(bytes + qsizetype(i) * recordSize, first + i + 1);
+    Scanned scanned;
+    RecordFile file;
+    try {
+        file.openOrCreate(path, recordSize, RecordFile::Mode::Read);
+    } catch (const RecordFileError &) {
+        scanned.outcome = ReadOutcome::NotOpened;
+        return scanned;
     }
-    return total;
+    try {
+        const int total = file.size();
+        const int block = blockRecords(recordSize);
+        QByteArray buffer;
+        for (int first = 0; first < total; first += block) {
+            const int n = qMin(block, total - first);
+            file.readBlock(first, n, buffer);
+            const char *bytes = buffer.constData();
+            for (int i = 0; i < n; ++i) {
+                use(bytes + qsizetype(i) * recordSize, first + i + 1);
+                ++scanned.records;
+            }
+        }
+    } catch (const RecordFileError &) {
+        scanned.outcome = ReadOutcome::Partial;
+    }
+    return scanned;
 }
 
 int save(const QString &path, const QByteArray &bytes, int number)

@@ -261,7 +261,7 @@ private slots:
             movement(QStringLiteral("Rimborso"), QStringLiteral("abc"), QStringLiteral("20/03/2025"), light),
         });
         const Scan all = scan({QStringLiteral("  "), QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025")});
-        QVERIFY(!all.failed);
+        QVERIFY(all.complete());
         QCOMPARE(all.unreadable, 0); // the unknown type's amount is never read
         QCOMPARE(rowNumbers(all.rows), QList<int>({2, 3, 5, 6}));
         QVERIFY(all.rows[0].text.startsWith(QStringLiteral("USCITA   Data: 31/03/2025")));
@@ -295,7 +295,7 @@ private slots:
             movement(Out, QStringLiteral("12.50")),
         });
         const Scan s = scan({QStringLiteral("affitto"), QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025")});
-        QVERIFY(!s.failed);
+        QVERIFY(s.complete());
         // The reading goes on past the damaged records; the ones of another
         // cause or outside the interval are never read far enough to matter.
         QCOMPARE(rowNumbers(s.rows), QList<int>({1, 6}));
@@ -311,7 +311,7 @@ private slots:
     void emptyAndMissingFile()
     {
         const Scan s = scan({QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025")});
-        QVERIFY(!s.failed);
+        QVERIFY(s.complete());
         QVERIFY(s.rows.isEmpty());
         QCOMPARE(s.totals.income, QStringLiteral("0,00"));
         QCOMPARE(s.totals.balance, QStringLiteral("0,00"));
@@ -323,12 +323,15 @@ private slots:
         QVERIFY(QDir().mkdir(PaymentArchive::path())); // a folder where the archive should be
         const Scan s = scan({QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025")});
         QDir().rmdir(PaymentArchive::path());
-        QVERIFY(s.failed);
+        QVERIFY(!s.complete());
+        QCOMPARE(s.outcome, ReadOutcome::NotOpened);
         QVERIFY(s.rows.isEmpty());
         QCOMPARE(s.unreadable, 0);
 
+        // An interval that cannot be read reads no file.
         const Scan bad = scan({QString(), QStringLiteral("31/02/2025"), QStringLiteral("31/12/2025")});
-        QVERIFY(bad.failed);
+        QVERIFY(!bad.complete());
+        QCOMPARE(bad.outcome, ReadOutcome::NotOpened);
     }
 };
 
