@@ -4,7 +4,6 @@
 #include "ui/RowList.h"
 
 #include <QLineEdit>
-#include <QShowEvent>
 
 TfrmQuestioni::TfrmQuestioni(QWidget *parent)
     : ListWindow(QStringLiteral("TfrmQuestioni"), QStringLiteral(" Riepilogo questioni in sospeso"),
@@ -13,20 +12,13 @@ TfrmQuestioni::TfrmQuestioni(QWidget *parent)
 {
 }
 
-void TfrmQuestioni::showEvent(QShowEvent *event)
-{
-    ListWindow::showEvent(event);
-    if (!event->spontaneous())
-        load();
-}
-
 void TfrmQuestioni::done(int result)
 {
     lstRecords->clear();
     ListWindow::done(result);
 }
 
-void TfrmQuestioni::load()
+void TfrmQuestioni::fill()
 {
     resetSearch();
     // An archive that cannot be read to the end shows the rows read before

@@ -1,13 +1,9 @@
 #include "payments/PaymentListWindows.h"
 
-#include "platform/GuiServices.h"
 #include "platform/Services.h"
-#include "records/ArchiveMessages.h"
 #include "ui/RowList.h"
 
 #include <QLineEdit>
-#include <QShowEvent>
-#include <QTimer>
 
 PaymentStatusWindow::PaymentStatusWindow(PaymentStatus status, const QString &name, const QString &caption,
                                          const QString &printTitle, QWidget *parent)
@@ -16,14 +12,7 @@ PaymentStatusWindow::PaymentStatusWindow(PaymentStatus status, const QString &na
 {
 }
 
-void PaymentStatusWindow::showEvent(QShowEvent *event)
-{
-    ListWindow::showEvent(event);
-    if (!event->spontaneous())
-        load();
-}
-
-void PaymentStatusWindow::load()
+void PaymentStatusWindow::fill()
 {
     resetSearch();
     auto read = PaymentLists::loadStatusList(m_status, Services::clock().today());
@@ -32,7 +21,7 @@ void PaymentStatusWindow::load()
     setRows(std::move(read.rows));
     txtTrova->setFocus();
     if (!read.complete())
-        QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
+        readFailed();
 }
 
 TfrmConfermati::TfrmConfermati(QWidget *parent)
