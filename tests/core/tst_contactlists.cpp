@@ -1,6 +1,7 @@
 // Contact list rows, the contact search and the pending-issues list.
 #include "ContactFixtures.h"
 #include "ListRowFixtures.h"
+#include "StoredField.h"
 
 #include "lists/ContactListRow.h"
 #include "lists/ContactLists.h"
@@ -119,6 +120,101 @@ private slots:
         QVERIFY(!ContactLists::searchFor(nothing).found(makeContact(QStringLiteral("X")).encode().constData()));
         QVERIFY(ContactLists::searchFor(two).found(
             makeContact(QStringLiteral("Rossi"), QString(), QStringLiteral("1980")).encode().constData()));
+    }
+
+    // The rule the search tries on each stored contact. Boxes: the name, the
+    // town and the notes as typed; the contact: name, town and notes.
+    void searchRule_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("localita");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("storedName");
+        QTest::addColumn<QString>("storedNote");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("nothing filled in") << "" << "" << "" << "Mario Rossi" << "" << true;
+        QTest::newRow("part of the name") << "ross" << "" << "" << "Mario Rossi" << "" << true;
+        QTest::newRow("case ignored") << "MARIO R" << "" << "" << "mario rossi" << "" << true;
+        QTest::newRow("accented case ignored") << "società" << "" << "" << "SOCIETÀ Rossi" << "" << true;
+        QTest::newRow("not in the name") << "bianchi" << "" << "" << "Mario Rossi" << "" << false;
+        QTest::newRow("trailing blank must match") << "rossi " << "" << "" << "Mario Rossi" << "" << false;
+        QTest::newRow("trailing blank matched") << "rossi " << "" << "" << "Rossi Carla" << "" << true;
+        QTest::newRow("both boxes match") << "rossi" << "bologna" << "" << "Mario Rossi" << "" << true;
+        QTest::newRow("one box of two fails") << "rossi" << "imola" << "" << "Mario Rossi" << "" << false;
+        QTest::newRow("each box its own field") << "bologna" << "" << "" << "Mario Rossi" << "" << false;
+        QTest::newRow("blanks alone, no criterion") << "" << "" << "   " << "Mario Rossi" << "" << true;
+        // A box of blanks counts as a match where its field holds them: the
+        // rule is at least as many matches as boxes with more than blanks.
+        QTest::newRow("blanks stand in for a miss") << "bianchi" << "" << "  " << "Mario Rossi" << "a  b" << true;
+        QTest::newRow("blanks not there") << "bianchi" << "" << "  " << "Mario Rossi" << "a b" << false;
+    }
+    void searchRule()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, localita);
+        QFETCH(QString, note);
+        QFETCH(QString, storedName);
+        QFETCH(QString, storedNote);
+        ContactLists::Criteria criteria;
+        criteria.nome = nome;
+        criteria.localita = localita;
+        criteria.note = note;
+        ContactRecord r = makeContact(storedName, QStringLiteral("Bologna"));
+        r.Note = storedNote;
+        const QByteArray bytes = r.encode();
+        QTEST(ContactLists::searchFor(criteria).found(bytes.constData()), "found");
+    }
+
+    // Each box of the criteria page searches its own field, and no other.
+    void searchBoxesTheirOwnFields_data()
+    {
+        QTest::addColumn<int>("box");
+        const char *const boxes[] = {"nome", "localita", "tel", "dataNasc", "codFisc",
+                                     "partitaIva", "occupazione", "prodotti", "questioni", "note"};
+        for (int i = 0; i < 10; ++i)
+            QTest::newRow(boxes[i]) << i;
+    }
+    void searchBoxesTheirOwnFields()
+    {
+        QFETCH(int, box);
+        static constexpr QString ContactRecord::*fields[10] = {
+            &ContactRecord::Nome,       &ContactRecord::Localita,    &ContactRecord::Tel,
+            &ContactRecord::DataNasc,   &ContactRecord::CodFisc,     &ContactRecord::PartitaIva,
+            &ContactRecord::Occupazione, &ContactRecord::Prodotti,   &ContactRecord::Questioni,
+            &ContactRecord::Note,
+        };
+        ContactRecord r;
+        r.*fields[box] = QStringLiteral("qz7");
+        const QByteArray bytes = r.encode();
+        const auto criteria = [](int filled) {
+            QStringList b(10);
+            b[filled] = QStringLiteral("QZ7");
+            return ContactLists::Criteria {b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9]};
+        };
+        QVERIFY(ContactLists::searchFor(criteria(box)).found(bytes.constData()));
+        QVERIFY(!ContactLists::searchFor(criteria((box + 1) % 10)).found(bytes.constData()));
+        QVERIFY(!ContactLists::searchFor(criteria((box + 9) % 10)).found(bytes.constData()));
+    }
+
+    // "Questioni in sospeso" as stored, byte for byte.
+    void pendingRule_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("pending");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("blanks") << QByteArray("     ") << false;
+        QTest::newRow("control codes") << QByteArray("\t\r\n\x01") << false;
+        QTest::newRow("one letter") << QByteArray("x") << true;
+        QTest::newRow("one letter among blanks") << QByteArray("  x\t") << true;
+        QTest::newRow("a text") << QByteArray("Documento scaduto") << true;
+        QTest::newRow("a byte above 127") << QByteArray("\xE0") << true;
+        QTest::newRow("a no-break space") << QByteArray("\xA0") << true;
+    }
+    void pendingRule()
+    {
+        QFETCH(QByteArray, stored);
+        const QByteArray bytes = withStoredField(makeContact(QStringLiteral("Rossi")), &ContactRecord::Questioni, stored);
+        QTEST(ContactLists::hasPendingIssues(bytes.constData()), "pending");
     }
 
     void equalRowsKeepTheirNumbers()

@@ -1,6 +1,7 @@
 // Payment list rows, "Trova" inside a list, the status lists and the search.
 #include "ListRowFixtures.h"
 #include "PaymentFixtures.h"
+#include "StoredField.h"
 
 #include "lists/FindInList.h"
 #include "lists/PaymentListRow.h"
@@ -202,6 +203,36 @@ private slots:
         PaymentLists::Criteria none;
         none.note = QStringLiteral("zzz");
         QVERIFY(PaymentLists::search(none).rows.isEmpty());
+    }
+
+    // Each box of the criteria page searches its own field, and no other.
+    void searchBoxesTheirOwnFields_data()
+    {
+        QTest::addColumn<int>("box");
+        const char *const boxes[] = {"data", "ora", "tipologia", "causale", "dettagli",
+                                     "contatto", "tel", "cel", "luogo", "note"};
+        for (int i = 0; i < 10; ++i)
+            QTest::newRow(boxes[i]) << i;
+    }
+    void searchBoxesTheirOwnFields()
+    {
+        QFETCH(int, box);
+        static constexpr QString PaymentRecord::*fields[10] = {
+            &PaymentRecord::Data,     &PaymentRecord::Ora,      &PaymentRecord::Tipologia, &PaymentRecord::Causale,
+            &PaymentRecord::Dettagli, &PaymentRecord::Contatto, &PaymentRecord::Tel,       &PaymentRecord::Cel,
+            &PaymentRecord::Luogo,    &PaymentRecord::Note,
+        };
+        PaymentRecord r;
+        r.*fields[box] = QStringLiteral("qz7");
+        const QByteArray bytes = r.encode();
+        const auto criteria = [](int filled) {
+            QStringList b(10);
+            b[filled] = QStringLiteral("QZ7");
+            return PaymentLists::Criteria {b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9]};
+        };
+        QVERIFY(PaymentLists::searchFor(criteria(box)).found(bytes.constData()));
+        QVERIFY(!PaymentLists::searchFor(criteria((box + 1) % 10)).found(bytes.constData()));
+        QVERIFY(!PaymentLists::searchFor(criteria((box + 9) % 10)).found(bytes.constData()));
     }
 
     void readPaymentByNumber()

@@ -27,17 +27,6 @@ PaymentRecord makePayment(const QString &date, const QString &hour, const QStrin
     return r;
 }
 
-QByteArray withStoredField(const PaymentRecord &record, QString PaymentRecord::*member, const QByteArray &stored)
-{
-    const FieldRef field = PaymentLayout.field(member);
-    if (stored.size() > field.capacity)
-        qFatal("%d bytes do not fit a field of %d", int(stored.size()), field.capacity);
-    QByteArray bytes = record.encode();
-    bytes[field.offset] = char(stored.size());
-    bytes.replace(field.offset + 1, stored.size(), stored);
-    return bytes;
-}
-
 QByteArray paymentFile(const QVector<PaymentRecord> &records)
 {
     QByteArray out;

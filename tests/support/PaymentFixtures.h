@@ -9,10 +9,6 @@
 PaymentRecord makePayment(const QString &date, const QString &hour = QStringLiteral("09"),
                           const QString &minute = QStringLiteral("30"), const QString &notice = QStringLiteral("0"),
                           const QString &settled = QStringLiteral("No"));
-// The record's bytes with one field stored exactly as given (at most its
-// capacity), untrimmed and unconverted: what a damaged file, or another
-// tool, may hold.
-QByteArray withStoredField(const PaymentRecord &record, QString PaymentRecord::*member, const QByteArray &stored);
 // The file bytes of these records, one after another.
 QByteArray paymentFile(const QVector<PaymentRecord> &records);
 // Writes them as the payment file of the program folder, replacing it.
