@@ -152,7 +152,7 @@ int main(int argc, char *argv[])
     Services::setClock(&clock);
     SilentAlarm alarm;
     Services::setAlarmPlayer(&alarm);
-    writeBenchArchive(paymentFilePath(), n, today);
+    writeBenchArchive(PaymentArchive::path(), n, today);
 
     // records: the size of the archive the row ran over, when it is not n.
     struct Row { QString name; double seconds; int records = 0; };
@@ -160,12 +160,12 @@ int main(int argc, char *argv[])
     long long sink = 0; // keeps the work from being optimised away
 
     rows.push_back({QStringLiteral("raw read, whole file"), timeIt(runs, [&] {
-        QFile f(paymentFilePath());
+        QFile f(PaymentArchive::path());
         f.open(QIODevice::ReadOnly);
         sink += f.readAll().size();
     })});
     rows.push_back({QStringLiteral("raw read, 1 MiB blocks"), timeIt(runs, [&] {
-        QFile f(paymentFilePath());
+        QFile f(PaymentArchive::path());
         f.open(QIODevice::ReadOnly);
         QByteArray block(1 << 20, Qt::Uninitialized);
         qint64 n;
@@ -173,7 +173,7 @@ int main(int argc, char *argv[])
             sink += n;
     })});
     rows.push_back({QStringLiteral("read and decode every record"), timeIt(runs, [&] {
-        PaymentArchive::forEachRecord([&](const PaymentRecord &r, int) { sink += r.Data.size(); });
+        PaymentArchive::read(0, [&](int &, const char *bytes, int) { sink += PaymentRecord::decode(bytes).Data.size(); });
     })});
     int imminent = 0;
     rows.push_back({QStringLiteral("agenda scan"), timeIt(runs, [&] {
@@ -318,7 +318,7 @@ int main(int argc, char *argv[])
 
     {
         // The journal of a whole year: every one of the payments due in it.
-        writeBenchYear(paymentFilePath(), n, 2025);
+        writeBenchYear(PaymentArchive::path(), n, 2025);
         rows.push_back({QStringLiteral("journal register, a whole year"), timeIt(runs, [&] {
             TfrmBilancio w(QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025"));
             w.show();
@@ -332,15 +332,15 @@ int main(int argc, char *argv[])
     // The contacts: a registry of 50,000 cards (of 3831 bytes each), beside
     // the payments, whatever the number of payments asked for.
     const int contacts = 50000;
-    writeBenchContacts(contactFilePath(), contacts);
+    writeBenchContacts(ContactArchive::path(), contacts);
     std::vector<Row> contactRows;
     contactRows.push_back({QStringLiteral("contacts raw read, whole file"), timeIt(runs, [&] {
-        QFile f(contactFilePath());
+        QFile f(ContactArchive::path());
         f.open(QIODevice::ReadOnly);
         sink += f.readAll().size();
     })});
     contactRows.push_back({QStringLiteral("contacts raw read, 1 MiB blocks"), timeIt(runs, [&] {
-        QFile f(contactFilePath());
+        QFile f(ContactArchive::path());
         f.open(QIODevice::ReadOnly);
         QByteArray block(1 << 20, Qt::Uninitialized);
         qint64 n;

@@ -3,34 +3,14 @@
 #include "lists/ListOrder.h"
 #include "lists/RowBuilder.h"
 #include "records/DateText.h"
-#include "records/RecordArchive.h"
 #include "records/TextField.h"
 
-#include <QHash>
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 
 using TextField::trimmed;
-
-bool IsImminent(const PaymentRecord &record, QDate today)
-{
-    return IsImminent(record.Data, record.Avviso, record.Ottemperata, today);
-}
-
-bool IsImminent(const QString &data, const QString &avviso, const QString &ottemperata, QDate today)
-{
-    const auto due = DateText::parse(data);
-    if (!due)
-        return false;
-    bool ok = false;
-    const int notice = trimmed(avviso).toInt(&ok);
-    if (!ok)
-        return false;
-    if (due->addDays(-notice) > today)
-        return false;
-    return trimmed(ottemperata) == QStringLiteral("No");
-}
 
 namespace {
 // What QString::toInt accepts once the text is trimmed: an optional sign and
@@ -61,16 +41,18 @@ std::optional<int> wholeNumber(std::string_view t)
 }
 }
 
-bool IsImminent(std::string_view data, std::string_view avviso, std::string_view ottemperata, QDate today)
+bool IsImminent(const char *record, QDate today)
 {
+    static constexpr FieldRef data = PaymentLayout.field(&PaymentRecord::Data);
+    static constexpr FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
     // The settled flag first: it costs nothing and leaves out half the archive.
     // The order of the tests changes no answer.
-    if (ottemperata != std::string_view("No"))
+    if (settlementOf(record) != Settlement::Unsettled)
         return false;
-    const auto due = DateText::parse(data);
+    const auto due = DateText::parse(data.bytes(record));
     if (!due)
         return false;
-    const auto notice = wholeNumber(avviso);
+    const auto notice = wholeNumber(avviso.bytes(record));
     return notice && due->addDays(-*notice) <= today;
 }
 
@@ -101,36 +83,13 @@ QString ImminentListRow(const PaymentRecord &record)
         .row();
 }
 
-ImminentScan scanImminent(QDate today, bool keepPayments)
+ArchiveRead<QVector<ListRow>> scanImminent(QDate today)
 {
-    static const FieldRef data = PaymentLayout.field(&PaymentRecord::Data);
-    static const FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
-    static const FieldRef settled = PaymentLayout.field(&PaymentRecord::Ottemperata);
-    ImminentScan scan;
-    QHash<int, PaymentRecord> kept;
-    bool opened = false;
-    try {
-        scan.records = PaymentArchive::forEach(
-            [&](const char *bytes, int number) {
-                // Three fields decide; only the rows listed are decoded whole.
-                if (!IsImminent(data.bytes(bytes), avviso.bytes(bytes), settled.bytes(bytes), today))
-                    return;
-                const PaymentRecord record = PaymentRecord::decode(bytes);
-                scan.rows.append({ImminentListRow(record), number});
-                if (keepPayments)
-                    kept.insert(number, record);
-            },
-            &opened);
-    } catch (const ArchiveError &) {
-        if (!opened)
-            throw;
-        scan.complete = false;
-    }
+    auto scan = PaymentArchive::read(QVector<ListRow>(), [today](QVector<ListRow> &rows, const char *bytes, int number) {
+        // Three fields decide; only the rows listed are decoded whole.
+        if (IsImminent(bytes, today))
+            rows.append({ImminentListRow(PaymentRecord::decode(bytes)), number});
+    });
     ListOrder::sort(scan.rows);
-    if (keepPayments) {
-        scan.payments.reserve(scan.rows.size());
-        for (const ListRow &row : scan.rows)
-            scan.payments.append(kept.take(row.record));
-    }
     return scan;
 }

@@ -1,7 +1,6 @@
 #include "agenda/PaymentGridWindows.h"
 
 #include "platform/Services.h"
-#include "records/RecordArchive.h"
 
 #include <QTableView>
 
@@ -18,14 +17,17 @@ PaymentGridWindow::PaymentGridWindow(PaymentGrid kind, const QString &name, cons
 
 void PaymentGridWindow::fill()
 {
-    try {
-        if (auto rows = PaymentGrids::load(m_kind, Services::clock().today(), m_calendarDay))
-            model()->setRows(std::move(*rows));
-    } catch (const ArchiveError &) {
-        // The archive cannot be read: the grid keeps its empty rows, as it was
-        // drawn, and says so instead of offering to export them.
+    auto read = PaymentGrids::load(m_kind, Services::clock().today(), m_calendarDay);
+    if (!read.complete()) {
+        // The archive cannot be read (at all, or to the end): the grid keeps
+        // its empty rows, as it was drawn, and says so instead of offering to
+        // export them.
         readFailed();
+        return;
     }
+    // An archive with no record leaves the empty rows as they were drawn.
+    if (read.records > 0)
+        model()->setRows(std::move(read.rows));
 }
 
 TfrmExpImminenti::TfrmExpImminenti(QWidget *parent)

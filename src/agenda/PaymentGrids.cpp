@@ -11,8 +11,6 @@
 #include <array>
 #include <iterator>
 
-using TextField::trimmed;
-
 namespace {
 // Grid columns 1..14: the header on screen and in the export, the width the
 // export gives it, what a spreadsheet makes of its cells, and the field it
@@ -70,58 +68,27 @@ QVector<int> editableColumns(PaymentGrid grid)
     return {};
 }
 
-QStringList row(const PaymentRecord &r, const QString &number, bool withKey)
+bool selected(PaymentGrid grid, const char *record, QDate today, QDate calendarDay)
 {
-    QStringList cells = {number};
-    for (int c = 0; c < kFieldColumns; ++c)
-        cells << trimmed(r.*kColumns[c].field);
-    if (withKey)
-        cells << DueDateKey(r);
-    return cells;
-}
-
-bool sameDay(const PaymentRecord &record, QDate day) { return sameDay(record.Data, day); }
-
-bool sameDay(const QString &data, QDate day) { return trimmed(data) == DateText::format(day); }
-
-bool sameMonth(const PaymentRecord &record, QDate day) { return sameMonth(record.Data, day); }
-
-bool sameMonth(const QString &dataText, QDate day)
-{
-    const QString data = trimmed(dataText);
-    const QString wanted = DateText::format(day);
-    return data.mid(3, 2) == wanted.mid(3, 2) && data.mid(6, 4) == wanted.mid(6, 4);
-}
-
-bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate calendarDay)
-{
+    static constexpr FieldRef data = PaymentLayout.field(&PaymentRecord::Data);
     switch (grid) {
-    case PaymentGrid::Imminenti: return IsImminent(record, today);
-    case PaymentGrid::Giornaliere: return sameDay(record, calendarDay);
-    case PaymentGrid::Mensili: return sameMonth(record, calendarDay);
-    case PaymentGrid::Scadenzario: return true;
+    case PaymentGrid::Imminenti:
+        return IsImminent(record, today);
+    case PaymentGrid::Giornaliere:
+        return data.read(record) == DateText::format(calendarDay);
+    case PaymentGrid::Mensili: {
+        const QString due = data.read(record);
+        const QString wanted = DateText::format(calendarDay);
+        return due.mid(3, 2) == wanted.mid(3, 2) && due.mid(6, 4) == wanted.mid(6, 4);
+    }
+    case PaymentGrid::Scadenzario:
+        return true;
     }
     return false;
 }
 
-namespace {
-// The selection straight from a record's bytes: only the fields the rule reads.
-bool selectedBytes(PaymentGrid grid, const char *bytes, QDate today, QDate calendarDay)
-{
-    static const FieldRef data = PaymentLayout.field(&PaymentRecord::Data);
-    static const FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
-    static const FieldRef settled = PaymentLayout.field(&PaymentRecord::Ottemperata);
-    switch (grid) {
-    case PaymentGrid::Imminenti: return IsImminent(data.bytes(bytes), avviso.bytes(bytes), settled.bytes(bytes), today);
-    case PaymentGrid::Giornaliere: return sameDay(data.read(bytes), calendarDay);
-    case PaymentGrid::Mensili: return sameMonth(data.read(bytes), calendarDay);
-    case PaymentGrid::Scadenzario: return true;
-    }
-    return false;
-}
-
-// The cells of row() straight from a record's bytes: the whole archive's grid
-// would otherwise decode every field of every record and copy each cell twice.
+// Straight from the record's bytes: the whole archive's grid would otherwise
+// decode every field of every record and copy each cell twice.
 void appendRow(GridRows &rows, const char *bytes, int number, bool withKey)
 {
     static const auto fields = [] {
@@ -140,26 +107,22 @@ void appendRow(GridRows &rows, const char *bytes, int number, bool withKey)
         rows.addCell(DueDateKey(PaymentRecord::decode(bytes)));
     rows.endRow();
 }
-}
 
-std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
+ArchiveRead<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay)
 {
     const bool withKey = grid != PaymentGrid::Scadenzario;
-    GridRows rows(columnCount(grid));
     int n = 0;
-    const qint64 records = PaymentArchive::forEach([&](const char *bytes, int number) {
+    auto read = PaymentArchive::read(GridRows(columnCount(grid)), [&](GridRows &rows, const char *bytes, int number) {
         if (grid == PaymentGrid::Scadenzario) {
             // Numbered by their place in the file.
             appendRow(rows, bytes, number, false);
-        } else if (selectedBytes(grid, bytes, today, calendarDay)) {
+        } else if (selected(grid, bytes, today, calendarDay)) {
             appendRow(rows, bytes, ++n, withKey);
         }
     });
-    if (records == 0)
-        return std::nullopt;
     if (withKey)
-        SortGridByKey(rows, KeyColumn);
-    return rows;
+        SortGridByKey(read.rows, KeyColumn);
+    return read;
 }
 
 }

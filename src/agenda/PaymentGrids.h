@@ -4,12 +4,11 @@
 #include "export/GridTable.h"
 #include "export/OfficeHtmlWorkbook.h"
 #include "records/PaymentRecord.h"
+#include "records/RecordArchive.h"
 
 #include <QDate>
 #include <QStringList>
 #include <QVector>
-
-#include <optional>
 
 enum class PaymentGrid { Imminenti, Giornaliere, Mensili, Scadenzario };
 
@@ -22,17 +21,18 @@ int columnCount(PaymentGrid grid);
 QStringList headers(PaymentGrid grid);
 QVector<int> editableColumns(PaymentGrid grid);
 
-QStringList row(const PaymentRecord &record, const QString &number, bool withKey);
-// The day and month rules compare texts only: a malformed date is simply not selected.
-bool sameDay(const PaymentRecord &record, QDate day);
-bool sameDay(const QString &data, QDate day);
-bool sameMonth(const PaymentRecord &record, QDate day);
-bool sameMonth(const QString &data, QDate day);
-bool selected(PaymentGrid grid, const PaymentRecord &record, QDate today, QDate calendarDay);
+// Whether a grid shows a payment, decided on the record's stored bytes (as the
+// archive hands them): the imminent ones (IsImminent), those due on the
+// calendar's day or in its month, or all. The day and month rules compare
+// texts only: a malformed date is simply not selected.
+bool selected(PaymentGrid grid, const char *record, QDate today, QDate calendarDay);
+// Adds the grid row of a stored record: its number, the fields trimmed (the
+// columns of headers()) and, withKey, the due-date key.
+void appendRow(GridRows &rows, const char *record, int number, bool withKey);
 
-// Reads the payment file. No value when the file holds no record (the grid keeps
-// its empty design rows). Throws ArchiveError when it cannot be read.
-std::optional<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay);
+// The rows of the payment file a grid shows. A file that holds no record
+// (records 0) leaves the grid its empty design rows.
+ArchiveRead<GridRows> load(PaymentGrid grid, QDate today, QDate calendarDay);
 }
 
 namespace PaymentGrids {

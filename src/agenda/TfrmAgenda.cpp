@@ -9,7 +9,6 @@
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/ArchiveMessages.h"
-#include "records/RecordArchive.h"
 #include "ui/PictureButton.h"
 #include "ui/Residents.h"
 #include "ui/RowList.h"
@@ -155,18 +154,17 @@ void TfrmAgenda::setAlertState(bool alert)
 
 void TfrmAgenda::loadList()
 {
-    m_lastScan.reset();
     markToday();
-    try {
-        ImminentScan scan = scanImminent(Services::clock().today());
-        lstRecords->setItemWidth(1600);
-        lstRecords->setRows(scan.rows);
-        m_lastScan = std::move(scan);
-    } catch (const ArchiveError &) {
+    m_lastScan = scanImminent(Services::clock().today());
+    if (m_lastScan.outcome == ReadOutcome::NotOpened) {
         // Cannot open: the list keeps the previous rows, and no line of ours
         // says anything about an archive that could not be read.
         m_lblConteggio->clear();
+        return;
     }
+    // Read to the end or not, the rows read are listed.
+    lstRecords->setItemWidth(1600);
+    lstRecords->setRows(m_lastScan.rows);
 }
 
 void TfrmAgenda::showEvent(QShowEvent *event)
@@ -180,15 +178,15 @@ void TfrmAgenda::showHandling()
 {
     // One reading of the archive serves the list, the count and the state.
     btnCaricaLista->click();
-    if (!m_lastScan || !m_lastScan->complete) {
+    if (!m_lastScan.complete()) {
         // The archive cannot be read: the pictures keep their state, no
         // sound, and the user is told, rather than shown a calm screen.
         m_lblConteggio->clear();
         QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
         return;
     }
-    const int count = int(m_lastScan->rows.size());
-    if (m_lastScan->records == 0) {
+    const int count = int(m_lastScan.rows.size());
+    if (m_lastScan.records == 0) {
         setAlertState(false);
         m_lblConteggio->setText(QStringLiteral("Nessun pagamento in archivio."));
         return;

@@ -4,8 +4,6 @@
 #include "agenda/Imminence.h"
 #include "ui/ResidentWindow.h"
 
-#include <optional>
-
 class QCalendarWidget;
 class QLabel;
 class QPushButton;
@@ -38,5 +36,5 @@ private:
     void soundAlarm();
     QLabel *m_lblConteggio;
     // What the last loading of the list read, for the show handling.
-    std::optional<ImminentScan> m_lastScan;
+    ArchiveRead<QVector<ListRow>> m_lastScan {{}, 0, ReadOutcome::NotOpened};
 };

@@ -1,6 +1,5 @@
 #include "contacts/ContactGrid.h"
 
-#include "records/RecordArchive.h"
 #include "records/TextField.h"
 
 #include <iterator>
@@ -111,21 +110,11 @@ QStringList row(const ContactRecord &r, int number)
     };
 }
 
-std::optional<GridTable> load(GridTable *partial)
+ArchiveRead<GridTable> load()
 {
-    GridTable rows(ColumnCount);
-    qint64 records = 0;
-    try {
-        records = ContactArchive::forEach(
-            [&](const char *bytes, int number) { rows.append(row(ContactRecord::decode(bytes), number)); });
-    } catch (...) {
-        if (partial)
-            *partial = std::move(rows);
-        throw;
-    }
-    if (records == 0)
-        return std::nullopt;
-    return rows;
+    return ContactArchive::read(GridTable(ColumnCount), [](GridTable &rows, const char *bytes, int number) {
+        rows.append(row(ContactRecord::decode(bytes), number));
+    });
 }
 
 }

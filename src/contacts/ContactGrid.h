@@ -5,11 +5,10 @@
 #include "export/GridTable.h"
 #include "export/OfficeHtmlWorkbook.h"
 #include "records/ContactRecord.h"
+#include "records/RecordArchive.h"
 
 #include <QStringList>
 #include <QVector>
-
-#include <optional>
 
 namespace ContactGrid {
 // Grid columns: 0 "N.", the record number, then 25 columns of fields.
@@ -24,10 +23,9 @@ QVector<int> editableColumns();
 // province joined, the street followed by one blank and the house number.
 QStringList row(const ContactRecord &record, int number);
 
-// The rows of every record in file order. No value when the file holds no
-// record (the grid keeps its empty design rows). Throws ArchiveError when the
-// file cannot be read; rows read before a failure are handed to partial first.
-std::optional<GridTable> load(GridTable *partial = nullptr);
+// The rows of every record in file order. A file that holds no record
+// (records 0) leaves the grid its empty design rows.
+ArchiveRead<GridTable> load();
 }
 
 namespace ExportLayouts {

@@ -38,7 +38,7 @@ ContactSearchWindow::ContactSearchWindow(const QString &name, const QString &cap
     txtNote = boxes[9];
 }
 
-QVector<ListRow> ContactSearchWindow::find()
+ArchiveRead<QVector<ListRow>> ContactSearchWindow::findRows()
 {
     const QStringList t = criteriaTexts();
     return ContactLists::search({t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]});

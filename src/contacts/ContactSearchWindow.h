@@ -13,6 +13,6 @@ public:
 protected:
     ContactSearchWindow(const QString &name, const QString &caption, const QString &heading,
                         const QString &printTitle, QWidget *parent);
-    QVector<ListRow> find() override;
+    ArchiveRead<QVector<ListRow>> findRows() override;
     QString countText(int rows) const override;
 };

@@ -1,7 +1,6 @@
 #include "contacts/TfrmExpAnagrafica.h"
 
 #include "contacts/ContactGrid.h"
-#include "records/RecordArchive.h"
 
 TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget *parent)
     : GridWindow(QStringLiteral("TfrmExpAnagrafica"), QStringLiteral(" Esporta archivio anagrafico in Microsoft Excel"),
@@ -14,16 +13,13 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget *parent)
 
 void TfrmExpAnagrafica::fill()
 {
-    GridTable rows;
-    try {
-        if (auto all = ContactGrid::load(&rows))
-            model()->setRows(std::move(*all));
-    } catch (const ArchiveError &) {
-        // The archive cannot be read to the end: the rows read before the
-        // failure are shown; none read, the empty rows stay. Either way the
-        // user is told, and nothing is exported as if it were the archive.
-        if (!rows.isEmpty())
-            model()->setRows(std::move(rows));
+    auto read = ContactGrid::load();
+    // An archive with no record leaves the empty rows as they were drawn. One
+    // that cannot be read to the end shows the rows read before the failure
+    // (none read, the empty rows stay); either way the user is told, and
+    // nothing is exported as if it were the archive.
+    if (read.records > 0)
+        model()->setRows(std::move(read.rows));
+    if (!read.complete())
         readFailed();
-    }
 }

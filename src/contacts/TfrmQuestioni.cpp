@@ -4,7 +4,6 @@
 #include "ui/RowList.h"
 
 #include <QLineEdit>
-#include <QShowEvent>
 
 TfrmQuestioni::TfrmQuestioni(QWidget *parent)
     : ListWindow(QStringLiteral("TfrmQuestioni"), QStringLiteral(" Riepilogo questioni in sospeso"),
@@ -13,29 +12,17 @@ TfrmQuestioni::TfrmQuestioni(QWidget *parent)
 {
 }
 
-void TfrmQuestioni::showEvent(QShowEvent *event)
-{
-    ListWindow::showEvent(event);
-    if (!event->spontaneous())
-        load();
-}
-
 void TfrmQuestioni::done(int result)
 {
     lstRecords->clear();
     ListWindow::done(result);
 }
 
-void TfrmQuestioni::load()
+void TfrmQuestioni::fill()
 {
     resetSearch();
-    QVector<ListRow> rows;
-    try {
-        rows = ContactLists::loadPending(&rows);
-    } catch (...) {
-        // The archive cannot be read to the end: the rows read before the
-        // failure (handed back through the argument) are shown, silently.
-    }
-    setRows(std::move(rows));
+    // An archive that cannot be read to the end shows the rows read before
+    // the failure, silently.
+    setRows(ContactLists::loadPending().rows);
     txtTrova->setFocus();
 }

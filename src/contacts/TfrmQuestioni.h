@@ -11,8 +11,5 @@ public:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void load();
+    void fill() override;
 };

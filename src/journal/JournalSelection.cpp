@@ -55,31 +55,29 @@ Decision decide(const Interval &interval, const PaymentRecord &record)
 
 Scan scan(const Query &query)
 {
-    Scan out;
     const auto start = DateText::parse(query.start);
     const auto end = DateText::parse(query.end);
     if (!start || !end) {
-        out.failed = true;
-        return out;
+        Scan none;
+        none.outcome = ReadOutcome::NotOpened;
+        return none;
     }
     const Interval interval {hasCause(query.cause), query.cause, *start, *end};
     JournalAccumulator sums;
-    try {
-        PaymentArchive::forEachRecord([&](const PaymentRecord &record, int number) {
-            Decision d = decide(interval, record);
-            if (d.verdict == Verdict::Listed && !sums.add(d.side, d.amount))
-                d.verdict = Verdict::Unreadable;
-            if (d.verdict == Verdict::Listed)
-                out.rows.append({JournalRow(record), number});
-            else if (d.verdict == Verdict::Unreadable)
-                ++out.unreadable;
-        });
-    } catch (...) {
-        out.failed = true;
-        return out;
-    }
-    out.totals = sums.texts();
-    return out;
+    int unreadable = 0;
+    auto read = PaymentArchive::read(QVector<ListRow>(), [&](QVector<ListRow> &rows, const char *bytes, int number) {
+        const PaymentRecord record = PaymentRecord::decode(bytes);
+        Decision d = decide(interval, record);
+        if (d.verdict == Verdict::Listed && !sums.add(d.side, d.amount))
+            d.verdict = Verdict::Unreadable;
+        if (d.verdict == Verdict::Listed)
+            rows.append({JournalRow(record), number});
+        else if (d.verdict == Verdict::Unreadable)
+            ++unreadable;
+    });
+    // No totals for a journal that may be incomplete.
+    const JournalTotalsText totals = read.complete() ? sums.texts() : JournalTotalsText {};
+    return {std::move(read), totals, unreadable};
 }
 
 }

@@ -5,12 +5,11 @@
 
 #include "journal/JournalTotals.h"
 #include "lists/ListRow.h"
+#include "records/RecordArchive.h"
 
 #include <QDate>
 #include <QString>
 #include <QVector>
-
-struct PaymentRecord;
 
 namespace JournalSelection {
 
@@ -50,14 +49,13 @@ struct Interval {
 // The cause test comes first: a record of another cause is never read further.
 Decision decide(const Interval &interval, const PaymentRecord &record);
 
-struct Scan {
-    QVector<ListRow> rows;      // in file order, with their 1-based record numbers
-    JournalTotalsText totals;   // what the labels show when the file was read
-    int unreadable = 0;         // records left out because they cannot be read
-    bool failed = false;        // the file (or the interval) could not be read
+// The rows in file order, with their 1-based record numbers. An interval
+// that cannot be read opens no file (NotOpened).
+struct Scan : ArchiveRead<QVector<ListRow>> {
+    JournalTotalsText totals; // what the labels show when the file was read
+    int unreadable = 0;       // records left out because they cannot be read
 };
-// Reads the payment file, creating it empty when absent. When it fails, the
-// rows read until then are kept and `failed` is set.
+// Reads the payment file, creating it empty when absent.
 Scan scan(const Query &query);
 
 }

@@ -236,15 +236,10 @@ void TfrmBilancio::load()
     titCausale->setText(causeFlag ? TextField::trimmed(m_cause) : QStringLiteral("- - -"));
     lstRecords->clear();
 
-    JournalSelection::Scan scan;
-    try {
-        scan = JournalSelection::scan({m_cause, m_start, m_end});
-    } catch (...) {
-        scan.failed = true;
-    }
+    JournalSelection::Scan scan = JournalSelection::scan({m_cause, m_start, m_end});
     lstRecords->setItemWidth(1600);
     lstRecords->setRows(std::move(scan.rows));
-    if (scan.failed) {
+    if (!scan.complete()) {
         // The archive could not be read: what was read stays listed, but no
         // total is shown for a journal that may be incomplete.
         for (QLabel *amount : {lblTotEntrate, lblTotUscite, lblBilancio})

@@ -1,19 +1,17 @@
 #include "lists/ContactLists.h"
 
 #include "lists/ContactListRow.h"
-#include "lists/CriteriaSearch.h"
-#include "records/RecordArchive.h"
-#include "records/TextField.h"
 
-using TextField::trimmed;
+#include <array>
 
 namespace {
-// The boxes of the criteria page and the fields they search, in page order.
-constexpr QString ContactRecord::*kSearched[10] = {
-    &ContactRecord::Nome,       &ContactRecord::Localita,    &ContactRecord::Tel,
-    &ContactRecord::DataNasc,   &ContactRecord::CodFisc,     &ContactRecord::PartitaIva,
-    &ContactRecord::Occupazione, &ContactRecord::Prodotti,   &ContactRecord::Questioni,
-    &ContactRecord::Note,
+// The fields the boxes of the criteria page search, in page order.
+constexpr std::array<FieldRef, 10> kSearched = {
+    ContactLayout.field(&ContactRecord::Nome),        ContactLayout.field(&ContactRecord::Localita),
+    ContactLayout.field(&ContactRecord::Tel),         ContactLayout.field(&ContactRecord::DataNasc),
+    ContactLayout.field(&ContactRecord::CodFisc),     ContactLayout.field(&ContactRecord::PartitaIva),
+    ContactLayout.field(&ContactRecord::Occupazione), ContactLayout.field(&ContactRecord::Prodotti),
+    ContactLayout.field(&ContactRecord::Questioni),   ContactLayout.field(&ContactRecord::Note),
 };
 
 // The fields a row shows: a kept contact is decoded only this far, not in all
@@ -46,34 +44,24 @@ namespace ContactLists {
 
 int filledCount(const Criteria &criteria) { return CriteriaSearch::filledCount(criteria.texts()); }
 
-bool matches(const Criteria &criteria, int filled, const ContactRecord &r)
+CriteriaSearch::Search searchFor(const Criteria &criteria) { return {criteria.texts(), kSearched}; }
+
+ArchiveRead<QVector<ListRow>> search(const Criteria &criteria)
 {
-    return CriteriaSearch::matches(criteria.texts(), filled, r, kSearched);
+    return CriteriaSearch::scan<ContactRecord>(searchFor(criteria),
+                                               [](const char *bytes) { return ContactListRow(rowFields(bytes)); });
 }
 
-QVector<ListRow> search(const Criteria &criteria)
-{
-    return CriteriaSearch::search(criteria.texts(), kSearched,
-                                  [](const char *bytes) { return ContactListRow(rowFields(bytes)); });
-}
+// The stored bytes come trimmed of codes up to 32, and no byte above 32 is a
+// blank or a control character once converted: no conversion is needed.
+bool hasPendingIssues(const char *record) { return !kQuestioni.bytes(record).empty(); }
 
-bool hasPendingIssues(const ContactRecord &record) { return !trimmed(record.Questioni).isEmpty(); }
-
-QVector<ListRow> loadPending(QVector<ListRow> *partial)
+ArchiveRead<QVector<ListRow>> loadPending()
 {
-    QVector<ListRow> rows;
-    try {
-        ContactArchive::forEach([&](const char *bytes, int number) {
-            // Read trims the field: a text of blanks alone is no pending issue.
-            if (!kQuestioni.read(bytes).isEmpty())
-                rows.append({PendingIssueRow(rowFields(bytes)), number});
-        });
-    } catch (...) {
-        if (partial)
-            *partial = rows;
-        throw;
-    }
-    return rows;
+    return ContactArchive::read(QVector<ListRow>(), [](QVector<ListRow> &rows, const char *bytes, int number) {
+        if (hasPendingIssues(bytes))
+            rows.append({PendingIssueRow(rowFields(bytes)), number});
+    });
 }
 
 }

@@ -2,8 +2,9 @@
 // Which contacts the contact search, the contact import and the pending-issues
 // list show.
 
+#include "lists/CriteriaSearch.h"
 #include "lists/ListRow.h"
-#include "records/ContactRecord.h"
+#include "records/RecordArchive.h"
 
 #include <QStringList>
 #include <QVector>
@@ -19,15 +20,15 @@ struct Criteria {
 };
 // Boxes whose trimmed text is not empty.
 int filledCount(const Criteria &criteria);
-// Every filled-in box, as typed, is found in its field, without regard to case.
-bool matches(const Criteria &criteria, int filled, const ContactRecord &record);
+// What the boxes find: the rule search() tries on each contact.
+CriteriaSearch::Search searchFor(const Criteria &criteria);
 // ContactListRow rows of the contacts found, in file order, each with its
-// record number. Throws ArchiveError when the file cannot be read.
-QVector<ListRow> search(const Criteria &criteria);
+// record number.
+ArchiveRead<QVector<ListRow>> search(const Criteria &criteria);
 
-// A contact with something pending: Questioni holds more than blanks.
-bool hasPendingIssues(const ContactRecord &record);
-// PendingIssueRow rows, in file order. Throws ArchiveError when the file
-// cannot be read; rows read before a failure are handed to partial first.
-QVector<ListRow> loadPending(QVector<ListRow> *partial = nullptr);
+// A contact with something pending, decided on its stored bytes: "Questioni
+// in sospeso" holds more than blanks and control characters.
+bool hasPendingIssues(const char *record);
+// PendingIssueRow rows, in file order.
+ArchiveRead<QVector<ListRow>> loadPending();
 }

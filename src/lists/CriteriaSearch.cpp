@@ -12,22 +12,21 @@ int filledCount(const QStringList &boxes)
     return n;
 }
 
-QVector<Test> tests(const QStringList &boxes, const QVector<FieldRef> &fields)
+Search::Search(const QStringList &boxes, std::span<const FieldRef> fields)
+    : m_filled(filledCount(boxes))
 {
-    QVector<Test> out;
-    for (int i = 0; i < boxes.size() && i < fields.size(); ++i)
+    for (qsizetype i = 0; i < boxes.size() && size_t(i) < fields.size(); ++i)
         if (!boxes.at(i).isEmpty())
-            out.append({fields.at(i), boxes.at(i)});
-    return out;
+            m_tests.append({fields[size_t(i)], boxes.at(i)});
 }
 
-bool found(const char *record, const QVector<Test> &tests, int filled)
+bool Search::found(const char *record) const
 {
     int matched = 0;
-    const int total = int(tests.size());
-    for (int i = 0; i < total && matched < filled && matched + (total - i) >= filled; ++i)
-        matched += tests[i].field.read(record).contains(tests[i].text, Qt::CaseInsensitive);
-    return matched >= filled;
+    const int total = int(m_tests.size());
+    for (int i = 0; i < total && matched < m_filled && matched + (total - i) >= m_filled; ++i)
+        matched += m_tests[i].field.read(record).contains(m_tests[i].text, Qt::CaseInsensitive);
+    return matched >= m_filled;
 }
 
 }

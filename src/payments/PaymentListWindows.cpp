@@ -1,13 +1,9 @@
 #include "payments/PaymentListWindows.h"
 
-#include "platform/GuiServices.h"
 #include "platform/Services.h"
-#include "records/ArchiveMessages.h"
 #include "ui/RowList.h"
 
 #include <QLineEdit>
-#include <QShowEvent>
-#include <QTimer>
 
 PaymentStatusWindow::PaymentStatusWindow(PaymentStatus status, const QString &name, const QString &caption,
                                          const QString &printTitle, QWidget *parent)
@@ -16,30 +12,16 @@ PaymentStatusWindow::PaymentStatusWindow(PaymentStatus status, const QString &na
 {
 }
 
-void PaymentStatusWindow::showEvent(QShowEvent *event)
-{
-    ListWindow::showEvent(event);
-    if (!event->spontaneous())
-        load();
-}
-
-void PaymentStatusWindow::load()
+void PaymentStatusWindow::fill()
 {
     resetSearch();
-    QVector<ListRow> rows;
-    bool failed = false;
-    try {
-        rows = PaymentLists::loadStatusList(m_status, Services::clock().today(), &rows);
-    } catch (...) {
-        // The archive cannot be read to the end: the rows read before the
-        // failure (handed back through the last argument) are shown, and the
-        // user is told the list is not the whole archive.
-        failed = true;
-    }
-    setRows(std::move(rows));
+    auto read = PaymentLists::loadStatusList(m_status, Services::clock().today());
+    // Read to the end or not, the rows read are shown; the user is told when
+    // the list is not the whole archive.
+    setRows(std::move(read.rows));
     txtTrova->setFocus();
-    if (failed)
-        QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
+    if (!read.complete())
+        readFailed();
 }
 
 TfrmConfermati::TfrmConfermati(QWidget *parent)

@@ -12,10 +12,9 @@ public:
 protected:
     PaymentStatusWindow(PaymentStatus status, const QString &name, const QString &caption,
                         const QString &printTitle, QWidget *parent);
-    void showEvent(QShowEvent *event) override;
+    void fill() override;
 
 private:
-    void load();
     PaymentStatus m_status;
 };
 

@@ -38,7 +38,7 @@ TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget *parent)
     txtNote = boxes[9];
 }
 
-QVector<ListRow> TfrmTrovaScadenze::find()
+ArchiveRead<QVector<ListRow>> TfrmTrovaScadenze::findRows()
 {
     const QStringList t = criteriaTexts();
     return PaymentLists::search({t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]});

@@ -13,6 +13,6 @@ public:
 
 protected:
     void chooseRow(int row) override;
-    QVector<ListRow> find() override;
+    ArchiveRead<QVector<ListRow>> findRows() override;
     QString countText(int rows) const override;
 };

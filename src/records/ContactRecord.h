@@ -104,6 +104,3 @@ inline constexpr RecordLayout<ContactRecord, 39> ContactLayout({{
 static_assert(ContactLayout.size() == ContactRecord::Size, "the contact fields must fill 3831 bytes");
 
 inline const RecordLayout<ContactRecord, 39> &ContactRecord::layout() { return ContactLayout; }
-
-// The contact file beside the program.
-QString contactFilePath();

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string_view>
+
 struct PaymentRecord {
     static constexpr int Size = 1265;
     static constexpr const char *FileName = "Archivio_Appuntamenti.pro";
@@ -35,7 +37,6 @@ struct PaymentRecord {
     QByteArray encode() const;
 
     bool isSettled() const { return Ottemperata == QStringLiteral("Sì"); }
-    bool isUnsettled() const { return Ottemperata == QStringLiteral("No"); }
 
     bool operator==(const PaymentRecord &) const = default;
 };
@@ -62,5 +63,18 @@ static_assert(PaymentLayout.size() == PaymentRecord::Size, "the payment fields m
 
 inline const RecordLayout<PaymentRecord, 16> &PaymentRecord::layout() { return PaymentLayout; }
 
-// The payment file beside the program.
-QString paymentFilePath();
+// What "Impegno assolto" says of a stored payment, read from its bytes: only
+// "No" and "Sì", once trimmed, say anything; any other value, blank or
+// damaged, says neither.
+enum class Settlement { Unsettled, Settled, Unknown };
+inline Settlement settlementOf(const char *record)
+{
+    static constexpr FieldRef flag = PaymentLayout.field(&PaymentRecord::Ottemperata);
+    // "Sì" is stored as the letter S and the Windows-1252 byte of "ì".
+    const std::string_view stored = flag.bytes(record);
+    if (stored == std::string_view("No"))
+        return Settlement::Unsettled;
+    if (stored == std::string_view("S\xEC", 2))
+        return Settlement::Settled;
+    return Settlement::Unknown;
+}

@@ -33,26 +33,35 @@ QByteArray read(const QString &path, int recordSize, int number)
     return bytes;
 }
 
-qint64 scan(const QString &path, int recordSize, const std::function<void(const char *, int)> &use, bool *opened)
+Scanned scan(const QString &path, int recordSize, const std::function<void(const char *, int)> &use)
 {
-    if (opened)
-        *opened = false;
-    RecordFile file(path, recordSize, RecordFile::Mode::Read);
-    if (opened)
-        *opened = true;
-    const qint64 total = file.size();
-    const int numbered = int(qMin<qint64>(total, RecordFile::LastNumber));
-    const int block = blockRecords(recordSize);
-    QByteArray buffer;
-    for (int first = 0; first < numbered;) {
-        const int n = qMin(block, numbered - first);
-        file.readBlock(first, n, buffer);
-        const char *bytes = buffer.constData();
-        for (int i = 0; i < n; ++i)
-            use(bytes + qsizetype(i) * recordSize, first + i + 1);
-        first += n; // never past the last number, so never past the int range
+    Scanned scanned;
+    RecordFile file;
+    try {
+        file.openOrCreate(path, recordSize, RecordFile::Mode::Read);
+    } catch (const RecordFileError &) {
+        scanned.outcome = ReadOutcome::NotOpened;
+        return scanned;
     }
-    return total;
+    try {
+        // Records past the last number are never read (no number names them).
+        const int numbered = int(qMin<qint64>(file.size(), RecordFile::LastNumber));
+        const int block = blockRecords(recordSize);
+        QByteArray buffer;
+        for (int first = 0; first < numbered;) {
+            const int n = qMin(block, numbered - first);
+            file.readBlock(first, n, buffer);
+            const char *bytes = buffer.constData();
+            for (int i = 0; i < n; ++i) {
+                use(bytes + qsizetype(i) * recordSize, first + i + 1);
+                ++scanned.records;
+            }
+            first += n; // never past the last number, so never past the int range
+        }
+    } catch (const RecordFileError &) {
+        scanned.outcome = ReadOutcome::Partial;
+    }
+    return scanned;
 }
 
 int save(const QString &path, const QByteArray &bytes, int number)

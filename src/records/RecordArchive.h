@@ -11,11 +11,31 @@
 #include "records/RecordFile.h"
 
 #include <functional>
+#include <utility>
 
 // What every archive call throws when the file cannot be opened, read or written.
 using ArchiveError = RecordFileError;
 
 enum class BrowseStep { First, Previous, Next, Last };
+
+// How far a reading of a whole archive got.
+enum class ReadOutcome {
+    Complete,  // every record was read
+    Partial,   // a read failed midway: what was read before it is kept
+    NotOpened, // the file could not be opened (or created): nothing was read
+};
+
+// What a reader of a whole archive hands back: the rows it made, how many
+// records it read, and how far it got. An archive that cannot be read is an
+// answer, not an exception: each window decides what it shows of it.
+template <typename Rows>
+struct ArchiveRead {
+    Rows rows {};
+    int records = 0;
+    ReadOutcome outcome = ReadOutcome::Complete;
+
+    bool complete() const { return outcome == ReadOutcome::Complete; }
+};
 
 namespace ArchiveFiles {
 // Counts are 64 bits, as file lengths are: an archive of more records than a
@@ -23,11 +43,14 @@ namespace ArchiveFiles {
 // its records past the last number are neither read nor shown.
 qint64 count(const QString &path, int recordSize);
 QByteArray read(const QString &path, int recordSize, int number);
+struct Scanned {
+    int records = 0; // how many were handed to use
+    ReadOutcome outcome = ReadOutcome::Complete;
+};
 // One pass from the first record to the last in large reads; use gets each
-// record's bytes and its 1-based number. Returns how many records there were.
-// opened, when given, tells a failure to open the file from one in the middle.
-qint64 scan(const QString &path, int recordSize, const std::function<void(const char *bytes, int number)> &use,
-            bool *opened = nullptr);
+// record's bytes and its 1-based number. A file that cannot be opened or read
+// to the end throws nothing: the answer says how far the pass got.
+Scanned scan(const QString &path, int recordSize, const std::function<void(const char *bytes, int number)> &use);
 int save(const QString &path, const QByteArray &bytes, int number);
 // Opens the file for writing (creating it when absent) and closes it again.
 void openForWriting(const QString &path, int recordSize);
@@ -53,18 +76,20 @@ public:
     // Record `number` (1-based); throws ArchiveError also when there is none.
     static Record read(int number) { return Record::decode(ArchiveFiles::read(path(), Record::Size, number)); }
 
-    // Every record's bytes in file order: a scan decodes only the fields it
-    // tests (Record::layout().field(...).read(bytes)), and a whole record only
-    // for what it keeps.
-    static qint64 forEach(const std::function<void(const char *bytes, int number)> &use, bool *opened = nullptr)
+    // Every record's bytes in file order, each handed with its 1-based number
+    // to use(rows, bytes, number), which adds to rows what it makes of it. A
+    // reader decodes only the fields it tests (Record::layout().field(...)),
+    // and a whole record only for what it keeps. The rows made before a failed
+    // read are kept in the answer.
+    template <typename Rows, typename Use>
+    static ArchiveRead<Rows> read(Rows rows, Use &&use)
     {
-        return ArchiveFiles::scan(path(), Record::Size, use, opened);
-    }
-
-    // Every record decoded, in file order.
-    static qint64 forEachRecord(const std::function<void(const Record &record, int number)> &use)
-    {
-        return forEach([&use](const char *bytes, int number) { use(Record::decode(bytes), number); });
+        ArchiveRead<Rows> answer {std::move(rows)};
+        const ArchiveFiles::Scanned scanned = ArchiveFiles::scan(
+            path(), Record::Size, [&](const char *bytes, int number) { use(answer.rows, bytes, number); });
+        answer.records = scanned.records;
+        answer.outcome = scanned.outcome;
+        return answer;
     }
 
     // Writes the record over record `number`, or appends it when number is 0

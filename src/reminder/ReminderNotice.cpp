@@ -96,12 +96,17 @@ std::optional<ReminderNotice> forToday(QDate today)
     if (!file.exists())
         return file.isSymLink() ? std::optional(unreadable(path)) : std::nullopt;
     try {
-        const ImminentScan scan = scanImminent(today, true);
-        if (!scan.complete)
+        const auto scan = scanImminent(today);
+        if (!scan.complete())
             return unreadable(path);
-        if (scan.payments.isEmpty())
+        if (scan.rows.isEmpty())
             return std::nullopt;
-        return imminent(scan.payments, today);
+        // The few payments listed are read again whole, in the list's order.
+        QVector<PaymentRecord> payments;
+        payments.reserve(scan.rows.size());
+        for (const ListRow &row : scan.rows)
+            payments.append(PaymentArchive::read(row.record));
+        return imminent(payments, today);
     } catch (const ArchiveError &) {
         return unreadable(path);
     }

@@ -3,6 +3,7 @@
 #include "lists/FindInList.h"
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
+#include "records/ArchiveMessages.h"
 #include "ui/FieldRules.h"
 #include "platform/FixedWindow.h"
 #include "ui/PictureButton.h"
@@ -13,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 ListWindow::ListWindow(const QString &name, const QString &caption, const QString &heading,
@@ -88,6 +91,19 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     });
     // A double-click with no row under it closes the window and loads nothing.
     connect(lstRecords, &RowListView::emptyAreaDoubleClicked, this, [this] { chooseRow(-1); });
+}
+
+void ListWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        fill();
+}
+
+void ListWindow::readFailed()
+{
+    // After the window is on screen, so that the message stands over it.
+    QTimer::singleShot(0, this, [this] { Services::error(this, ArchiveMessages::accessError()); });
 }
 
 void ListWindow::setRows(QVector<ListRow> rows)

@@ -36,6 +36,13 @@ signals:
     void recordChosen(int number);
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    // Fills the list from the archive; called each time the program shows the
+    // window. A search fills it on "Cerca" instead, and leaves this empty.
+    virtual void fill() {}
+    // The archive could not be read (at all, or to the end): the user is told,
+    // once the window is on screen; the rows read before the failure stay listed.
+    void readFailed();
     // The pages of the window, the results page among them.
     QStackedLayout *pages() const { return m_pages; }
     void setRows(QVector<ListRow> rows);

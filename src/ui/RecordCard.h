@@ -64,7 +64,6 @@ public:
 
     int size() const { return int(m_specs.size()); }
     QWidget *widget(int i) const { return m_widgets[size_t(i)]; }
-    const BoxSpec &spec(int i) const { return m_specs[i]; }
     int indexOf(const QString &name) const;
 
     // The text a box holds: a drop-down's edit text, a check box's text for

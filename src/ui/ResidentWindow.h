@@ -8,8 +8,6 @@ class ResidentWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ResidentWindow(const QString &name, const QString &caption, QWidget *parent = nullptr);
-    // Show maximised, as app windows always open.
-    void showResident() { showMaximized(); }
 
 protected:
     // The window's close handling; the default returns to the main menu.

@@ -132,16 +132,15 @@ void SearchWindow::search()
 {
     lblAttendere->show();
     lblConta->setText(QString::number(CriteriaSearch::filledCount(criteriaTexts())));
-    QVector<ListRow> rows;
-    try {
-        rows = find();
-    } catch (...) {
-        lblAttendere->hide();
+    auto found = findRows();
+    lblAttendere->hide();
+    if (!found.complete()) {
+        // Nothing is listed from an archive that was not read to the end: the
+        // criteria stay, to search again.
         Services::plain(this, ArchiveMessages::accessError());
         return;
     }
-    lblAttendere->hide();
-    setRows(std::move(rows));
+    setRows(std::move(found.rows));
     lblTrovate->setText(countText(lstRecords->count()));
     pages()->setCurrentWidget(panContainer);
     resetSearch();

@@ -5,6 +5,7 @@
 // contact search and the contact import are built on it.
 
 #include "lists/ListRow.h"
+#include "records/RecordArchive.h"
 #include "ui/ListWindow.h"
 
 #include <QHash>
@@ -44,9 +45,8 @@ protected:
     // Whether the opener named in lblMemory is the one this window serves.
     bool openedBy(const QString &opener) const;
 
-    // The rows found, each with its record number; throws when the archive
-    // cannot be read.
-    virtual QVector<ListRow> find() = 0;
+    // The rows found, each with its record number.
+    virtual ArchiveRead<QVector<ListRow>> findRows() = 0;
     // The results page's count line.
     virtual QString countText(int rows) const = 0;
 

@@ -56,16 +56,29 @@ private slots:
         QFETCH(QString, notice);
         QFETCH(QString, settled);
         QFETCH(bool, imminent);
-        const PaymentRecord record = payment(date, notice, settled);
-        QCOMPARE(IsImminent(record, kToday), imminent);
-        // The scans decide on the stored bytes: the same answer every time.
-        const QByteArray bytes = record.encode();
-        const auto field = [&bytes](QString PaymentRecord::*member) {
-            return PaymentLayout.field(member).bytes(bytes.constData());
-        };
-        QCOMPARE(IsImminent(field(&PaymentRecord::Data), field(&PaymentRecord::Avviso),
-                            field(&PaymentRecord::Ottemperata), kToday),
-                 imminent);
+        // The scans decide on the stored bytes.
+        const QByteArray bytes = payment(date, notice, settled).encode();
+        QCOMPARE(IsImminent(bytes.constData(), kToday), imminent);
+    }
+
+    // Blanks and control codes another tool may have stored around a field
+    // are not part of it.
+    void imminentTrimsStoredFields()
+    {
+        QByteArray bytes = payment(QStringLiteral("20/05/2025"), QStringLiteral("0"), QStringLiteral("No")).encode();
+        const FieldRef avviso = PaymentLayout.field(&PaymentRecord::Avviso);
+        bytes[avviso.offset] = char(3);
+        bytes.replace(avviso.offset + 1, 3, " 5\t");
+        QVERIFY(IsImminent(bytes.constData(), kToday));
+        bytes.replace(avviso.offset + 1, 3, " 4\t");
+        QVERIFY(!IsImminent(bytes.constData(), kToday));
+        // A flag cut short by a blank is no "No".
+        const FieldRef settled = PaymentLayout.field(&PaymentRecord::Ottemperata);
+        bytes.replace(avviso.offset + 1, 3, "\t5 ");
+        QVERIFY(IsImminent(bytes.constData(), kToday));
+        bytes[settled.offset] = char(2);
+        bytes.replace(settled.offset + 1, 2, " N");
+        QVERIFY(!IsImminent(bytes.constData(), kToday));
     }
 
     void dueDateKey()

@@ -7,6 +7,7 @@
 #include "journal/JournalSelection.h"
 #include "journal/JournalTotals.h"
 #include "platform/Services.h"
+#include "records/RecordArchive.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,7 +47,7 @@ class TestJournal : public QObject {
 
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
-    void init() { QFile::remove(paymentFilePath()); }
+    void init() { QFile::remove(PaymentArchive::path()); }
 
     void totals_data()
     {
@@ -260,7 +261,7 @@ private slots:
             movement(QStringLiteral("Rimborso"), QStringLiteral("abc"), QStringLiteral("20/03/2025"), light),
         });
         const Scan all = scan({QStringLiteral("  "), QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025")});
-        QVERIFY(!all.failed);
+        QVERIFY(all.complete());
         QCOMPARE(all.unreadable, 0); // the unknown type's amount is never read
         QCOMPARE(rowNumbers(all.rows), QList<int>({2, 3, 5, 6}));
         QVERIFY(all.rows[0].text.startsWith(QStringLiteral("USCITA   Data: 31/03/2025")));
@@ -294,7 +295,7 @@ private slots:
             movement(Out, QStringLiteral("12.50")),
         });
         const Scan s = scan({QStringLiteral("affitto"), QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025")});
-        QVERIFY(!s.failed);
+        QVERIFY(s.complete());
         // The reading goes on past the damaged records; the ones of another
         // cause or outside the interval are never read far enough to matter.
         QCOMPARE(rowNumbers(s.rows), QList<int>({1, 6}));
@@ -310,24 +311,27 @@ private slots:
     void emptyAndMissingFile()
     {
         const Scan s = scan({QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025")});
-        QVERIFY(!s.failed);
+        QVERIFY(s.complete());
         QVERIFY(s.rows.isEmpty());
         QCOMPARE(s.totals.income, QStringLiteral("0,00"));
         QCOMPARE(s.totals.balance, QStringLiteral("0,00"));
-        QVERIFY(QFile::exists(paymentFilePath())); // created empty
+        QVERIFY(QFile::exists(PaymentArchive::path())); // created empty
     }
 
     void fileThatCannotBeReadFails()
     {
-        QVERIFY(QDir().mkdir(paymentFilePath())); // a folder where the archive should be
+        QVERIFY(QDir().mkdir(PaymentArchive::path())); // a folder where the archive should be
         const Scan s = scan({QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025")});
-        QDir().rmdir(paymentFilePath());
-        QVERIFY(s.failed);
+        QDir().rmdir(PaymentArchive::path());
+        QVERIFY(!s.complete());
+        QCOMPARE(s.outcome, ReadOutcome::NotOpened);
         QVERIFY(s.rows.isEmpty());
         QCOMPARE(s.unreadable, 0);
 
+        // An interval that cannot be read reads no file.
         const Scan bad = scan({QString(), QStringLiteral("31/02/2025"), QStringLiteral("31/12/2025")});
-        QVERIFY(bad.failed);
+        QVERIFY(!bad.complete());
+        QCOMPARE(bad.outcome, ReadOutcome::NotOpened);
     }
 };
 

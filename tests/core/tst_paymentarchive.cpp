@@ -6,6 +6,7 @@
 #include "records/RecordFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ int appendChild(const QString &folder, const QString &writer, int count)
         for (int i = 0; i < count; ++i) {
             QElapsedTimer waited;
             waited.start();
-            while (lockstep && recordsInFile(paymentFilePath()) < 2 * i)
+            while (lockstep && recordsInFile(PaymentArchive::path()) < 2 * i)
                 if (waited.elapsed() > 2000)
                     lockstep = false; // a payment was lost: finish, and let the parent count
                 else
@@ -81,7 +82,7 @@ class TestPaymentArchive : public QObject {
 
     QByteArray fileBytes() const
     {
-        QFile f(paymentFilePath());
+        QFile f(PaymentArchive::path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
@@ -140,6 +141,48 @@ private slots:
         PaymentArchive::save(payment(QStringLiteral("uno")), 0);
         QVERIFY_THROWS_EXCEPTION(ArchiveError, PaymentArchive::save(payment(QStringLiteral("tre")), 3));
         QCOMPARE(fileBytes().size(), PaymentRecord::Size);
+    }
+
+    // A whole read says how far it got, and keeps what it made until then.
+    void wholeReadSaysHowFarItGot()
+    {
+        const auto causes = [](QStringList &rows, const char *bytes, int number) {
+            rows << QStringLiteral("%1 %2").arg(number).arg(PaymentRecord::decode(bytes).Causale);
+        };
+        PaymentArchive::save(payment(QStringLiteral("uno")), 0);
+        PaymentArchive::save(payment(QStringLiteral("due")), 0);
+        auto read = PaymentArchive::read(QStringList(), causes);
+        QCOMPARE(read.outcome, ReadOutcome::Complete);
+        QVERIFY(read.complete());
+        QCOMPARE(read.records, 2);
+        QCOMPARE(read.rows, QStringList({QStringLiteral("1 uno"), QStringLiteral("2 due")}));
+
+        // The file shrinks while the first block is being read: the next
+        // block cannot be read, and the records of the first one are kept.
+        QFile file(PaymentArchive::path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (int i = 0; i < 2000; ++i)
+            file.write(payment(QString::number(i + 1)).encode());
+        file.close();
+        read = PaymentArchive::read(QStringList(), [&](QStringList &rows, const char *bytes, int number) {
+            if (number == 1)
+                QFile::resize(PaymentArchive::path(), 10 * PaymentRecord::Size);
+            causes(rows, bytes, number);
+        });
+        QCOMPARE(read.outcome, ReadOutcome::Partial);
+        QVERIFY(!read.complete());
+        QVERIFY(read.records > 10 && read.records < 2000);
+        QCOMPARE(read.rows.size(), read.records);
+        QCOMPARE(read.rows.last(), QStringLiteral("%1 %1").arg(read.records));
+
+        // A folder where the file should be: nothing is read.
+        QVERIFY(QFile::remove(PaymentArchive::path()));
+        QVERIFY(QDir().mkdir(PaymentArchive::path()));
+        read = PaymentArchive::read(QStringList(), causes);
+        QCOMPARE(read.outcome, ReadOutcome::NotOpened);
+        QCOMPARE(read.records, 0);
+        QVERIFY(read.rows.isEmpty());
+        QVERIFY(QDir().rmdir(PaymentArchive::path()));
     }
 
     void twoCopiesAppendingAtOnceKeepEveryPayment()

@@ -184,7 +184,7 @@ private slots:
         for (int r = 0; r < 10; ++r)
             for (int c = 0; c < 26; ++c)
                 QVERIFY(grid.model()->cell(r, c).isEmpty());
-        QVERIFY(QFile::exists(contactFilePath())); // created empty
+        QVERIFY(QFile::exists(ContactArchive::path())); // created empty
         m_env->dialogs.queue({true, false});
         grid.cmdEsporta->click();
         const QByteArray file = m_env->readFile(kXls);
@@ -194,12 +194,12 @@ private slots:
 
     void unreadableArchiveKeepsTheEmptyRows()
     {
-        QVERIFY(QDir().mkdir(contactFilePath()));
+        QVERIFY(QDir().mkdir(ContactArchive::path()));
         TfrmExpAnagrafica grid;
         grid.show();
         QCOMPARE(grid.model()->rowCount(), 10);
         QVERIFY(m_env->dialogs.shown.isEmpty());
-        QDir().rmdir(contactFilePath());
+        QDir().rmdir(ContactArchive::path());
     }
 
     void noToTheFirstQuestionAndFailure()

@@ -197,7 +197,7 @@ private slots:
     void searchCannotReadTheFolder()
     {
         // A folder where the archive should be: it can be neither opened nor created.
-        QVERIFY(QDir().mkdir(contactFilePath()));
+        QVERIFY(QDir().mkdir(ContactArchive::path()));
         TfrmTrovaAnagrafica w;
         w.show();
         w.txtNome->setText(QStringLiteral("rossi"));
@@ -208,7 +208,7 @@ private slots:
         QVERIFY(!w.panContainer->isVisible());
         QVERIFY(!w.lblAttendere->isVisible());
         QCOMPARE(w.txtNome->text(), QStringLiteral("rossi"));
-        QDir().rmdir(contactFilePath());
+        QDir().rmdir(ContactArchive::path());
     }
 
     void searchHandsTheClickedContact()
@@ -322,14 +322,14 @@ private slots:
         w.show();
         w.btnCerca->click();
         // The file goes away between the search and the click.
-        QFile::remove(contactFilePath());
-        QVERIFY(QDir().mkdir(contactFilePath()));
+        QFile::remove(ContactArchive::path());
+        QVERIFY(QDir().mkdir(ContactArchive::path()));
         QSignalSpy chosen(&w, &TfrmImportaAnagrafica::contactChosen);
         doubleClick(w.lstRecords, 0);
         QCOMPARE(chosen.count(), 0);
         QVERIFY(!w.isVisible());
         QVERIFY(m_env->dialogs.shown.isEmpty()); // closed without a message
-        QDir().rmdir(contactFilePath());
+        QDir().rmdir(ContactArchive::path());
     }
 
     void printTitles_data()
@@ -422,22 +422,22 @@ private slots:
             TfrmQuestioni w;
             w.show();
             QCOMPARE(w.lstRecords->count(), 0);
-            QVERIFY(QFile::exists(contactFilePath()));
+            QVERIFY(QFile::exists(ContactArchive::path()));
             w.txtTrova->setText(QStringLiteral("rossi"));
             w.btnTrova->click();
             QCOMPARE(m_env->dialogs.texts(), QStringList({kEmptyList}));
         }
         // Unreadable: loading stops silently.
         m_env->dialogs.clear();
-        QFile::remove(contactFilePath());
-        QVERIFY(QDir().mkdir(contactFilePath()));
+        QFile::remove(ContactArchive::path());
+        QVERIFY(QDir().mkdir(ContactArchive::path()));
         {
             TfrmQuestioni w;
             w.show();
             QCOMPARE(w.lstRecords->count(), 0);
             QVERIFY(m_env->dialogs.shown.isEmpty());
         }
-        QDir().rmdir(contactFilePath());
+        QDir().rmdir(ContactArchive::path());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "journal/JournalRow.h"
 #include "journal/TfrmBilancio.h"
 #include "lists/ListReport.h"
+#include "records/RecordArchive.h"
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
 
@@ -221,11 +222,11 @@ private slots:
 
     void archiveThatCannotBeRead()
     {
-        QVERIFY(QDir().mkdir(paymentFilePath())); // a folder where the archive should be
+        QVERIFY(QDir().mkdir(PaymentArchive::path())); // a folder where the archive should be
         TfrmBilancio w(QStringLiteral("affitto"), kMarch1, kMarch31);
         w.show();
         flushTimers();
-        QDir().rmdir(paymentFilePath());
+        QDir().rmdir(PaymentArchive::path());
         QCOMPARE(w.titCausale->text(), QStringLiteral("affitto"));
         QCOMPARE(w.lstRecords->count(), 0);
         for (QLabel *amount : {w.lblTotEntrate, w.lblTotUscite, w.lblBilancio})
@@ -238,7 +239,7 @@ private slots:
     {
         TfrmBilancio w(QString(), kMarch1, kMarch31);
         w.show();
-        QVERIFY(QFile::exists(paymentFilePath()));
+        QVERIFY(QFile::exists(PaymentArchive::path()));
         QCOMPARE(w.lblBilancio->text(), QStringLiteral("0,00 €"));
         w.btnTrova->click();
         w.btnStampa->click();

@@ -3,6 +3,7 @@
 // calls: what it says, when it says nothing, and that it always ends.
 #include "PaymentFixtures.h"
 #include "platform/Services.h"
+#include "records/RecordArchive.h"
 #include "reminder/LoginReminder.h"
 
 #include <QDBusConnection>
@@ -165,7 +166,7 @@ private slots:
                            QStringLiteral("Rata del mutuo della casa al mare di Rimini, maggio"),
                            QStringLiteral("600,00"));
         writePayments(records);
-        const QByteArray archive = bytesOf(paymentFilePath());
+        const QByteArray archive = bytesOf(PaymentArchive::path());
         startServer(QStringLiteral("actions,body"));
 
         QCOMPARE(remind(300), 0);
@@ -189,7 +190,7 @@ private slots:
         const qsizetype open = actions.toVariantList().indexOf(LoginReminder::openAction());
         QVERIFY(open >= 0 && open % 2 == 0);
         QCOMPARE(actions.at(open + 1).toString(), QStringLiteral("Apri Tarvenio"));
-        QCOMPARE(bytesOf(paymentFilePath()), archive);
+        QCOMPARE(bytesOf(PaymentArchive::path()), archive);
     }
 
     void listsFiveAndCountsTheRest_data()
@@ -230,7 +231,7 @@ private slots:
     void saysInItalianWhenTheFileCannotBeRead()
     {
         // A folder in place of the file: unreadable for every user, root too.
-        QVERIFY(QDir().mkpath(paymentFilePath()));
+        QVERIFY(QDir().mkpath(PaymentArchive::path()));
         startServer(QStringLiteral("actions,body"));
 
         QCOMPARE(remind(300), 0);
@@ -242,7 +243,7 @@ private slots:
         QCOMPARE(notices.first().value(QStringLiteral("body")).toString(),
                  QStringLiteral("Impossibile leggere l'archivio dei pagamenti %1.\nApri Tarvenio per controllare "
                                 "le scadenze.")
-                     .arg(paymentFilePath()));
+                     .arg(PaymentArchive::path()));
     }
 
     void escapesTheTextsWhereTheBodyIsMarkup_data()

@@ -1,5 +1,7 @@
 #include "ContactFixtures.h"
 
+#include "records/RecordArchive.h"
+
 #include <QFile>
 
 ContactRecord makeContact(const QString &name, const QString &town, const QString &birth)
@@ -126,7 +128,7 @@ void writeContactArchive(const QVector<ContactRecord> &records) { writeContactBy
 
 void writeContactBytes(const QByteArray &bytes)
 {
-    QFile f(contactFilePath());
+    QFile f(ContactArchive::path());
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         qFatal("cannot write the test archive %s", qPrintable(f.fileName()));
 }

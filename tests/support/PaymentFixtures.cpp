@@ -1,5 +1,7 @@
 #include "PaymentFixtures.h"
 
+#include "records/RecordArchive.h"
+
 #include <QFile>
 
 PaymentRecord makePayment(const QString &date, const QString &hour, const QString &minute,
@@ -35,7 +37,7 @@ QByteArray paymentFile(const QVector<PaymentRecord> &records)
 
 void writePaymentArchive(const QVector<PaymentRecord> &records)
 {
-    QFile f(paymentFilePath());
+    QFile f(PaymentArchive::path());
     const QByteArray bytes = paymentFile(records);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         qFatal("cannot write the test archive %s", qPrintable(f.fileName()));
