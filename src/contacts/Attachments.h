@@ -4,9 +4,9 @@
 // folder is never stored, so the record stays valid when the program folder
 // moves.
 
-#include <QString>
+#include "platform/SafeFile.h"
 
-#include <stdexcept>
+#include <QString>
 
 namespace Attachments {
 
@@ -36,19 +36,8 @@ QString fieldName(const QString &fileName);
 // it; name itself for n = 1.
 QString numberedName(const QString &name, int n);
 
-class AttachmentError : public std::runtime_error {
-public:
-    enum class Reason { NoPermission, SourceUnreadable, NoSpace, Other };
-    AttachmentError(Reason reason, int systemError);
-    Reason reason() const { return m_reason; }
-    int systemError() const { return m_error; }
-    // Why, in a sentence the user can act on.
-    QString explanation() const;
-
-private:
-    Reason m_reason;
-    int m_error;
-};
+// A copy that failed: the safe writer's error, whose reason tells the user why.
+using AttachmentError = SafeFileError;
 
 // Creates the folder and any folder missing above it. Throws AttachmentError.
 void ensureFolder();

@@ -7,16 +7,14 @@
 // today (made while the clock was wrong) is never counted among the ten nor
 // removed: the caller reports it with futureCopiesWarning().
 
+#include "platform/SafeFile.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
-#include <stdexcept>
-
-class DailyBackupError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// A copy that could not be made: the safe writer's error.
+using DailyBackupError = SafeFileError;
 
 namespace DailyBackup {
 inline constexpr char FolderName[] = "Backup";

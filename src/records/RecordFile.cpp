@@ -1,5 +1,7 @@
 #include "records/RecordFile.h"
 
+#include "platform/FileIo.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -35,12 +37,10 @@ public:
         using namespace std::chrono;
         const auto deadline = steady_clock::now() + milliseconds(timeoutMs);
         for (;;) {
-            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+            if (FileIo::tryLock(m_fd)) {
                 m_result = Result::Locked;
                 return;
             }
-            if (errno == EINTR)
-                continue;
             if (errno != EWOULDBLOCK) {
                 m_error = errno;
                 m_result = Result::Failed;
@@ -68,24 +68,6 @@ private:
     int m_error = 0;
 };
 
-// Writes all of bytes at offset; false with errno set on any failure, including
-// a short write (a full disk or a file-size limit).
-bool writeAllAt(int fd, const char *bytes, qint64 size, off_t offset)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(fd, bytes + done, size_t(size - done), offset + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
 }
 
 int RecordFile::lockTimeout() { return g_lockTimeout.load(); }
@@ -192,15 +174,9 @@ void RecordFile::seek(int index)
 
 void RecordFile::readExactly(char *into, qint64 bytes, qint64 offset)
 {
-    qint64 done = 0;
-    while (done < bytes) {
-        const ssize_t n = ::pread(m_fd, into + done, size_t(bytes - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(QStringLiteral("Impossibile leggere"), n < 0 ? errno : EIO);
-        done += n;
-    }
+    const qint64 got = FileIo::readAt(m_fd, into, bytes, offset);
+    if (got != bytes)
+        fail(QStringLiteral("Impossibile leggere"), got < 0 ? errno : EIO);
 }
 
 void RecordFile::read(QByteArray &buffer)
@@ -234,9 +210,9 @@ void RecordFile::overwrite(int index, const QByteArray &buffer)
     // Kept so that a write failing halfway can put the record back as it was.
     QByteArray before(m_recordSize, Qt::Uninitialized);
     readExactly(before.data(), m_recordSize, base);
-    if (!writeAllAt(m_fd, buffer.constData(), m_recordSize, base)) {
+    if (!FileIo::writeAllAt(m_fd, buffer.constData(), m_recordSize, base)) {
         const int error = errno;
-        writeAllAt(m_fd, before.constData(), m_recordSize, base);
+        FileIo::writeAllAt(m_fd, before.constData(), m_recordSize, base);
         fail(QStringLiteral("Impossibile scrivere"), error);
     }
     if (::fdatasync(m_fd) != 0)
@@ -288,12 +264,11 @@ int RecordFile::append(const QByteArray &buffer)
     if (records >= LastNumber)
         fail(QStringLiteral("Archivio troppo grande:"), EFBIG);
     const int index = int(records);
-    const bool written = writeAllAt(m_fd, buffer.constData(), m_recordSize, off_t(index) * m_recordSize);
+    const bool written = FileIo::writeAllAt(m_fd, buffer.constData(), m_recordSize, off_t(index) * m_recordSize);
     const int error = !written ? errno : (::fdatasync(m_fd) != 0 ? errno : 0);
     if (error) {
         // No partial record is left behind: the file goes back to its length.
-        while (::ftruncate(m_fd, length) != 0 && errno == EINTR) {
-        }
+        FileIo::truncate(m_fd, length);
         fail(written ? QStringLiteral("Impossibile salvare") : QStringLiteral("Impossibile scrivere"), error);
     }
     m_position = index + 1;
