@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     StaleFiles::removeAtStartUp();
 
     Windows::create();
-    Windows::switchTo(nullptr, Windows::first());
+    Residents::switchTo(nullptr, Windows::first());
     const int rc = app.exec();
     Windows::destroy();
     return rc;

@@ -96,7 +96,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
     connect(btnApp02, &PictureButton::clicked, this, [this] { openApp(Windows::resident().agenda); });
     connect(imgApp03, &PictureButton::clicked, this, [this] { openApp(Windows::resident().menuBilancio); });
     connect(btnApp03, &PictureButton::clicked, this, [this] { openApp(Windows::resident().menuBilancio); });
-    connect(imgEsci, &PictureButton::clicked, this, [] { Windows::endProgram(); });
+    connect(imgEsci, &PictureButton::clicked, this, [] { Residents::endProgram(); });
     connect(imgSito, &PictureButton::clicked, this, [] { TMisc::Open(webSite()); });
     connect(imgInfo, &PictureButton::clicked, this, [this] { TfrmInfo::showOver(this); });
     connect(imgGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, HelpTexts::forMainMenu()); });
@@ -108,13 +108,13 @@ QString TfrmAvvio::webSite() { return Product::webSite(); }
 void TfrmAvvio::openApp(QWidget *target)
 {
     if (target)
-        Windows::switchTo(this, target);
+        Residents::switchTo(this, target);
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Windows::endProgram();
+    Residents::endProgram();
 }
 
 void TfrmAvvio::paintEvent(QPaintEvent *)

@@ -3,14 +3,12 @@
 #include "ui/DialogFrame.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
-#include "app/Windows.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "platform/FixedWindow.h"
 #include "ui/FocusFrame.h"
 #include "ui/PictureButton.h"
+#include "ui/Residents.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -78,7 +76,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::checkPassword);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(btnCambiaPassword, &QPushButton::clicked, this,
-            [this] { Windows::switchTo(this, Windows::resident().cambiaPassword); });
+            [this] { Residents::switchTo(this, Resident::CambiaPassword); });
 }
 
 QString TfrmPassword::wrongPasswordMessage() { return QStringLiteral("Attenzione: password errata."); }
@@ -103,7 +101,7 @@ void TfrmPassword::checkPassword()
     }
     const QString typed = PasswordText::comparable(txtPassword->text());
     if (!typed.isEmpty() && typed == stored) {
-        Windows::switchTo(this, Windows::resident().avvio);
+        Residents::switchTo(this, Resident::Avvio);
         // Nothing of the password is kept on screen once it has been accepted.
         txtPassword->clear();
         return;
@@ -118,7 +116,7 @@ void TfrmPassword::checkPassword()
 void TfrmPassword::showAgain(QWidget *from)
 {
     txtPassword->clear();
-    Windows::switchTo(from, this);
+    Residents::switchTo(from, this);
     txtPassword->setFocus();
 }
 
@@ -135,5 +133,5 @@ void TfrmPassword::closeEvent(QCloseEvent *event)
 {
     // The main window: leaving it ends the program.
     event->accept();
-    Windows::endProgram();
+    Residents::endProgram();
 }

@@ -7,52 +7,56 @@
 #include "app/TfrmPassword.h"
 #include "contacts/TfrmAnagrafica.h"
 #include "payments/TfrmArchivio_Scadenze.h"
-#include "ui/Residents.h"
+
+#include <iterator>
 
 namespace {
-ResidentWindows g_windows;
+template <typename Window>
+Window *get(Resident id)
+{
+    return static_cast<Window *>(Residents::get(id));
+}
+
+// Start-up order; destroyed in the reverse order.
+constexpr Resident Order[] = {Resident::Password, Resident::Avvio,    Resident::CambiaPassword, Resident::Anagrafica,
+                              Resident::Agenda,   Resident::Archivio, Resident::MenuBilancio};
 }
 
 namespace Windows {
 
-ResidentWindows &resident() { return g_windows; }
+ResidentWindows resident()
+{
+    return {get<TfrmPassword>(Resident::Password),
+            get<TfrmAvvio>(Resident::Avvio),
+            get<TfrmCambiaPassword>(Resident::CambiaPassword),
+            get<TfrmAnagrafica>(Resident::Anagrafica),
+            get<TfrmAgenda>(Resident::Agenda),
+            get<TfrmArchivio_Scadenze>(Resident::Archivio),
+            get<TfrmMenuBilancio>(Resident::MenuBilancio)};
+}
 
 void create()
 {
-    // Start-up order; modal windows are made by their openers when needed.
-    g_windows.password = new TfrmPassword;
-    g_windows.avvio = new TfrmAvvio;
-    g_windows.cambiaPassword = new TfrmCambiaPassword;
-    g_windows.anagrafica = new TfrmAnagrafica;
-    g_windows.agenda = new TfrmAgenda;
-    g_windows.archivio = new TfrmArchivio_Scadenze;
-    g_windows.menuBilancio = new TfrmMenuBilancio;
-    Residents::set(Resident::Password, g_windows.password);
-    Residents::set(Resident::Avvio, g_windows.avvio);
-    Residents::set(Resident::CambiaPassword, g_windows.cambiaPassword);
-    Residents::set(Resident::Anagrafica, g_windows.anagrafica);
-    Residents::set(Resident::Agenda, g_windows.agenda);
-    Residents::set(Resident::Archivio, g_windows.archivio);
-    Residents::set(Resident::MenuBilancio, g_windows.menuBilancio);
+    // In Order, all made before any is entered; modal windows are made by
+    // their openers when needed.
+    QWidget *const windows[] = {new TfrmPassword,    new TfrmAvvio,  new TfrmCambiaPassword,
+                                new TfrmAnagrafica,  new TfrmAgenda, new TfrmArchivio_Scadenze,
+                                new TfrmMenuBilancio};
+    for (std::size_t i = 0; i < std::size(Order); ++i)
+        Residents::set(Order[i], windows[i]);
 }
 
 void destroy()
 {
+    QWidget *windows[std::size(Order)];
+    for (std::size_t i = 0; i < std::size(Order); ++i)
+        windows[i] = Residents::get(Order[i]);
+    // Forgotten first: no window being destroyed finds another.
     Residents::clear();
-    delete g_windows.menuBilancio;
-    delete g_windows.archivio;
-    delete g_windows.agenda;
-    delete g_windows.anagrafica;
-    delete g_windows.cambiaPassword;
-    delete g_windows.avvio;
-    delete g_windows.password;
-    g_windows = ResidentWindows {};
+    for (std::size_t i = std::size(Order); i-- > 0;)
+        delete windows[i];
 }
 
-QWidget *first() { return g_windows.password; }
-
-void switchTo(QWidget *from, QWidget *to) { Residents::switchTo(from, to); }
-
-void endProgram() { Residents::endProgram(); }
+QWidget *first() { return Residents::get(Resident::Password); }
 
 }

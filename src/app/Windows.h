@@ -1,6 +1,9 @@
 #pragma once
 // Start-up: creates the resident windows in their order and enters each in the
-// registry of ui/Residents, through which the windows reach one another.
+// registry of ui/Residents, the one that holds them, through which the windows
+// reach one another.
+
+#include "ui/Residents.h"
 
 class QWidget;
 class TfrmPassword;
@@ -11,6 +14,7 @@ class TfrmAgenda;
 class TfrmArchivio_Scadenze;
 class TfrmMenuBilancio;
 
+// The resident windows with their types, as the registry holds them.
 struct ResidentWindows {
     TfrmPassword *password = nullptr;
     TfrmAvvio *avvio = nullptr;
@@ -22,15 +26,12 @@ struct ResidentWindows {
 };
 
 namespace Windows {
-ResidentWindows &resident();
+// Read from the registry: null pointers before create() and after destroy().
+ResidentWindows resident();
 // Creates every resident window in start-up order.
 void create();
 // Destroys them (end of the program, end of a test).
 void destroy();
 // The window the program opens with.
 QWidget *first();
-// Shows the target first, then hides the window being left.
-void switchTo(QWidget *from, QWidget *to);
-// Ends the event loop; nothing is asked and nothing needs saving.
-void endProgram();
 }

@@ -31,7 +31,7 @@ constexpr int kBoxPoints = 11;
 // also the order of the Enter chain (from the notes it wraps to the name).
 QVector<CardField<ContactRecord>> contactCard()
 {
-    using F = BoxSpec;
+    using F = BoxDef;
     using N = InputRule::Normalise;
     const int oneCharacter = F::InChain | F::Centred | F::OneCharacter;
     const QString digits = QStringLiteral("0123456789");

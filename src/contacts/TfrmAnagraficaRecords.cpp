@@ -10,7 +10,6 @@
 #include <QLineEdit>
 
 namespace {
-const QString kNameRequired = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del contatto.");
 const QString kSexRequired = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare il sesso del contatto usando la lettera M oppure F.");
 }
@@ -64,12 +63,12 @@ void TfrmAnagrafica::duplicate()
 void TfrmAnagrafica::save()
 {
     if (TextField::trimmed(txtNome->text()).isEmpty()) {
-        Services::warning(this, kNameRequired);
+        Services::warning(this, EditorMessages::nameRequired());
         txtNome->setFocus(Qt::OtherFocusReason);
         return;
     }
     const QString sex = TextField::trimmed(txtSesso->text());
-    if (sex != QLatin1String("M") && sex != QLatin1String("F")) {
+    if (sex != ContactRecord::Male && sex != ContactRecord::Female) {
         Services::warning(this, kSexRequired);
         txtSesso->setFocus(Qt::OtherFocusReason);
         return;

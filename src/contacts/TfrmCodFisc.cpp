@@ -3,6 +3,13 @@
 #include "checks/FiscalCode.h"
 #include "ui/EntryBox.h"
 
+namespace {
+const QString kLength =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString kValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
+const QString kWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
+}
+
 TfrmCodFisc::TfrmCodFisc(QWidget *parent)
     : CheckWindow(parent, QStringLiteral(" Controllo codice fiscale"),
                   QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
@@ -17,13 +24,13 @@ void TfrmCodFisc::controlla()
 {
     const QString code = txtCodFisc->text().toUpper();
     if (code.size() != 16) {
-        warnAndStay(QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
+        warnAndStay(kLength);
         return;
     }
     // A character outside "0" to "Z" has no value in the tables: such a code
     // is simply wrong.
     if (FiscalCode::isValid(code))
-        answerAndClose(true, QStringLiteral("Il codice fiscale digitato è VALIDO."));
+        answerAndClose(true, kValid);
     else
-        answerAndClose(false, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO."));
+        answerAndClose(false, kWrong);
 }

@@ -4,6 +4,12 @@
 #include "records/TextField.h"
 #include "ui/EntryBox.h"
 
+namespace {
+const QString kLength = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
+const QString kValid = QStringLiteral("L'IBAN digitato è VALIDO.");
+const QString kWrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
+}
+
 TfrmIban::TfrmIban(QWidget *parent)
     : CheckWindow(parent, QStringLiteral(" Controllo IBAN"),
                   QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."),
@@ -19,11 +25,11 @@ void TfrmIban::controlla()
     const QString iban = TextField::trimmed(txtIban->text());
     // Blanks inside count towards the length; the check itself skips them.
     if (iban.size() != 27) {
-        warnAndStay(QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."));
+        warnAndStay(kLength);
         return;
     }
     if (Iban::isValid(iban))
-        answerAndClose(true, QStringLiteral("L'IBAN digitato è VALIDO."));
+        answerAndClose(true, kValid);
     else
-        answerAndClose(false, QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!"));
+        answerAndClose(false, kWrong);
 }

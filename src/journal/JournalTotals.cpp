@@ -87,9 +87,9 @@ QString DecimalAmount::generalText() const
 JournalSide journalSide(const PaymentRecord &record)
 {
     const QString type = TextField::trimmed(record.Tipologia);
-    if (type == QStringLiteral("In entrata"))
+    if (type == PaymentRecord::Incoming)
         return JournalSide::Income;
-    if (type == QStringLiteral("In uscita"))
+    if (type == PaymentRecord::Outgoing)
         return JournalSide::Expense;
     return JournalSide::None;
 }

@@ -100,7 +100,20 @@ bool keepsListKey(const QKeyEvent *key)
 }
 
 const QString kYearWarning = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+const QString kStartDayMissing =
+    QStringLiteral("Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.");
+const QString kStartMonthMissing =
+    QStringLiteral("Attenzione: indicare il mese di inizio intervallo selezionandolo dall'elenco a cascata.");
+const QString kEndDayMissing =
+    QStringLiteral("Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata.");
+const QString kEndMonthMissing =
+    QStringLiteral("Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata.");
 const QString kValidDate = QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
+const QString kNoStartDate = QStringLiteral("Attenzione: la data %1 di inizio intervallo non esiste.") + kValidDate;
+const QString kNoEndDate = QStringLiteral("Attenzione: la data %1 di fine intervallo non esiste.") + kValidDate;
+const QString kEndBeforeStart = QStringLiteral(
+    "Attenzione: la data di fine intervallo (%1) non può essere anteriore a quella di inizio intervallo (%2).\n\r\n\r"
+    "Per poter visualizzare il riepilogo è necessario indicare un intervallo di tempo valido.");
 const QString kArchiveError = QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
 
 }
@@ -368,22 +381,18 @@ void TfrmMenuBilancio::visualizza()
 
         const struct {
             bool ok;
-            const char *message;
+            const QString &message;
             QWidget *focus;
         } checks[] = {
-            {txtAnno->text().size() == 4, nullptr, txtAnno},
-            {!TextField::trimmed(txtGiornoInizio->currentText()).isEmpty(),
-             "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.", txtGiornoInizio},
-            {!TextField::trimmed(txtMeseInizio->currentText()).isEmpty(),
-             "Attenzione: indicare il mese di inizio intervallo selezionandolo dall'elenco a cascata.", txtMeseInizio},
-            {!TextField::trimmed(txtGiornoFine->currentText()).isEmpty(),
-             "Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata.", txtGiornoFine},
-            {!TextField::trimmed(txtMeseFine->currentText()).isEmpty(),
-             "Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata.", txtMeseFine},
+            {txtAnno->text().size() == 4, kYearWarning, txtAnno},
+            {!TextField::trimmed(txtGiornoInizio->currentText()).isEmpty(), kStartDayMissing, txtGiornoInizio},
+            {!TextField::trimmed(txtMeseInizio->currentText()).isEmpty(), kStartMonthMissing, txtMeseInizio},
+            {!TextField::trimmed(txtGiornoFine->currentText()).isEmpty(), kEndDayMissing, txtGiornoFine},
+            {!TextField::trimmed(txtMeseFine->currentText()).isEmpty(), kEndMonthMissing, txtMeseFine},
         };
         for (const auto &check : checks) {
             if (!check.ok) {
-                refuse(true, check.message ? QString::fromUtf8(check.message) : kYearWarning, check.focus);
+                refuse(true, check.message, check.focus);
                 return;
             }
         }
@@ -396,24 +405,17 @@ void TfrmMenuBilancio::visualizza()
         lblDataInizio->setText(dateText(txtGiornoInizio, txtMeseInizio, lblAnnoInizio));
         const auto start = DateText::parse(lblDataInizio->text());
         if (!start) {
-            refuse(false, QStringLiteral("Attenzione: la data ") + TextField::trimmed(lblDataInizio->text())
-                       + QStringLiteral(" di inizio intervallo non esiste.") + kValidDate, txtGiornoInizio);
+            refuse(false, kNoStartDate.arg(TextField::trimmed(lblDataInizio->text())), txtGiornoInizio);
             return;
         }
         lblDataFine->setText(dateText(txtGiornoFine, txtMeseFine, lblAnnoFine));
         const auto end = DateText::parse(lblDataFine->text());
         if (!end) {
-            refuse(false, QStringLiteral("Attenzione: la data ") + TextField::trimmed(lblDataFine->text())
-                       + QStringLiteral(" di fine intervallo non esiste.") + kValidDate, txtGiornoFine);
+            refuse(false, kNoEndDate.arg(TextField::trimmed(lblDataFine->text())), txtGiornoFine);
             return;
         }
         if (*start > *end) {
-            refuse(false, QStringLiteral("Attenzione: la data di fine intervallo (") + lblDataFine->text()
-                       + QStringLiteral(") non può essere anteriore a quella di inizio intervallo (")
-                       + lblDataInizio->text()
-                       + QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare "
-                                        "un intervallo di tempo valido."),
-                   nullptr);
+            refuse(false, kEndBeforeStart.arg(lblDataFine->text(), lblDataInizio->text()), nullptr);
             return;
         }
         openRegister();

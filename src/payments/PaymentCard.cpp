@@ -51,8 +51,7 @@ QList<QPair<QString, QString>> values(const PaymentRecord &shown)
 {
     using TextField::trimmed;
     // The check box knows two states only: anything but "Sì" shows unchecked.
-    const QString yes = QStringLiteral("Sì");
-    const QString settled = trimmed(shown.Ottemperata) == yes ? yes : QStringLiteral("No");
+    const QString settled = (shown.isSettled() ? PaymentRecord::Settled : PaymentRecord::Unsettled).toString();
     return {
         {QStringLiteral("txtOttemperata"), settled},
         {QStringLiteral("txtData"), trimmed(shown.Data)},

@@ -34,7 +34,7 @@ const QStringList &minuteItems()
 
 const QStringList &paymentTypes()
 {
-    static const QStringList items = {QStringLiteral("In entrata"), QStringLiteral("In uscita")};
+    static const QStringList items = {PaymentRecord::Incoming.toString(), PaymentRecord::Outgoing.toString()};
     return items;
 }
 

@@ -42,7 +42,7 @@ QFont entryFont(const QWidget *w)
 // Enter chain (from the notes it wraps to the date).
 QVector<CardField<PaymentRecord>> paymentCard()
 {
-    using F = BoxSpec;
+    using F = BoxDef;
     return {
         {&PaymentRecord::Data, {.name = "txtData", .kind = BoxKind::ReadOnlyText, .flags = F::InChain | F::Centred}},
         {&PaymentRecord::OreApp,
@@ -72,9 +72,9 @@ QVector<CardField<PaymentRecord>> paymentCard()
           .blank = QStringLiteral("0,00"), .leaving = normaliseAmount}},
         {&PaymentRecord::Note, {.name = "txtNote"}},
         {&PaymentRecord::Ottemperata,
-         {.name = "chkOttemperata", .kind = BoxKind::Check, .flags = 0, .blank = QStringLiteral("No"),
+         {.name = "chkOttemperata", .kind = BoxKind::Check, .flags = 0, .blank = PaymentRecord::Unsettled.toString(),
           .hint = QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."),
-          .items = {QStringLiteral("Sì"), QStringLiteral("No")}}},
+          .items = {PaymentRecord::Settled.toString(), PaymentRecord::Unsettled.toString()}}},
     };
 }
 

@@ -19,6 +19,15 @@
 #include <QPushButton>
 
 namespace {
+const QString kDateRequired =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data della scadenza.");
+const QString kNoticeRequired = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso rispetto alla data della scadenza.");
+const QString kTypeRequired = QStringLiteral(
+    "Attenzione: per salvare la scheda è necessario indicare la tipologia di pagamento (in entrata o in uscita).");
+const QString kReasonRequired =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la causale del pagamento.");
+
 QString trimmedText(const QLineEdit *box) { return TextField::trimmed(box->text()); }
 QString trimmedText(const QComboBox *box) { return TextField::trimmed(box->currentText()); }
 
@@ -92,16 +101,11 @@ void TfrmArchivio_Scadenze::save()
         m_rules->leave(edited);
     m_saving = false;
 
-    if (!requireFilled(txtData, txtData->text(),
-                       QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data della scadenza."))
-        || !requireFilled(txtAvviso, txtAvviso->text(),
-                          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso rispetto alla data della scadenza."))
-        || !requireFilled(txtTipologia, txtTipologia->currentText(),
-                          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la tipologia di pagamento (in entrata o in uscita)."))
-        || !requireFilled(txtCausale, txtCausale->text(),
-                          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la causale del pagamento."))
-        || !requireFilled(txtContatto, txtContatto->text(),
-                          QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del contatto.")))
+    if (!requireFilled(txtData, txtData->text(), kDateRequired)
+        || !requireFilled(txtAvviso, txtAvviso->text(), kNoticeRequired)
+        || !requireFilled(txtTipologia, txtTipologia->currentText(), kTypeRequired)
+        || !requireFilled(txtCausale, txtCausale->text(), kReasonRequired)
+        || !requireFilled(txtContatto, txtContatto->text(), EditorMessages::nameRequired()))
         return;
     if (trimmedText(txtImporto).isEmpty())
         txtImporto->setText(QStringLiteral("0,00"));

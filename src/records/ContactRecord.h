@@ -5,10 +5,15 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 struct ContactRecord {
     static constexpr int Size = 3831;
     static constexpr const char *FileName = "Anagrafica.pro";
+
+    // The two values of Sesso.
+    static constexpr QStringView Male = u"M";
+    static constexpr QStringView Female = u"F";
 
     QString Nome;
     QString Indirizzo;

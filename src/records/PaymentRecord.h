@@ -2,15 +2,27 @@
 // One payment: 16 counted Windows-1252 text fields, 1265 bytes on disk.
 
 #include "records/RecordLayout.h"
+#include "records/TextField.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <string_view>
 
 struct PaymentRecord {
     static constexpr int Size = 1265;
     static constexpr const char *FileName = "Archivio_Appuntamenti.pro";
+
+    // The two values of Tipologia.
+    static constexpr QStringView Incoming = u"In entrata";
+    static constexpr QStringView Outgoing = u"In uscita";
+    // The two values of Ottemperata: the payment settled, or not yet.
+    static constexpr QStringView Settled = u"Sì";
+    static constexpr QStringView Unsettled = u"No";
+    // The same as stored (Windows-1252, "ì" one byte), for scans of the bytes.
+    static constexpr std::string_view SettledBytes {"S\xEC", 2};
+    static constexpr std::string_view UnsettledBytes {"No"};
 
     QString Data;        // due date dd/mm/yyyy
     QString OreApp;      // hour
@@ -36,7 +48,8 @@ struct PaymentRecord {
     static PaymentRecord decode(const QByteArray &bytes) { return decode(bytes.constData()); }
     QByteArray encode() const;
 
-    bool isSettled() const { return Ottemperata == QStringLiteral("Sì"); }
+    // Blanks around the stored value do not count.
+    bool isSettled() const { return TextField::trimmed(Ottemperata) == Settled; }
 
     bool operator==(const PaymentRecord &) const = default;
 };
@@ -70,11 +83,10 @@ enum class Settlement { Unsettled, Settled, Unknown };
 inline Settlement settlementOf(const char *record)
 {
     static constexpr FieldRef flag = PaymentLayout.field(&PaymentRecord::Ottemperata);
-    // "Sì" is stored as the letter S and the Windows-1252 byte of "ì".
     const std::string_view stored = flag.bytes(record);
-    if (stored == std::string_view("No"))
+    if (stored == PaymentRecord::UnsettledBytes)
         return Settlement::Unsettled;
-    if (stored == std::string_view("S\xEC", 2))
+    if (stored == PaymentRecord::SettledBytes)
         return Settlement::Settled;
     return Settlement::Unknown;
 }

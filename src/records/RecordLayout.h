@@ -11,7 +11,7 @@
 #include <string_view>
 
 template <typename Record>
-struct FieldSpec {
+struct FieldDef {
     QString Record::*member;
     int capacity;
 };
@@ -30,7 +30,7 @@ struct FieldRef {
 template <typename Record, std::size_t N>
 class RecordLayout {
 public:
-    constexpr explicit RecordLayout(std::array<FieldSpec<Record>, N> fields) : m_fields(fields)
+    constexpr explicit RecordLayout(std::array<FieldDef<Record>, N> fields) : m_fields(fields)
     {
         int offset = 0;
         for (std::size_t i = 0; i < N; ++i) {
@@ -72,7 +72,7 @@ public:
     }
 
 private:
-    std::array<FieldSpec<Record>, N> m_fields;
+    std::array<FieldDef<Record>, N> m_fields;
     std::array<int, N> m_offsets {};
     int m_size = 0;
 };

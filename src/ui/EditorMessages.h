@@ -1,13 +1,10 @@
 #pragma once
-// The notices shared by the two editors and their lookups, written once.
-
-#include "records/ArchiveMessages.h"
+// The notices shared by the two editors and their lookups, written once. The
+// archive's own messages (the access error) are ArchiveMessages.
 
 #include <QString>
 
 namespace EditorMessages {
-// A file that cannot be opened, read or written; LF CR LF CR between the sentences.
-inline QString accessError() { return ArchiveMessages::accessError(); }
 inline QString emptyArchive() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
 inline QString duplicateRefused()
 {
@@ -21,4 +18,8 @@ inline QString duplicated()
 }
 inline QString changesSaved() { return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."); }
 inline QString inserted() { return QStringLiteral("La scheda corrente è stata inserita in archivio."); }
+inline QString nameRequired()
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del contatto.");
+}
 }

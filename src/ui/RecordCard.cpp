@@ -13,30 +13,30 @@ namespace {
 
 using Keys = FieldRules;
 
-Qt::Alignment alignmentOf(const BoxSpec &spec)
+Qt::Alignment alignmentOf(const BoxDef &def)
 {
-    if (spec.flags & BoxSpec::Centred)
+    if (def.flags & BoxDef::Centred)
         return Qt::AlignHCenter | Qt::AlignVCenter;
-    if (spec.flags & BoxSpec::RightAligned)
+    if (def.flags & BoxDef::RightAligned)
         return Qt::AlignRight | Qt::AlignVCenter;
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QWidget *makeBox(const BoxSpec &spec, int capacity, QWidget *parent)
+QWidget *makeBox(const BoxDef &def, int capacity, QWidget *parent)
 {
     QWidget *w = nullptr;
-    switch (spec.kind) {
+    switch (def.kind) {
     case BoxKind::Text:
     case BoxKind::ReadOnlyText: {
         auto *e = new QLineEdit(parent);
         if (capacity > 0)
             e->setMaxLength(capacity);
-        e->setAlignment(alignmentOf(spec));
-        e->setReadOnly(spec.kind == BoxKind::ReadOnlyText);
-        if (!spec.allowed.isEmpty() || spec.normalise != InputRule::Normalise::None
-            || (spec.flags & BoxSpec::SelectAll)) {
-            InputRule *rule = InputRule::attach(e)->allow(spec.allowed)->normalise(spec.normalise);
-            if (spec.flags & BoxSpec::SelectAll)
+        e->setAlignment(alignmentOf(def));
+        e->setReadOnly(def.kind == BoxKind::ReadOnlyText);
+        if (!def.allowed.isEmpty() || def.normalise != InputRule::Normalise::None
+            || (def.flags & BoxDef::SelectAll)) {
+            InputRule *rule = InputRule::attach(e)->allow(def.allowed)->normalise(def.normalise);
+            if (def.flags & BoxDef::SelectAll)
                 rule->selectAllOnEntry();
         }
         w = e;
@@ -47,7 +47,7 @@ QWidget *makeBox(const BoxSpec &spec, int capacity, QWidget *parent)
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setCompleter(nullptr);
-        c->addItems(spec.items);
+        c->addItems(def.items);
         if (capacity > 0)
             c->lineEdit()->setMaxLength(capacity);
         c->setMaxVisibleItems(12);
@@ -64,23 +64,23 @@ QWidget *makeBox(const BoxSpec &spec, int capacity, QWidget *parent)
         break;
     }
     }
-    w->setObjectName(QLatin1String(spec.name));
+    w->setObjectName(QLatin1String(def.name));
     return w;
 }
 
 }
 
-CardBoxes::CardBoxes(QVector<BoxSpec> specs, const QVector<int> &capacities, QWidget *parent)
-    : m_specs(std::move(specs))
+CardBoxes::CardBoxes(QVector<BoxDef> defs, const QVector<int> &capacities, QWidget *parent)
+    : m_defs(std::move(defs))
 {
-    for (int i = 0; i < m_specs.size(); ++i)
-        m_widgets.push_back(makeBox(m_specs[i], capacities.value(i), parent));
+    for (int i = 0; i < m_defs.size(); ++i)
+        m_widgets.push_back(makeBox(m_defs[i], capacities.value(i), parent));
 }
 
 int CardBoxes::indexOf(const QString &name) const
 {
     for (int i = 0; i < size(); ++i)
-        if (QLatin1String(m_specs[i].name) == name)
+        if (QLatin1String(m_defs[i].name) == name)
             return i;
     return -1;
 }
@@ -88,14 +88,14 @@ int CardBoxes::indexOf(const QString &name) const
 QString CardBoxes::text(int i) const
 {
     QWidget *w = widget(i);
-    switch (m_specs[i].kind) {
+    switch (m_defs[i].kind) {
     case BoxKind::Text:
     case BoxKind::ReadOnlyText:
         return static_cast<QLineEdit *>(w)->text();
     case BoxKind::DropDown:
         return static_cast<QComboBox *>(w)->currentText();
     case BoxKind::Check:
-        return m_specs[i].items.value(static_cast<QCheckBox *>(w)->isChecked() ? 0 : 1);
+        return m_defs[i].items.value(static_cast<QCheckBox *>(w)->isChecked() ? 0 : 1);
     case BoxKind::Hidden:
         return static_cast<QLabel *>(w)->text();
     }
@@ -105,7 +105,7 @@ QString CardBoxes::text(int i) const
 void CardBoxes::setText(int i, const QString &text)
 {
     QWidget *w = widget(i);
-    switch (m_specs[i].kind) {
+    switch (m_defs[i].kind) {
     case BoxKind::Text:
     case BoxKind::ReadOnlyText:
         static_cast<QLineEdit *>(w)->setText(text);
@@ -118,7 +118,7 @@ void CardBoxes::setText(int i, const QString &text)
         break;
     }
     case BoxKind::Check: {
-        const QStringList &states = m_specs[i].items;
+        const QStringList &states = m_defs[i].items;
         if (text == states.value(0))
             static_cast<QCheckBox *>(w)->setChecked(true);
         else if (text == states.value(1))
@@ -134,16 +134,16 @@ void CardBoxes::setText(int i, const QString &text)
 void CardBoxes::blank()
 {
     for (int i = 0; i < size(); ++i)
-        if (!(m_specs[i].flags & BoxSpec::KeptOnBlank))
-            setText(i, m_specs[i].kind == BoxKind::Check && m_specs[i].blank.isEmpty() ? m_specs[i].items.value(1)
-                                                                                  : m_specs[i].blank);
+        if (!(m_defs[i].flags & BoxDef::KeptOnBlank))
+            setText(i, m_defs[i].kind == BoxKind::Check && m_defs[i].blank.isEmpty() ? m_defs[i].items.value(1)
+                                                                              : m_defs[i].blank);
 }
 
 QList<QWidget *> CardBoxes::chain() const
 {
     QList<QWidget *> out;
     for (int i = 0; i < size(); ++i)
-        if (m_specs[i].flags & BoxSpec::InChain)
+        if (m_defs[i].flags & BoxDef::InChain)
             out.append(widget(i));
     return out;
 }
@@ -153,10 +153,10 @@ void CardBoxes::installRules(FieldRules *rules)
     const QList<QWidget *> order = chain();
     rules->setEnterChain(order);
     for (int i = 0; i < size(); ++i) {
-        const BoxSpec &spec = m_specs[i];
+        const BoxDef &def = m_defs[i];
         QWidget *w = widget(i);
-        const bool empties = spec.flags & BoxSpec::EmptiedByDelete;
-        if (spec.flags & BoxSpec::ListOnly) {
+        const bool empties = def.flags & BoxDef::EmptiedByDelete;
+        if (def.flags & BoxDef::ListOnly) {
             // The value comes from the list: typing is discarded, the list
             // keys, Enter and the focus keys keep their effect.
             rules->setKeyRule(w, [this, i, empties](QKeyEvent *key) {
@@ -166,7 +166,7 @@ void CardBoxes::installRules(FieldRules *rules)
                 }
                 return !(FieldRules::isEnter(key) || Keys::isListKey(key) || Keys::isFocusMove(key) || Keys::isModifierOnly(key));
             });
-        } else if (spec.flags & BoxSpec::OneCharacter) {
+        } else if (def.flags & BoxDef::OneCharacter) {
             rules->setKeyRule(w, [this, i](QKeyEvent *key) {
                 if (Keys::isDelete(key)) {
                     setText(i, QString());
@@ -196,7 +196,7 @@ void CardBoxes::installRules(FieldRules *rules)
                 return true;
             });
         }
-        if (spec.kind == BoxKind::DropDown) {
+        if (def.kind == BoxKind::DropDown) {
             // Entering a drop-down forgets its list selection; the text stays.
             auto *box = static_cast<QComboBox *>(w);
             rules->setEntering(w, [box] {
@@ -205,16 +205,16 @@ void CardBoxes::installRules(FieldRules *rules)
                 box->setEditText(text);
             });
         }
-        if (spec.leaving)
-            rules->setLeaving(w, [this, i, leaving = spec.leaving] { setText(i, leaving(text(i))); });
+        if (def.leaving)
+            rules->setLeaving(w, [this, i, leaving = def.leaving] { setText(i, leaving(text(i))); });
     }
 }
 
 void CardBoxes::addHints(InfoBar *bar) const
 {
     for (int i = 0; i < size(); ++i)
-        if (!m_specs[i].hint.isEmpty())
-            bar->addHint(widget(i), m_specs[i].hint);
+        if (!m_defs[i].hint.isEmpty())
+            bar->addHint(widget(i), m_defs[i].hint);
 }
 
 void showRecordNumber(QLabel *label, int number)

@@ -34,7 +34,7 @@ enum class BoxKind {
     Hidden,        // a hidden label: a value the user does not see
 };
 
-struct BoxSpec {
+struct BoxDef {
     enum Flag {
         InChain = 1,          // Enter moves on from here; the chain follows the table
         Centred = 2,
@@ -60,9 +60,9 @@ struct BoxSpec {
 class CardBoxes {
 public:
     // capacity: each box's maximum length (0 for none), in table order.
-    CardBoxes(QVector<BoxSpec> specs, const QVector<int> &capacities, QWidget *parent);
+    CardBoxes(QVector<BoxDef> defs, const QVector<int> &capacities, QWidget *parent);
 
-    int size() const { return int(m_specs.size()); }
+    int size() const { return int(m_defs.size()); }
     QWidget *widget(int i) const { return m_widgets[size_t(i)]; }
     int indexOf(const QString &name) const;
 
@@ -80,14 +80,14 @@ public:
     void addHints(InfoBar *bar) const;
 
 private:
-    QVector<BoxSpec> m_specs;
+    QVector<BoxDef> m_defs;
     std::vector<QWidget *> m_widgets;
 };
 
 template <typename Record>
 struct CardField {
     QString Record::*member; // nullptr: a box of no field
-    BoxSpec box;
+    BoxDef box;
 };
 
 template <typename Record>
@@ -95,7 +95,7 @@ class RecordCard {
 public:
     RecordCard(const QVector<CardField<Record>> &fields, QWidget *parent)
         : m_members(membersOf(fields))
-        , m_boxes(specsOf(fields), capacitiesOf(fields), parent)
+        , m_boxes(defsOf(fields), capacitiesOf(fields), parent)
     {
     }
 
@@ -140,9 +140,9 @@ private:
             out.append(f.member);
         return out;
     }
-    static QVector<BoxSpec> specsOf(const QVector<CardField<Record>> &fields)
+    static QVector<BoxDef> defsOf(const QVector<CardField<Record>> &fields)
     {
-        QVector<BoxSpec> out;
+        QVector<BoxDef> out;
         for (const auto &f : fields)
             out.append(f.box);
         return out;

@@ -1,5 +1,6 @@
 #include "ui/RecordEditing.h"
 
+#include "records/ArchiveMessages.h"
 #include "records/DailyBackup.h"
 
 #include <QFileInfo>
@@ -16,9 +17,9 @@ bool guarded(QWidget *window, const std::function<void()> &work)
         if (e.isBusy())
             Services::warning(window, ArchiveMessages::inUse());
         else
-            Services::error(window, EditorMessages::accessError());
+            Services::error(window, ArchiveMessages::accessError());
     } catch (...) {
-        Services::error(window, EditorMessages::accessError());
+        Services::error(window, ArchiveMessages::accessError());
     }
     return false;
 }

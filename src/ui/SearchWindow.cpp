@@ -36,18 +36,18 @@ SearchWindow::SearchWindow(const QString &name, const QString &caption, const QS
     bold.setPointSize(12);
     bold.setBold(true);
     for (int i = 0; i < boxes.size(); ++i) {
-        const CriterionBox &spec = boxes[i];
-        auto *label = new QLabel(QString::fromUtf8(spec.label), panAvvio);
+        const CriterionBox &criterion = boxes[i];
+        auto *label = new QLabel(QString::fromUtf8(criterion.label), panAvvio);
         // Room around the box for its highlight frame, drawn behind it.
         auto *cell = new QWidget(panAvvio);
         auto *cellBox = new QVBoxLayout(cell);
         cellBox->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
         auto *box = new QLineEdit(cell);
-        box->setObjectName(QLatin1String(spec.name));
+        box->setObjectName(QLatin1String(criterion.name));
         box->setFont(bold);
         cellBox->addWidget(box);
         label->setBuddy(box);
-        auto *frame = new FocusFrame(QLatin1String(spec.frame), box);
+        auto *frame = new FocusFrame(QLatin1String(criterion.frame), box);
         const int row = (i / 2) * 2, column = i % 2;
         grid->addWidget(label, row, column);
         grid->addWidget(cell, row + 1, column);

@@ -9,6 +9,15 @@
 namespace {
 const QLatin1String MailScheme("mailto:");
 
+const QString kNoMailProgram =
+    QStringLiteral("Attenzione: non è stato possibile avviare il programma di posta elettronica.\n\r\n\r"
+                   "Verificare che sul computer sia installato e configurato un programma di posta.");
+const QString kNoFileProgram =
+    QStringLiteral("Attenzione: non è stato possibile aprire il file \"%1\".\n\r\n\r"
+                   "Sul computer non risulta installato un programma adatto a questo tipo di file.");
+const QString kNoBrowser = QStringLiteral("Attenzione: non è stato possibile aprire l'indirizzo \"%1\".\n\r\n\r"
+                                          "Verificare che sul computer sia installato un browser.");
+
 // Everything typed is address: "?", "&", "#" and "%" are encoded so that no
 // subject, body, attachment or other parameter can be slipped into the link.
 QByteArray encodedAddress(const QString &address)
@@ -32,16 +41,11 @@ void handOver(const QUrl &url)
         return;
     QString what;
     if (url.scheme() == QLatin1String("mailto"))
-        what = QStringLiteral("Attenzione: non è stato possibile avviare il programma di posta elettronica.\n\r\n\r"
-                              "Verificare che sul computer sia installato e configurato un programma di posta.");
+        what = kNoMailProgram;
     else if (url.isLocalFile())
-        what = QStringLiteral("Attenzione: non è stato possibile aprire il file \"%1\".\n\r\n\r"
-                              "Sul computer non risulta installato un programma adatto a questo tipo di file.")
-                   .arg(QFileInfo(url.toLocalFile()).fileName());
+        what = kNoFileProgram.arg(QFileInfo(url.toLocalFile()).fileName());
     else
-        what = QStringLiteral("Attenzione: non è stato possibile aprire l'indirizzo \"%1\".\n\r\n\r"
-                              "Verificare che sul computer sia installato un browser.")
-                   .arg(url.toString());
+        what = kNoBrowser.arg(url.toString());
     Services::warning(nullptr, what);
 }
 

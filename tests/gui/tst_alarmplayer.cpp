@@ -49,7 +49,7 @@ private slots:
         Services::setAlarmPlayer(m_player.get());
         writePaymentArchive({makePayment(QStringLiteral("14/05/2025"))});
         Windows::create();
-        Windows::switchTo(nullptr, Windows::resident().avvio);
+        Residents::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {

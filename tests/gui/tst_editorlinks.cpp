@@ -41,7 +41,7 @@ private slots:
     void init()
     {
         m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
-        Windows::switchTo(nullptr, ed());
+        Residents::switchTo(nullptr, ed());
     }
     void cleanup()
     {

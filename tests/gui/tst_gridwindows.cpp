@@ -43,7 +43,7 @@ private slots:
     void init()
     {
         m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
-        Windows::switchTo(nullptr, Windows::resident().avvio);
+        Residents::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {

@@ -51,7 +51,7 @@ private slots:
     void init()
     {
         m_env = std::make_unique<ResidentFixture>();
-        Windows::switchTo(nullptr, Windows::resident().avvio);
+        Residents::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {

@@ -88,7 +88,7 @@ private slots:
     {
         m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         TfrmBilancio::forgetLastSearch();
-        Windows::switchTo(nullptr, Windows::resident().avvio);
+        Residents::switchTo(nullptr, Windows::resident().avvio);
         Windows::resident().avvio->imgApp03->click();
         QVERIFY(QTest::qWaitForWindowActive(q()));
     }

@@ -123,7 +123,7 @@ private slots:
     {
         m_env = std::make_unique<ResidentFixture>();
         storePassword(QStringLiteral("TARVENIO"));
-        Windows::switchTo(nullptr, Windows::first());
+        Residents::switchTo(nullptr, Windows::first());
         QVERIFY(QTest::qWaitForWindowActive(login()));
     }
     void cleanup()

@@ -58,7 +58,7 @@ class TestReliability : public QObject {
     }
     void openEditor()
     {
-        Windows::switchTo(nullptr, ed());
+        Residents::switchTo(nullptr, ed());
         QVERIFY(QTest::qWaitForWindowActive(ed()));
     }
 
@@ -66,7 +66,7 @@ private slots:
     void init()
     {
         m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
-        Windows::switchTo(nullptr, Windows::resident().avvio);
+        Residents::switchTo(nullptr, Windows::resident().avvio);
     }
     void cleanup()
     {

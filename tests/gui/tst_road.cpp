@@ -80,7 +80,7 @@ bool anyRowHas(const QStringList &rows, const QStringList &pieces)
 class TestRoad : public QObject {
     Q_OBJECT
     std::unique_ptr<ResidentFixture> m_env;
-    const ResidentWindows &w() const { return Windows::resident(); }
+    ResidentWindows w() const { return Windows::resident(); }
 
     QStringList messages() const { return m_env->dialogs.texts(); }
 
@@ -93,7 +93,7 @@ class TestRoad : public QObject {
             QVERIFY2(shipped.open(QIODevice::ReadOnly), qPrintable(name + QStringLiteral(" is not shipped")));
             m_env->writeFile(name, shipped.readAll());
         }
-        Windows::switchTo(nullptr, Windows::first());
+        Residents::switchTo(nullptr, Windows::first());
         QCOMPARE(Windows::first(), w().password);
         QVERIFY(QTest::qWaitForWindowActive(w().password));
         w().password->txtPassword->setFocus();

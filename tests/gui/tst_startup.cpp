@@ -38,9 +38,9 @@ private slots:
     void init()
     {
         m_env = std::make_unique<ResidentFixture>();
-        Windows::switchTo(nullptr, Windows::first());
+        Residents::switchTo(nullptr, Windows::first());
         // Past the password window (its own tests log in for real).
-        Windows::switchTo(Windows::first(), Windows::resident().avvio);
+        Residents::switchTo(Windows::first(), Windows::resident().avvio);
     }
     void cleanup()
     {
@@ -54,7 +54,7 @@ private slots:
         Windows::create();
         QWidget *first = Windows::first();
         QCOMPARE(first, Windows::resident().password);
-        Windows::switchTo(nullptr, first);
+        Residents::switchTo(nullptr, first);
         QVERIFY(first->isVisible());
         QCOMPARE(visibleResidentWindows(), 1);
     }

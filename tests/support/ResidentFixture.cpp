@@ -8,6 +8,6 @@ ResidentFixture::~ResidentFixture() { Windows::destroy(); }
 
 bool ResidentFixture::show(QWidget *window) const
 {
-    Windows::switchTo(nullptr, window);
+    Residents::switchTo(nullptr, window);
     return QTest::qWaitForWindowActive(window);
 }

@@ -12,7 +12,7 @@ public:
     explicit ResidentFixture(QDate today = QDate(2025, 5, 15), QTime now = QTime(10, 0));
     ~ResidentFixture();
 
-    ResidentWindows &windows() const { return Windows::resident(); }
+    ResidentWindows windows() const { return Windows::resident(); }
     // Brings window up as the program does (the app windows maximised) and
     // waits until it is active.
     bool show(QWidget *window) const;

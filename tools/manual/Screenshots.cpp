@@ -79,23 +79,23 @@ public:
 
 void passwordWindows(Camera &camera, const ResidentWindows &w)
 {
-    Windows::switchTo(nullptr, w.password);
+    Residents::switchTo(nullptr, w.password);
     w.password->txtPassword->setText(QStringLiteral("tarvenio"));
     camera.grab(QStringLiteral("password.png"), w.password);
 
-    Windows::switchTo(w.password, w.cambiaPassword);
+    Residents::switchTo(w.password, w.cambiaPassword);
     w.cambiaPassword->txtPasswordOld->setText(QStringLiteral("tarvenio"));
     w.cambiaPassword->txtPasswordNew->setText(QStringLiteral("ufficio2025"));
     w.cambiaPassword->txtConferma->setText(QStringLiteral("ufficio2025"));
     camera.grab(QStringLiteral("cambia_password.png"), w.cambiaPassword);
 
-    Windows::switchTo(w.cambiaPassword, w.avvio);
+    Residents::switchTo(w.cambiaPassword, w.avvio);
     camera.grab(QStringLiteral("menu.png"), w.avvio);
 }
 
 void agenda(Camera &camera, const ResidentWindows &w)
 {
-    Windows::switchTo(w.avvio, w.agenda);
+    Residents::switchTo(w.avvio, w.agenda);
     camera.grab(QStringLiteral("agenda.png"), w.agenda);
 
     TfrmExpImminenti imminent(w.agenda);
@@ -107,7 +107,7 @@ void agenda(Camera &camera, const ResidentWindows &w)
 void paymentEditor(Camera &camera, const ResidentWindows &w, SilentReportOutput &output)
 {
     TfrmArchivio_Scadenze *editor = w.archivio;
-    Windows::switchTo(w.agenda, editor);
+    Residents::switchTo(w.agenda, editor);
     const int shown = SampleArchive::shownPayment();
     editor->ShowPaymentRecord(PaymentArchive::read(shown), shown);
     camera.grab(QStringLiteral("archivio_pagamenti.png"), editor);
@@ -166,7 +166,7 @@ void paymentEditor(Camera &camera, const ResidentWindows &w, SilentReportOutput 
 void contactEditor(Camera &camera, const ResidentWindows &w)
 {
     TfrmAnagrafica *editor = w.anagrafica;
-    Windows::switchTo(w.archivio, editor);
+    Residents::switchTo(w.archivio, editor);
     editor->showChosenContact(SampleArchive::shownContact());
     camera.grab(QStringLiteral("archivio_anagrafico.png"), editor);
     const ContactRecord contact = editor->card().read();
@@ -209,7 +209,7 @@ void contactEditor(Camera &camera, const ResidentWindows &w)
 void journal(Camera &camera, const ResidentWindows &w)
 {
     TfrmMenuBilancio *query = w.menuBilancio;
-    Windows::switchTo(w.anagrafica, query);
+    Residents::switchTo(w.anagrafica, query);
     const QString year = QString::number(SampleArchive::today().year());
     query->txtGiornoInizio->setCurrentText(QStringLiteral("01"));
     query->txtMeseInizio->setCurrentText(QStringLiteral("Marzo"));
