@@ -16,6 +16,9 @@ public:
     QPushButton *btnControlla;
     QPushButton *btnChiudi;
 
+    // The text the opener hands over to be checked.
+    void setEntry(const QString &text);
+
 protected:
     CheckWindow(QWidget *parent, const QString &caption, const QString &title,
                 const QString &boxName, int typingLimit);

@@ -1,4 +1,5 @@
 // Start-up, the main menu and the moves between the resident windows.
+#include "Controls.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
 
@@ -122,7 +123,7 @@ private slots:
     {
         TfrmAvvio *menu = Windows::resident().avvio;
         QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
-        QTimer::singleShot(0, menu->imgEsci, &PictureButton::click);
+        QTimer::singleShot(0, child<PictureButton>(menu, "imgEsci"), &PictureButton::click);
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(quit.count(), 1);
     }
@@ -139,14 +140,14 @@ private slots:
 
     void webSiteBanner()
     {
-        Windows::resident().avvio->imgSito->click();
+        child<PictureButton>(Windows::resident().avvio, "imgSito")->click();
         QCOMPARE(m_env->shell.opened.size(), 1);
         QCOMPARE(m_env->shell.opened.first().scheme(), QStringLiteral("https"));
     }
 
     void agendaCalendarStartsToday()
     {
-        QCOMPARE(Windows::resident().agenda->calAppuntamenti->selectedDate(), QDate(2025, 5, 15));
+        QCOMPARE(child<QCalendarWidget>(Windows::resident().agenda, "calAppuntamenti")->selectedDate(), QDate(2025, 5, 15));
     }
 };
 
