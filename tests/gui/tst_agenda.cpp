@@ -185,7 +185,7 @@ private slots:
     void todayStaysMarkedAndFailedReadClearsTheCount()
     {
         openAgenda();
-        QCOMPARE(agenda()->findChild<QLabel *>(QStringLiteral("lblConteggio"))->text(),
+        QCOMPARE(child<QLabel>(agenda(), QStringLiteral("lblConteggio"))->text(),
                  QStringLiteral("Nessun pagamento in archivio."));
         child<QCalendarWidget>(agenda(), "calAppuntamenti")->setSelectedDate(QDate(2025, 5, 20));
         const QTextCharFormat today = child<QCalendarWidget>(agenda(), "calAppuntamenti")->dateTextFormat(QDate(2025, 5, 15));
@@ -198,7 +198,7 @@ private slots:
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
         openAgenda();
-        QCOMPARE(agenda()->findChild<QLabel *>(QStringLiteral("lblConteggio"))->text(), QString());
+        QCOMPARE(child<QLabel>(agenda(), QStringLiteral("lblConteggio"))->text(), QString());
     }
 
     void listLooksRight()

@@ -659,7 +659,7 @@ private slots:
         QCOMPARE(w.stampa->objectName(), QStringLiteral("btnStampa"));
         QTEST(w.stampa->text(), "action");
         QTEST(w.layout->name, "layoutName");
-        QVERIFY(!w.dialog->findChild<QLabel *>(QStringLiteral("lblIstruzioni"))->text().isEmpty());
+        QVERIFY(!child<QLabel>(w.dialog, QStringLiteral("lblIstruzioni"))->text().isEmpty());
 
         const Qt::WindowFlags flags = w.dialog->windowFlags();
         QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint

@@ -97,7 +97,7 @@ class TestContactEditor : public QObject {
             if (auto *edit = box(f.box))
                 out << edit->text();
             else
-                out << ed()->findChild<QLabel *>(QLatin1String(f.box))->text();
+                out << child<QLabel>(ed(), QLatin1String(f.box))->text();
         }
         return out;
     }
@@ -174,7 +174,7 @@ private slots:
     {
         QFETCH(QString, command);
         child<QLineEdit>(ed(), "txtNote")->setText(QStringLiteral("scritto a mano"));
-        ed()->findChild<PictureButton *>(command)->click();
+        child<PictureButton>(ed(), command)->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kEmpty);
@@ -346,7 +346,7 @@ private slots:
             if (auto *edit = box(kFields[i].box))
                 edit->setText(texts[i]);
             else
-                ed()->findChild<QLabel *>(QLatin1String(kFields[i].box))->setText(texts[i]);
+                child<QLabel>(ed(), QLatin1String(kFields[i].box))->setText(texts[i]);
         }
         child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(messages(), kInserted);

@@ -357,9 +357,9 @@ private slots:
                 received = entry->text();
                 // Whatever the verdict, the editor stays as it was.
                 entry->setText(QStringLiteral("0000"));
-                w->findChild<QPushButton *>(QStringLiteral("btnControlla"))->click();
+                child<QPushButton>(w, QStringLiteral("btnControlla"))->click();
             });
-        ed()->findChild<PictureButton *>(button)->click();
+        child<PictureButton>(ed(), button)->click();
         QVERIFY2(seen->seen, qPrintable(QStringLiteral("no ") + window + QStringLiteral(", got ") + seen->unexpected));
         QCOMPARE(received, handed);
         QCOMPARE(box(source)->text(), text);

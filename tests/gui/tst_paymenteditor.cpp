@@ -118,7 +118,7 @@ private slots:
     {
         QFETCH(QString, command);
         child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("scritto a mano"));
-        ed()->findChild<PictureButton *>(command)->click();
+        child<PictureButton>(ed(), command)->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kEmpty);
@@ -289,7 +289,7 @@ private slots:
             if (auto *box = ed()->findChild<QLineEdit *>(name))
                 box->setText(blank);
             else
-                ed()->findChild<QComboBox *>(name)->setEditText(blank);
+                child<QComboBox>(ed(), name)->setEditText(blank);
         }
         child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
@@ -497,7 +497,7 @@ private slots:
         child<PictureButton>(menu, "btnApp02")->click();
         QVERIFY(m_env->alarm.playing);
         child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("left over"));
-        agenda->findChild<PictureButton *>(button)->click();
+        child<PictureButton>(agenda, button)->click();
         QVERIFY(ed()->isVisible());
         QVERIFY(ed()->windowState() & Qt::WindowMaximized);
         QVERIFY(!agenda->isVisible());

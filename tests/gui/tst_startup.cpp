@@ -96,7 +96,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, exit);
         TfrmAvvio *menu = Windows::resident().avvio;
-        menu->findChild<PictureButton *>(picture)->click();
+        child<PictureButton>(menu, picture)->click();
         QWidget *app = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->objectName() == window)
@@ -109,10 +109,10 @@ private slots:
         QCOMPARE(visibleResidentWindows(), 1);
 
         // Both the exit picture and the title bar lead back to the menu.
-        app->findChild<PictureButton *>(exit)->click();
+        child<PictureButton>(app, exit)->click();
         QVERIFY(menu->isVisible());
         QVERIFY(!app->isVisible());
-        menu->findChild<PictureButton *>(picture)->click();
+        child<PictureButton>(menu, picture)->click();
         QVERIFY(app->close() == false); // the window lives on, only hidden
         QVERIFY(menu->isVisible());
         QVERIFY(!app->isVisible());
