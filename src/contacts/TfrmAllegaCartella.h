@@ -11,7 +11,6 @@
 #include <array>
 
 class PictureButton;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
