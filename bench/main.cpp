@@ -137,6 +137,23 @@ double timeIt(int runs, const std::function<void()> &work)
     return median(seconds);
 }
 
+// A window's control, found as the user finds it: by its name.
+template <typename T>
+T *control(const QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window->objectName()), name);
+    return found;
+}
+
+// The rows a list window lists, and the cells a grid window holds.
+int listed(const QWidget *window) { return control<RowListView>(window, "lstRecords")->count(); }
+const GridModel *gridModel(const QWidget *grid)
+{
+    return qobject_cast<const GridModel *>(control<QTableView>(grid, "grdRecords")->model());
+}
+
 }
 
 int main(int argc, char *argv[])
@@ -241,11 +258,11 @@ int main(int argc, char *argv[])
         rows.push_back({QStringLiteral("payment grid fill"), timeIt(runs, [&] {
             TfrmExpScadenzario grid;
             grid.show();
-            sink += grid.model()->rowCount();
+            sink += gridModel(&grid)->rowCount();
         })});
         TfrmExpScadenzario grid;
         grid.show();
-        const GridModel *model = grid.model();
+        const GridModel *model = gridModel(&grid);
         const QString xls = Services::programFile(ExportLayouts::scadenzario().fileName);
         rows.push_back({QStringLiteral("payment grid export"), timeIt(runs, [&] {
             QFile file(xls);
@@ -261,17 +278,17 @@ int main(int argc, char *argv[])
         rows.push_back({QStringLiteral("imminent grid fill"), timeIt(runs, [&] {
             TfrmExpImminenti grid;
             grid.show();
-            sink += grid.model()->rowCount();
+            sink += gridModel(&grid)->rowCount();
         })});
         rows.push_back({QStringLiteral("day grid fill"), timeIt(runs, [&] {
             TfrmExpGiornaliere grid(today);
             grid.show();
-            sink += grid.model()->rowCount();
+            sink += gridModel(&grid)->rowCount();
         })});
         rows.push_back({QStringLiteral("month grid fill"), timeIt(runs, [&] {
             TfrmExpMensili grid(today);
             grid.show();
-            sink += grid.model()->rowCount();
+            sink += gridModel(&grid)->rowCount();
         })});
     }
 
@@ -279,7 +296,7 @@ int main(int argc, char *argv[])
         auto showList = [&](ListWindow &w) {
             w.show();
             QApplication::processEvents();
-            sink += w.lstRecords->count();
+            sink += listed(&w);
             w.hide();
         };
         rows.push_back({QStringLiteral("list to settle"), timeIt(runs, [&] { TfrmConfermati w; showList(w); })});
@@ -288,15 +305,17 @@ int main(int argc, char *argv[])
         rows.push_back({QStringLiteral("search two criteria"), timeIt(runs, [&] {
             TfrmTrovaScadenze w;
             w.show();
-            w.txtContatto->setText(QStringLiteral("rossi"));
-            w.txtCausale->setText(QStringLiteral("affitto"));
+            control<QLineEdit>(&w, "txtContatto")->setText(QStringLiteral("rossi"));
+            control<QLineEdit>(&w, "txtCausale")->setText(QStringLiteral("affitto"));
             w.search();
             QApplication::processEvents();
-            sink += w.lstRecords->count();
+            sink += listed(&w);
         })});
         SilentDialogs dialogs;
         Services::setDialogs(&dialogs);
         TfrmArchivio_Scadenze editor;
+        // The same payment again as a card not yet saved: each save adds a record.
+        const PaymentRecord copied = PaymentArchive::read(1);
         rows.push_back({QStringLiteral("editor first"), timeIt(runs, [&] {
             editor.browse(BrowseStep::First);
         })});
@@ -307,11 +326,11 @@ int main(int argc, char *argv[])
             editor.save();
         })});
         rows.push_back({QStringLiteral("editor save a new card"), timeIt(runs, [&] {
-            editor.card().setNumber(0);
+            editor.ShowPaymentRecord(copied, 0);
             editor.save();
         })});
         // The saves must have landed: the archive grew by the new cards only.
-        if (PaymentArchive::count() != n + runs || editor.lblPosizione->text().toInt() != n + runs)
+        if (PaymentArchive::count() != n + runs || control<QLabel>(&editor, "lblPosizione")->text().toInt() != n + runs)
             qFatal("the editor's saves did not land");
         Services::setDialogs(nullptr);
     }
@@ -323,8 +342,8 @@ int main(int argc, char *argv[])
             TfrmBilancio w(QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025"));
             w.show();
             QApplication::processEvents();
-            sink += w.lstRecords->count();
-            if (w.lstRecords->count() != n)
+            sink += listed(&w);
+            if (listed(&w) != n)
                 qFatal("the journal did not list the year");
         })});
     }
@@ -350,37 +369,37 @@ int main(int argc, char *argv[])
     contactRows.push_back({QStringLiteral("contact search two criteria"), timeIt(runs, [&] {
         TfrmTrovaAnagrafica w;
         w.show();
-        w.txtNome->setText(QStringLiteral("rossi"));
-        w.txtLocalita->setText(QStringLiteral("bologna"));
+        control<QLineEdit>(&w, "txtNome")->setText(QStringLiteral("rossi"));
+        control<QLineEdit>(&w, "txtLocalita")->setText(QStringLiteral("bologna"));
         w.search();
         QApplication::processEvents();
-        sink += w.lstRecords->count();
+        sink += listed(&w);
     })});
     contactRows.push_back({QStringLiteral("contact search, every contact"), timeIt(runs, [&] {
         TfrmTrovaAnagrafica w;
         w.show();
         w.search();
         QApplication::processEvents();
-        sink += w.lstRecords->count();
+        sink += listed(&w);
     })});
     contactRows.push_back({QStringLiteral("pending-issues list"), timeIt(runs, [&] {
         TfrmQuestioni w;
         w.show();
         QApplication::processEvents();
-        sink += w.lstRecords->count();
+        sink += listed(&w);
     })});
     contactRows.push_back({QStringLiteral("contacts grid fill"), timeIt(runs, [&] {
         TfrmExpAnagrafica grid;
         grid.show();
         QApplication::processEvents();
-        sink += grid.model()->rowCount();
+        sink += gridModel(&grid)->rowCount();
     })});
     {
         TfrmExpAnagrafica grid;
         grid.show();
-        if (grid.model()->rowCount() != contacts)
+        if (gridModel(&grid)->rowCount() != contacts)
             qFatal("the contacts grid did not fill");
-        const GridModel *model = grid.model();
+        const GridModel *model = gridModel(&grid);
         const QString xls = Services::programFile(ExportLayouts::anagrafica().fileName);
         contactRows.push_back({QStringLiteral("contacts grid export"), timeIt(runs, [&] {
             QFile file(xls);
@@ -396,6 +415,7 @@ int main(int argc, char *argv[])
         SilentDialogs dialogs;
         Services::setDialogs(&dialogs);
         TfrmAnagrafica editor;
+        const ContactRecord copied = ContactArchive::read(1);
         const auto row = [&](const QString &name, const std::function<void()> &work) {
             contactRows.push_back({name, timeIt(runs, work)});
         };
@@ -403,10 +423,10 @@ int main(int argc, char *argv[])
         row(QStringLiteral("contact editor last"), [&] { editor.browse(BrowseStep::Last); });
         row(QStringLiteral("contact editor save over a record"), [&] { editor.save(); });
         row(QStringLiteral("contact editor save a new contact"), [&] {
-            editor.card().setNumber(0);
+            editor.ShowContactRecord(0, copied);
             editor.save();
         });
-        if (ContactArchive::count() != contacts + runs || editor.lblPosizione->text().toInt() != contacts + runs)
+        if (ContactArchive::count() != contacts + runs || control<QLabel>(&editor, "lblPosizione")->text().toInt() != contacts + runs)
             qFatal("the contact editor's saves did not land");
         Services::setDialogs(nullptr);
     }

@@ -15,12 +15,6 @@ class TfrmAgenda : public ResidentWindow {
 public:
     explicit TfrmAgenda(QWidget *parent = nullptr);
 
-    QCalendarWidget *calAppuntamenti;
-    PictureButton *btnGiorno, *btnMese, *btnArchivio, *appApriArchivio, *btnExcel, *btnStampa, *imgGuida, *imgEsci;
-    RowListView *lstRecords;
-    QLabel *imgAssenti, *imgPresenti, *imgAppuntamentiNO, *imgAppuntamentiSI;
-    QPushButton *btnCaricaLista;
-
     bool isAlertState() const;
     // The list loading, also the click of the hidden btnCaricaLista.
     void loadList();
@@ -30,6 +24,12 @@ protected:
     void handleClose() override;
 
 private:
+    QCalendarWidget *calAppuntamenti;
+    PictureButton *btnGiorno, *btnMese, *btnArchivio, *appApriArchivio, *btnExcel, *btnStampa, *imgGuida, *imgEsci;
+    RowListView *lstRecords;
+    QLabel *imgAssenti, *imgPresenti, *imgAppuntamentiNO, *imgAppuntamentiSI;
+    QPushButton *btnCaricaLista;
+
     void showHandling();
     void setAlertState(bool alert);
     void markToday();

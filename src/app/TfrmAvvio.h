@@ -10,9 +10,6 @@ class TfrmAvvio : public QWidget {
 public:
     explicit TfrmAvvio(QWidget *parent = nullptr);
 
-    PictureButton *imgApp01, *btnApp01, *imgApp02, *btnApp02, *imgApp03, *btnApp03;
-    PictureButton *imgInfo, *imgGuida, *imgCopyright, *imgEsci, *imgSito;
-
     // The product's web site, opened by the banner.
     static QString webSite();
 
@@ -21,5 +18,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    PictureButton *imgApp01, *btnApp01, *imgApp02, *btnApp02, *imgApp03, *btnApp03;
+    PictureButton *imgInfo, *imgGuida, *imgCopyright, *imgEsci, *imgSito;
+
     void openApp(QWidget *target);
 };

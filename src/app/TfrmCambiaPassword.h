@@ -14,11 +14,6 @@ class TfrmCambiaPassword : public QWidget {
 public:
     explicit TfrmCambiaPassword(QWidget *parent = nullptr);
 
-    QLabel *lblRigo05, *lblRigo06, *lblRigo07, *imgLogo;
-    QLineEdit *txtPasswordOld, *txtPasswordNew, *txtConferma;
-    FocusFrame *effPasswordOld, *effPasswordNew, *effConferma;
-    QPushButton *cmdOK, *cmdEsci;
-
     static QString oldPasswordWrongMessage();
     static QString notConfirmedMessage();
     static QString tooLongMessage();
@@ -31,6 +26,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QLabel *lblRigo05, *lblRigo06, *lblRigo07, *imgLogo;
+    QLineEdit *txtPasswordOld, *txtPasswordNew, *txtConferma;
+    FocusFrame *effPasswordOld, *effPasswordNew, *effConferma;
+    QPushButton *cmdOK, *cmdEsci;
+
     QLineEdit *addBox(QBoxLayout *layout, const QString &name, QLabel *&label, const QString &caption,
                       const QString &labelName, FocusFrame *&frame, const QString &frameName);
     void updateOK();

@@ -13,13 +13,14 @@ class TfrmInfo : public QDialog {
 public:
     explicit TfrmInfo(QWidget *parent = nullptr);
 
-    QLabel *imgLogo, *imgProdotto, *imgUtente;
-    LinkLabel *lnkWeb;
-    PictureButton *imgEmail;
-    QPushButton *btnChiudi;
-
     static QString mailSubject();
     static QString mailBody();
     // A new window over opener, shown modally and destroyed.
     static void showOver(QWidget *opener);
+
+private:
+    QLabel *imgLogo, *imgProdotto, *imgUtente;
+    LinkLabel *lnkWeb;
+    PictureButton *imgEmail;
+    QPushButton *btnChiudi;
 };

@@ -13,11 +13,6 @@ class TfrmPassword : public QWidget {
 public:
     explicit TfrmPassword(QWidget *parent = nullptr);
 
-    QLabel *lblRigo05, *imgLogo;
-    QLineEdit *txtPassword;
-    FocusFrame *effPassword;
-    QPushButton *cmdOK, *cmdEsci, *btnCambiaPassword;
-
     // Back from the password change (from): an empty box, shown and focused.
     void showAgain(QWidget *from);
 
@@ -29,6 +24,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QLabel *lblRigo05, *imgLogo;
+    QLineEdit *txtPassword;
+    FocusFrame *effPassword;
+    QPushButton *cmdOK, *cmdEsci, *btnCambiaPassword;
+
     void updateOK();
     void checkPassword();
 };

@@ -13,14 +13,15 @@ class TfrmSplash : public QDialog {
 public:
     explicit TfrmSplash(QWidget *parent = nullptr);
 
-    QLabel *imgLogo;
-    LinkLabel *lnkWeb;
-    PictureButton *imgWeb;
-    QPushButton *btnChiudi;
-
     // A new window over opener, shown modally and destroyed.
     static void showOver(QWidget *opener);
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    QLabel *imgLogo;
+    LinkLabel *lnkWeb;
+    PictureButton *imgWeb;
+    QPushButton *btnChiudi;
 };

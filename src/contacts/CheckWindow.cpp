@@ -55,6 +55,8 @@ CheckWindow::CheckWindow(QWidget *parent, const QString &caption, const QString 
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void CheckWindow::setEntry(const QString &text) { m_box->setText(text); }
+
 void CheckWindow::warnAndStay(const QString &text)
 {
     Services::warning(this, text);

@@ -12,9 +12,8 @@ class QPushButton;
 class CheckWindow : public QDialog {
     Q_OBJECT
 public:
-    QLabel *lblTitolo;
-    QPushButton *btnControlla;
-    QPushButton *btnChiudi;
+    // The text the opener hands over to be checked.
+    void setEntry(const QString &text);
 
 protected:
     CheckWindow(QWidget *parent, const QString &caption, const QString &title,
@@ -33,5 +32,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QLabel *lblTitolo;
+    QPushButton *btnControlla;
+    QPushButton *btnChiudi;
     EntryBox *m_box;
 };

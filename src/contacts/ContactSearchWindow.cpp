@@ -18,24 +18,13 @@ const QVector<CriterionBox> kBoxes = {
 }
 
 ContactSearchWindow::ContactSearchWindow(const QString &name, const QString &caption, const QString &heading,
-                                         const QString &printTitle, QWidget *parent)
+                                         const QString &printTitle, Opener opener, QWidget *parent)
     : SearchWindow(name, caption, heading, printTitle,
                    QStringLiteral("Compilare uno o più campi: sono trovati i contatti che contengono tutti i testi "
                                   "indicati, senza distinzione tra maiuscole e minuscole. Lasciando vuoti tutti i "
                                   "campi si ottiene l'elenco completo."),
-                   kBoxes, parent)
+                   kBoxes, opener, parent)
 {
-    const QList<QLineEdit *> boxes = criteriaBoxes();
-    txtNome = boxes[0];
-    txtLocalita = boxes[1];
-    txtTel = boxes[2];
-    txtDataNasc = boxes[3];
-    txtCodFisc = boxes[4];
-    txtPartitaIva = boxes[5];
-    txtOccupazione = boxes[6];
-    txtProdotti = boxes[7];
-    txtQuestioni = boxes[8];
-    txtNote = boxes[9];
 }
 
 ArchiveRead<QVector<ListRow>> ContactSearchWindow::findRows()

@@ -6,13 +6,9 @@
 
 class ContactSearchWindow : public SearchWindow {
     Q_OBJECT
-public:
-    QLineEdit *txtNome, *txtLocalita, *txtTel, *txtDataNasc, *txtCodFisc, *txtPartitaIva, *txtOccupazione,
-        *txtProdotti, *txtQuestioni, *txtNote;
-
 protected:
     ContactSearchWindow(const QString &name, const QString &caption, const QString &heading,
-                        const QString &printTitle, QWidget *parent);
+                        const QString &printTitle, Opener opener, QWidget *parent);
     ArchiveRead<QVector<ListRow>> findRows() override;
     QString countText(int rows) const override;
 };

@@ -19,8 +19,6 @@
 #include <limits>
 
 namespace {
-const QString kTag = QStringLiteral("anagrafica");
-
 QString numbered(const char *prefix, int k) { return QLatin1String(prefix) + QStringLiteral("0%1").arg(k); }
 
 QLabel *caption(const QString &text, QWidget *parent)
@@ -31,8 +29,10 @@ QLabel *caption(const QString &text, QWidget *parent)
 }
 }
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
+TfrmAllegaCartella::TfrmAllegaCartella(Opener opener, const QStringList &files, const QStringList &descriptions,
+                                       QWidget *parent)
     : QDialog(parent)
+    , m_opener(opener)
 {
     setObjectName(QStringLiteral("TfrmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
@@ -127,29 +127,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
         connect(s.open, &QPushButton::clicked, this, [this, k] { openFile(k); });
         connect(s.empty, &PictureButton::clicked, this, [this, k] { emptySlot(k); });
     }
-    txtFile01 = m_slots[0].file;
-    txtFile02 = m_slots[1].file;
-    txtFile03 = m_slots[2].file;
-    txtDesc01 = m_slots[0].description;
-    txtDesc02 = m_slots[1].description;
-    txtDesc03 = m_slots[2].description;
-    imgCancella01 = m_slots[0].empty;
-    imgCancella02 = m_slots[1].empty;
-    imgCancella03 = m_slots[2].empty;
-    btnSfoglia01 = m_slots[0].browse;
-    btnSfoglia02 = m_slots[1].browse;
-    btnSfoglia03 = m_slots[2].browse;
-    btnApri01 = m_slots[0].open;
-    btnApri02 = m_slots[1].open;
-    btnApri03 = m_slots[2].open;
-
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
-
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    auto *btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
+    auto *btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
     btnApplica->setObjectName(QStringLiteral("btnApplica"));
     btnAnnulla->setAutoDefault(false);
     btnApplica->setDefault(true);
@@ -164,6 +144,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
 
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::apply);
+
+    // The slots as the opener holds them, trimmed.
+    for (int k = 1; k <= 3; ++k) {
+        slot(k).file->setText(TextField::trimmed(files.value(k - 1)));
+        slot(k).description->setText(TextField::trimmed(descriptions.value(k - 1)));
+    }
 
     FixedWindow::apply(this);
     FixedWindow::centreOnScreen(this);
@@ -224,7 +210,7 @@ void TfrmAllegaCartella::emptySlot(int k)
 
 void TfrmAllegaCartella::apply()
 {
-    if (TextField::trimmed(lblMemory->text()) != kTag)
+    if (m_opener != Opener::ContactEditor)
         return;
     QStringList files, descriptions;
     for (const Slot &s : m_slots) {

@@ -31,29 +31,6 @@ public:
     // cannot be read leaves the card as it was, without a message.
     void showChosenContact(int number);
 
-    // The card's boxes, made from its field table.
-    QLineEdit *txtNome, *txtIndirizzo, *txtNum;
-    QLineEdit *txtCap01, *txtCap02, *txtCap03, *txtCap04, *txtCap05;
-    QLineEdit *txtLocalita, *txtProv01, *txtProv02, *txtTel, *txtEmail;
-    QLineEdit *txtDataNasc, *txtSesso, *txtLuogoNasc, *txtCodFisc;
-    QLineEdit *txtPartitaIva, *txtIban, *txtPec;
-    QLineEdit *txtCarta, *txtScadeCarta, *txtCel, *txtCittadinanza;
-    QLineEdit *txtOccupazione, *txtCivile;
-    QLineEdit *txtTipoDoc, *txtEnteRil, *txtDataRil, *txtDataSca;
-    QLineEdit *txtProdotti, *txtQuestioni, *txtNote;
-    // The attachments, seen and changed only through the attachments window.
-    QLabel *lblFile01, *lblFile02, *lblFile03, *lblDesc01, *lblDesc02, *lblDesc03;
-    QLabel *lblPosizione;
-
-    PictureButton *cmdNuovo, *cmdDuplica, *cmdSalva, *cmdTrova;
-    PictureButton *cmdFile, *cmdStampa;
-    PictureButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo;
-    PictureButton *cmdEsporta, *cmdQuestioni, *cmdGuida, *cmdEsci;
-    PictureButton *btnEmail, *btnCodFisc, *btnPartitaIva, *btnIban, *btnCarta;
-    InfoBar *panInfo;
-
-    RecordCard<ContactRecord> &card() { return m_card; }
-
     // The commands, also run by the pictures.
     void browse(BrowseStep step);
     void duplicate();
@@ -71,6 +48,26 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The card's boxes, made from its field table.
+    QLineEdit *txtNome, *txtIndirizzo, *txtNum;
+    QLineEdit *txtCap01, *txtCap02, *txtCap03, *txtCap04, *txtCap05;
+    QLineEdit *txtLocalita, *txtProv01, *txtProv02, *txtTel, *txtEmail;
+    QLineEdit *txtDataNasc, *txtSesso, *txtLuogoNasc, *txtCodFisc;
+    QLineEdit *txtPartitaIva, *txtIban, *txtPec;
+    QLineEdit *txtCarta, *txtScadeCarta, *txtCel, *txtCittadinanza;
+    QLineEdit *txtOccupazione, *txtCivile;
+    QLineEdit *txtTipoDoc, *txtEnteRil, *txtDataRil, *txtDataSca;
+    QLineEdit *txtProdotti, *txtQuestioni, *txtNote;
+    // The attachments, seen and changed only through the attachments window.
+    QLabel *lblFile01, *lblFile02, *lblFile03, *lblDesc01, *lblDesc02, *lblDesc03;
+    QLabel *lblPosizione;
+    PictureButton *cmdNuovo, *cmdDuplica, *cmdSalva, *cmdTrova;
+    PictureButton *cmdFile, *cmdStampa;
+    PictureButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo;
+    PictureButton *cmdEsporta, *cmdQuestioni, *cmdGuida, *cmdEsci;
+    PictureButton *btnEmail, *btnCodFisc, *btnPartitaIva, *btnIban, *btnCarta;
+    InfoBar *panInfo;
+
     void buildToolbar(QBoxLayout *layout);
     QWidget *buildCard();
     void setHints();

@@ -25,14 +25,13 @@
 
 namespace {
 QString trimmedText(const QLineEdit *box) { return TextField::trimmed(box->text()); }
-QString trimmedText(const QLabel *label) { return TextField::trimmed(label->text()); }
 
 // A check window over the editor with the box's text; it changes nothing here.
 template <typename Window>
-void openCheck(QWidget *editor, EntryBox *Window::*box, const QString &text)
+void openCheck(QWidget *editor, const QString &text)
 {
     Window window(editor);
-    (window.*box)->setText(text);
+    window.setEntry(text);
     window.exec();
 }
 }
@@ -49,8 +48,7 @@ void TfrmAnagrafica::connectLinkedWindows()
     // The search and the pending issues hand back the number of the contact
     // chosen; the editor reads it again from the file.
     connect(cmdTrova, &PictureButton::clicked, this, [this] {
-        TfrmTrovaAnagrafica window(this);
-        window.lblMemory->setText(QLatin1String(TfrmTrovaAnagrafica::Opener));
+        TfrmTrovaAnagrafica window(Opener::ContactEditor, this);
         connect(&window, &ListWindow::recordChosen, this, &TfrmAnagrafica::showChosenContact);
         window.exec();
     });
@@ -73,27 +71,21 @@ void TfrmAnagrafica::checkFiscalCode()
 {
     const QString code = trimmedText(txtCodFisc);
     if (ContactEntry::checkForFiscalCode(code) == ContactEntry::CodeCheck::VatNumber)
-        openCheck(this, &TfrmPartitaIva::txtPartitaIva, code);
+        openCheck<TfrmPartitaIva>(this, code);
     else
-        openCheck(this, &TfrmCodFisc::txtCodFisc, code);
+        openCheck<TfrmCodFisc>(this, code);
 }
 
-void TfrmAnagrafica::checkVatNumber() { openCheck(this, &TfrmPartitaIva::txtPartitaIva, trimmedText(txtPartitaIva)); }
+void TfrmAnagrafica::checkVatNumber() { openCheck<TfrmPartitaIva>(this, trimmedText(txtPartitaIva)); }
 
-void TfrmAnagrafica::checkIban() { openCheck(this, &TfrmIban::txtIban, trimmedText(txtIban)); }
+void TfrmAnagrafica::checkIban() { openCheck<TfrmIban>(this, trimmedText(txtIban)); }
 
-void TfrmAnagrafica::checkCard() { openCheck(this, &TfrmCarta::txtNumero, trimmedText(txtCarta)); }
+void TfrmAnagrafica::checkCard() { openCheck<TfrmCarta>(this, trimmedText(txtCarta)); }
 
 void TfrmAnagrafica::openAttachments()
 {
-    TfrmAllegaCartella window(this);
-    window.lblMemory->setText(QStringLiteral("anagrafica"));
-    window.txtFile01->setText(trimmedText(lblFile01));
-    window.txtDesc01->setText(trimmedText(lblDesc01));
-    window.txtFile02->setText(trimmedText(lblFile02));
-    window.txtDesc02->setText(trimmedText(lblDesc02));
-    window.txtFile03->setText(trimmedText(lblFile03));
-    window.txtDesc03->setText(trimmedText(lblDesc03));
+    TfrmAllegaCartella window(Opener::ContactEditor, {lblFile01->text(), lblFile02->text(), lblFile03->text()},
+                              {lblDesc01->text(), lblDesc02->text(), lblDesc03->text()}, this);
     connect(&window, &TfrmAllegaCartella::attachmentsApplied, this, &TfrmAnagrafica::setAttachments);
     window.exec();
 }

@@ -8,8 +8,9 @@ class TfrmCarta : public CheckWindow {
 public:
     explicit TfrmCarta(QWidget *parent = nullptr);
 
-    EntryBox *txtNumero;
-
 protected:
     void controlla() override;
+
+private:
+    EntryBox *txtNumero;
 };

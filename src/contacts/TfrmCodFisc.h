@@ -8,8 +8,9 @@ class TfrmCodFisc : public CheckWindow {
 public:
     explicit TfrmCodFisc(QWidget *parent = nullptr);
 
-    EntryBox *txtCodFisc;
-
 protected:
     void controlla() override;
+
+private:
+    EntryBox *txtCodFisc;
 };

@@ -8,8 +8,9 @@ class TfrmIban : public CheckWindow {
 public:
     explicit TfrmIban(QWidget *parent = nullptr);
 
-    EntryBox *txtIban;
-
 protected:
     void controlla() override;
+
+private:
+    EntryBox *txtIban;
 };

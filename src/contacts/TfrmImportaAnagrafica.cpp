@@ -3,10 +3,10 @@
 #include "records/RecordArchive.h"
 #include "ui/RowList.h"
 
-TfrmImportaAnagrafica::TfrmImportaAnagrafica(QWidget *parent)
+TfrmImportaAnagrafica::TfrmImportaAnagrafica(Opener opener, QWidget *parent)
     : ContactSearchWindow(QStringLiteral("TfrmImportaAnagrafica"), QStringLiteral(" Importa dati da archivio anagrafico"),
                           QStringLiteral("Importa dati da archivio anagrafico"), QStringLiteral("Riepilogo clienti"),
-                          parent)
+                          opener, parent)
 {
 }
 
@@ -16,7 +16,7 @@ void TfrmImportaAnagrafica::chooseRow(int row)
     // The row knows its record: the contact clicked is the one imported, even
     // when another contact gives the same row text. It is read again so the
     // payment gets what the file holds now.
-    if (openedBy(QLatin1String(Opener)) && row >= 0 && row < rows.size() && rows[row].record > 0) {
+    if (openedBy(Opener::PaymentEditor) && row >= 0 && row < rows.size() && rows[row].record > 0) {
         try {
             const ContactRecord contact = ContactArchive::read(rows[row].record);
             emit contactChosen(contact);

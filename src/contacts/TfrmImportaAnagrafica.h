@@ -9,10 +9,7 @@
 class TfrmImportaAnagrafica : public ContactSearchWindow {
     Q_OBJECT
 public:
-    // What the payment editor writes into lblMemory before showing the window.
-    static constexpr const char *Opener = "scadenze";
-
-    explicit TfrmImportaAnagrafica(QWidget *parent = nullptr);
+    explicit TfrmImportaAnagrafica(Opener opener = Opener::None, QWidget *parent = nullptr);
 
 signals:
     void contactChosen(const ContactRecord &contact);

@@ -8,8 +8,9 @@ class TfrmPartitaIva : public CheckWindow {
 public:
     explicit TfrmPartitaIva(QWidget *parent = nullptr);
 
-    EntryBox *txtPartitaIva;
-
 protected:
     void controlla() override;
+
+private:
+    EntryBox *txtPartitaIva;
 };

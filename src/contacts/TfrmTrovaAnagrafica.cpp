@@ -1,17 +1,16 @@
 #include "contacts/TfrmTrovaAnagrafica.h"
 
-#include <QLabel>
-
-TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(QWidget *parent)
+TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(Opener opener, QWidget *parent)
     : ContactSearchWindow(QStringLiteral("TfrmTrovaAnagrafica"), QStringLiteral(" Trova contatti in archivio"),
-                          QStringLiteral("Trova contatti in archivio"), QStringLiteral("Riepilogo contatti"), parent)
+                          QStringLiteral("Trova contatti in archivio"), QStringLiteral("Riepilogo contatti"), opener,
+                          parent)
 {
 }
 
 void TfrmTrovaAnagrafica::chooseRow(int row)
 {
     // Only the contact editor takes a contact from here.
-    if (openedBy(QLatin1String(Opener))) {
+    if (openedBy(Opener::ContactEditor)) {
         ContactSearchWindow::chooseRow(row);
         return;
     }

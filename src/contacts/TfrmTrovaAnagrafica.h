@@ -8,10 +8,7 @@
 class TfrmTrovaAnagrafica : public ContactSearchWindow {
     Q_OBJECT
 public:
-    // What the contact editor writes into lblMemory before showing the window.
-    static constexpr const char *Opener = "anagrafica";
-
-    explicit TfrmTrovaAnagrafica(QWidget *parent = nullptr);
+    explicit TfrmTrovaAnagrafica(Opener opener = Opener::None, QWidget *parent = nullptr);
 
 protected:
     void chooseRow(int row) override;

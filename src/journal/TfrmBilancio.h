@@ -19,18 +19,6 @@ public:
     // start, end: the interval as "dd/mm/yyyy".
     TfrmBilancio(const QString &cause, const QString &start, const QString &end, QWidget *parent = nullptr);
 
-    RowListView *lstRecords;
-    QLabel *lblTipologia, *titCausale;
-    QLabel *infIntervallo, *lblIntervallo;
-    QLabel *titTotEntrate, *lblTotEntrate;
-    QLabel *titTotUscite, *lblTotUscite;
-    QLabel *infTotKmPercorsi, *lblBilancio;
-    QLineEdit *txtTrova;
-    QPushButton *btnTrova, *btnStampa, *btnEsci;
-    QLabel *lblRigo01, *lblRigo02;
-    PictureButton *imgGuida;
-    QLabel *lblConta;
-
     void find();
     void print();
 
@@ -53,6 +41,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    RowListView *lstRecords;
+    QLabel *lblTipologia, *titCausale;
+    QLabel *infIntervallo, *lblIntervallo;
+    QLabel *titTotEntrate, *lblTotEntrate;
+    QLabel *titTotUscite, *lblTotUscite;
+    QLabel *infTotKmPercorsi, *lblBilancio;
+    QLineEdit *txtTrova;
+    QPushButton *btnTrova, *btnStampa, *btnEsci;
+    QLabel *lblRigo01, *lblRigo02;
+    PictureButton *imgGuida;
+    QLabel *lblConta;
+
     QWidget *buildTotals();
     void load();
 

@@ -18,6 +18,13 @@ class TfrmMenuBilancio : public ResidentWindow {
 public:
     explicit TfrmMenuBilancio(QWidget *parent = nullptr);
 
+    // "Visualizza riepilogo": checks the choice and opens the register.
+    void visualizza();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     EntryBox *txtAnno, *txtCausale;
     QComboBox *txtGiornoInizio, *txtMeseInizio, *txtGiornoFine, *txtMeseFine;
     QLabel *lblAnnoInizio, *lblAnnoFine, *lblDataInizio, *lblDataFine;
@@ -29,13 +36,6 @@ public:
     QLabel *lblCampo01, *lblCampo02, *lblCampo03;
     QLabel *titAnno, *titCausale, *titGiornoInizio, *titMeseInizio, *titGiornoFine, *titMeseFine;
 
-    // "Visualizza riepilogo": checks the choice and opens the register.
-    void visualizza();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     QWidget *buildCard();
     QGroupBox *buildDateGroup(const QString &name, const QString &title, QComboBox *&day, QLabel *&dayCaption,
                               QComboBox *&month, QLabel *&monthCaption, QLabel *&year, FocusFrame *&dayFrame,

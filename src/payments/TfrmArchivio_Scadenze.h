@@ -28,6 +28,22 @@ public:
     // card. The entry rules do not run on the loaded values.
     void ShowPaymentRecord(const PaymentRecord &record, int number);
 
+    // The commands, also run by the pictures.
+    void blankCard();
+    void newCard();
+    void browse(BrowseStep step);
+    void duplicate();
+    void save();
+    void openDatePicker();
+    void writeEmail();
+    // The contact import: the chosen contact's name, telephone, mobile and
+    // e-mail replace those of the card; nothing else changes, nothing is saved.
+    void importContact();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     // The card's boxes, made from its field table.
     QLineEdit *txtData;
     QComboBox *txtOreApp, *txtMinutiApp;
@@ -48,24 +64,6 @@ public:
     QPushButton *btnFocus;
     InfoBar *panInfo;
 
-    RecordCard<PaymentRecord> &card() { return m_card; }
-
-    // The commands, also run by the pictures.
-    void blankCard();
-    void newCard();
-    void browse(BrowseStep step);
-    void duplicate();
-    void save();
-    void openDatePicker();
-    void writeEmail();
-    // The contact import: the chosen contact's name, telephone, mobile and
-    // e-mail replace those of the card; nothing else changes, nothing is saved.
-    void importContact();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     // The windows reached from the card: lists, search, export, help.
     void connectLinkedWindows();
     // Loads the record a list window chose, read again from the file.

@@ -14,7 +14,6 @@
 #include "records/TextField.h"
 #include "ui/PictureButton.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 void TfrmArchivio_Scadenze::connectLinkedWindows()
@@ -36,8 +35,7 @@ void TfrmArchivio_Scadenze::connectLinkedWindows()
         open(window);
     });
     connect(cmdTrova, &PictureButton::clicked, this, [this, open] {
-        TfrmTrovaScadenze window(this);
-        window.lblMemory->setText(QStringLiteral("scadenze"));
+        TfrmTrovaScadenze window(Opener::PaymentEditor, this);
         open(window);
     });
     connect(cmdEsporta, &PictureButton::clicked, this, [this] { TfrmExpScadenzario(this).exec(); });
@@ -59,8 +57,7 @@ void TfrmArchivio_Scadenze::connectLinkedWindows()
 
 void TfrmArchivio_Scadenze::importContact()
 {
-    TfrmImportaAnagrafica window(this);
-    window.lblMemory->setText(QLatin1String(TfrmImportaAnagrafica::Opener));
+    TfrmImportaAnagrafica window(Opener::PaymentEditor, this);
     connect(&window, &TfrmImportaAnagrafica::contactChosen, this, &TfrmArchivio_Scadenze::takeContact);
     window.exec();
 }

@@ -121,8 +121,7 @@ void TfrmArchivio_Scadenze::save()
 
 void TfrmArchivio_Scadenze::openDatePicker()
 {
-    TfrmCalendario picker(this);
-    picker.lblMemory->setText(QStringLiteral("data"));
+    TfrmCalendario picker(Opener::PaymentDueDate, this);
     connect(&picker, &TfrmCalendario::dateChosen, this,
             [this](QDate date) { txtData->setText(DateText::format(date)); });
     picker.exec();

@@ -9,8 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmCalendario::TfrmCalendario(QWidget *parent)
+TfrmCalendario::TfrmCalendario(Opener opener, QWidget *parent)
     : QDialog(parent)
+    , m_opener(opener)
 {
     setObjectName(QStringLiteral("TfrmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
@@ -36,10 +37,6 @@ TfrmCalendario::TfrmCalendario(QWidget *parent)
     for (QPushButton *b : {btnImportaData, btnAnnulla})
         b->setMinimumWidth(110);
 
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
-
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnImportaData);
@@ -60,9 +57,9 @@ TfrmCalendario::TfrmCalendario(QWidget *parent)
 
 void TfrmCalendario::importDate()
 {
-    // Only the opener named in lblMemory receives the date; otherwise the
-    // picker stays open.
-    if (lblMemory->text() != QLatin1String("data"))
+    // Only the due date receives the date; for any other opener the picker
+    // stays open.
+    if (m_opener != Opener::PaymentDueDate)
         return;
     emit dateChosen(calAppuntamenti->selectedDate());
     accept();

@@ -2,6 +2,8 @@
 // The date picker: a month calendar whose date goes to the opener, the payment
 // editor's due date. Made, shown modally and destroyed by its opener.
 
+#include "ui/Opener.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -12,18 +14,18 @@ class QPushButton;
 class TfrmCalendario : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmCalendario(QWidget *parent = nullptr);
-
-    QLabel *lblCampo001;
-    QCalendarWidget *calAppuntamenti;
-    QPushButton *btnImportaData, *btnAnnulla;
-    // Set by the opener: "data" sends the date to the payment editor.
-    QLabel *lblMemory;
+    // Only the payment editor's due date (Opener::PaymentDueDate) gets a date.
+    explicit TfrmCalendario(Opener opener = Opener::None, QWidget *parent = nullptr);
 
 signals:
-    // "Importa": the selected date, for the opener named in lblMemory.
+    // "Importa": the selected date, for the opener the picker serves.
     void dateChosen(QDate date);
 
 private:
     void importDate();
+
+    QLabel *lblCampo001;
+    QCalendarWidget *calAppuntamenti;
+    QPushButton *btnImportaData, *btnAnnulla;
+    Opener m_opener;
 };

@@ -17,25 +17,14 @@ const QVector<CriterionBox> kBoxes = {
 };
 }
 
-TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget *parent)
+TfrmTrovaScadenze::TfrmTrovaScadenze(Opener opener, QWidget *parent)
     : SearchWindow(QStringLiteral("TfrmTrovaScadenze"), QStringLiteral(" Trova pagamenti in archivio"),
                    QStringLiteral("Trova pagamenti in archivio"), QStringLiteral("Riepilogo pagamenti in archivio"),
                    QStringLiteral("Compilare uno o più campi: sono trovati i pagamenti che contengono tutti i testi "
                                   "indicati, senza distinzione tra maiuscole e minuscole. Lasciando vuoti tutti i "
                                   "campi si ottiene l'elenco completo."),
-                   kBoxes, parent)
+                   kBoxes, opener, parent)
 {
-    const QList<QLineEdit *> boxes = criteriaBoxes();
-    txtData = boxes[0];
-    txtOra = boxes[1];
-    txtTipologia = boxes[2];
-    txtCausale = boxes[3];
-    txtDettagli = boxes[4];
-    txtContatto = boxes[5];
-    txtTel = boxes[6];
-    txtCel = boxes[7];
-    txtLuogo = boxes[8];
-    txtNote = boxes[9];
 }
 
 ArchiveRead<QVector<ListRow>> TfrmTrovaScadenze::findRows()
@@ -52,7 +41,7 @@ QString TfrmTrovaScadenze::countText(int rows) const
 void TfrmTrovaScadenze::chooseRow(int row)
 {
     // Only the payment editor takes a payment from here.
-    if (openedBy(QStringLiteral("scadenze"))) {
+    if (openedBy(Opener::PaymentEditor)) {
         SearchWindow::chooseRow(row);
         return;
     }

@@ -1,15 +1,13 @@
 #pragma once
-// Finds payments by up to ten criteria at once, then lists them.
+// Finds payments by up to ten criteria at once, then lists them. A double-click
+// hands the chosen payment to the payment editor, when it is the opener.
 
 #include "ui/SearchWindow.h"
 
 class TfrmTrovaScadenze : public SearchWindow {
     Q_OBJECT
 public:
-    explicit TfrmTrovaScadenze(QWidget *parent = nullptr);
-
-    QLineEdit *txtData, *txtOra, *txtTipologia, *txtCausale, *txtDettagli, *txtContatto, *txtTel, *txtCel,
-        *txtLuogo, *txtNote;
+    explicit TfrmTrovaScadenze(Opener opener = Opener::None, QWidget *parent = nullptr);
 
 protected:
     void chooseRow(int row) override;

@@ -23,13 +23,15 @@ struct CardPrintLook {
 class CardPrintWindow : public QDialog {
     Q_OBJECT
 public:
-    QLabel *lblIstruzioni;
-    QPushButton *btnAnnulla;
-    QPushButton *btnStampa;
     ReportLayout repDocumento;
 
 protected:
     CardPrintWindow(QWidget *parent, const CardPrintLook &look, ReportLayout layout);
     // What the action button does.
     virtual void act() = 0;
+
+private:
+    QLabel *lblIstruzioni;
+    QPushButton *btnAnnulla;
+    QPushButton *btnStampa;
 };

@@ -65,11 +65,6 @@ public:
                const QStringList &headers, const QVector<int> &editable, const ExportLayout &layout,
                QWidget *parent = nullptr);
 
-    GridView *grdRecords;
-    // The title band's text: what the grid shows.
-    QLabel *lblTitolo;
-    PictureButton *cmdEsporta, *cmdGuida, *cmdEsci;
-    InfoBar *panInfo;
     GridModel *model() const { return m_model; }
 
     // The export of what the grid shows now, edits included.
@@ -89,6 +84,11 @@ protected:
     void readFailed();
 
 private:
+    GridView *grdRecords;
+    // The title band's text: what the grid shows.
+    QLabel *lblTitolo;
+    PictureButton *cmdEsporta, *cmdGuida, *cmdEsci;
+    InfoBar *panInfo;
     GridModel *m_model;
     ExportLayout m_layout;
     HelpTopic m_help;

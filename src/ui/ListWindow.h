@@ -20,13 +20,6 @@ public:
     ListWindow(const QString &name, const QString &caption, const QString &heading,
                const QString &printTitle, QWidget *parent = nullptr);
 
-    // The results page.
-    QWidget *panContainer;
-    QLineEdit *txtTrova;
-    QPushButton *btnTrova, *btnStampa, *btnChiudi;
-    RowListView *lstRecords;
-    QLabel *lblRigo03;
-
     // "Trova": the next row containing the text of txtTrova.
     void find();
     void print();
@@ -36,6 +29,10 @@ signals:
     void recordChosen(int number);
 
 protected:
+    // The results page.
+    QWidget *panContainer;
+    QLineEdit *txtTrova;
+    RowListView *lstRecords;
     void showEvent(QShowEvent *event) override;
     // Fills the list from the archive; called each time the program shows the
     // window. A search fills it on "Cerca" instead, and leaves this empty.
@@ -51,6 +48,8 @@ protected:
     void resetSearch();
 
 private:
+    QPushButton *btnTrova, *btnStampa, *btnChiudi;
+    QLabel *lblRigo03;
     QStackedLayout *m_pages;
     QString m_printTitle;
     QString m_lastSearch;

@@ -3,7 +3,6 @@
 #include "lists/CriteriaSearch.h"
 #include "platform/GuiServices.h"
 #include "records/ArchiveMessages.h"
-#include "records/TextField.h"
 #include "ui/FieldRules.h"
 #include "ui/FocusFrame.h"
 #include "ui/RowList.h"
@@ -18,8 +17,9 @@
 
 SearchWindow::SearchWindow(const QString &name, const QString &caption, const QString &heading,
                            const QString &printTitle, const QString &intro, const QVector<CriterionBox> &boxes,
-                           QWidget *parent)
+                           Opener opener, QWidget *parent)
     : ListWindow(name, caption, heading, printTitle, parent)
+    , m_opener(opener)
 {
     panAvvio = new QWidget(this);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
@@ -47,12 +47,11 @@ SearchWindow::SearchWindow(const QString &name, const QString &caption, const QS
         box->setFont(bold);
         cellBox->addWidget(box);
         label->setBuddy(box);
-        auto *frame = new FocusFrame(QLatin1String(criterion.frame), box);
+        new FocusFrame(QLatin1String(criterion.frame), box);
         const int row = (i / 2) * 2, column = i % 2;
         grid->addWidget(label, row, column);
         grid->addWidget(cell, row + 1, column);
         m_boxes.append(box);
-        m_frames.insert(box, frame);
     }
     m_rules = new FieldRules(this);
     m_rules->setEnterChain(QList<QWidget *>(m_boxes.begin(), m_boxes.end()));
@@ -63,12 +62,11 @@ SearchWindow::SearchWindow(const QString &name, const QString &caption, const QS
     lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->hide();
+    // The number of criteria filled in at the last search, kept for the eye:
+    // the search counts them itself.
     lblConta = new QLabel(QStringLiteral("0"), panAvvio);
     lblConta->setObjectName(QStringLiteral("lblConta"));
     lblConta->hide();
-    lblMemory = new QLabel(QStringLiteral("lblMemory"), panAvvio);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
     btnCerca = new QPushButton(QStringLiteral("Cerca"), panAvvio);
     btnCerca->setObjectName(QStringLiteral("btnCerca"));
     btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio);
@@ -113,11 +111,6 @@ void SearchWindow::done(int result)
     lstRecords->clear();
     lblAttendere->hide();
     ListWindow::done(result);
-}
-
-bool SearchWindow::openedBy(const QString &opener) const
-{
-    return TextField::trimmed(lblMemory->text()) == opener;
 }
 
 QStringList SearchWindow::criteriaTexts() const

@@ -7,8 +7,8 @@
 #include "lists/ListRow.h"
 #include "records/RecordArchive.h"
 #include "ui/ListWindow.h"
+#include "ui/Opener.h"
 
-#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QVector>
@@ -24,26 +24,19 @@ struct CriterionBox {
 class SearchWindow : public ListWindow {
     Q_OBJECT
 public:
-    QWidget *panAvvio;
-    QPushButton *btnCerca, *btnAnnulla;
-    QLabel *lblAttendere, *lblConta, *lblMemory, *lblTrovate;
-
-    // The boxes in the order of the criteria page, and their highlight frames.
-    QList<QLineEdit *> criteriaBoxes() const { return m_boxes; }
-    QWidget *frameOf(QLineEdit *box) const { return m_frames.value(box); }
-    // The boxes' texts as typed, in page order.
-    QStringList criteriaTexts() const;
-    // "Cerca": counts the filled-in criteria, reads the archive, shows the results.
+    // "Cerca": reads the archive, shows the results.
     void search();
 
     void done(int result) override;
 
 protected:
     SearchWindow(const QString &name, const QString &caption, const QString &heading, const QString &printTitle,
-                 const QString &intro, const QVector<CriterionBox> &boxes, QWidget *parent);
+                 const QString &intro, const QVector<CriterionBox> &boxes, Opener opener, QWidget *parent);
     void showEvent(QShowEvent *event) override;
-    // Whether the opener named in lblMemory is the one this window serves.
-    bool openedBy(const QString &opener) const;
+    // Whether the window was opened by the one opener it serves.
+    bool openedBy(Opener opener) const { return m_opener == opener; }
+    // The boxes' texts as typed, in page order.
+    QStringList criteriaTexts() const;
 
     // The rows found, each with its record number.
     virtual ArchiveRead<QVector<ListRow>> findRows() = 0;
@@ -51,7 +44,11 @@ protected:
     virtual QString countText(int rows) const = 0;
 
 private:
+    QWidget *panAvvio;
+    QPushButton *btnCerca, *btnAnnulla;
+    QLabel *lblAttendere, *lblConta, *lblTrovate;
+    // The boxes in the order of the criteria page.
     QList<QLineEdit *> m_boxes;
-    QHash<QLineEdit *, QWidget *> m_frames;
     FieldRules *m_rules;
+    Opener m_opener;
 };

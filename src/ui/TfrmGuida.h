@@ -15,15 +15,16 @@ class TfrmGuida : public QDialog {
 public:
     explicit TfrmGuida(QWidget *parent = nullptr);
 
-    QLabel *lblTitolo, *imgLogo;
-    QPlainTextEdit *txtGuida;
-    LinkLabel *lnkWeb;
-    PictureButton *imgPDF;
-    QPushButton *btnChiudi;
-
     void setTopic(const HelpTopic &topic);
     // A new help window over opener with topic, shown modally and destroyed.
     static void showTopic(QWidget *opener, const HelpTopic &topic);
     // The manual beside the program.
     static QString manualPath();
+
+private:
+    QLabel *lblTitolo, *imgLogo;
+    QPlainTextEdit *txtGuida;
+    LinkLabel *lnkWeb;
+    PictureButton *imgPDF;
+    QPushButton *btnChiudi;
 };

@@ -1,4 +1,5 @@
 // The agenda: the imminent list, the alert pictures and the alarm.
+#include "Controls.h"
 #include "PaymentFixtures.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
@@ -23,16 +24,16 @@ class TestAgenda : public QObject {
     TfrmAgenda *agenda() const { return Windows::resident().agenda; }
 
     void writeSound() { m_env->writeFile(QStringLiteral("Avviso.mp3"), QByteArray("ID3 not really")); }
-    void openAgenda() { Windows::resident().avvio->btnApp02->click(); }
+    void openAgenda() { child<PictureButton>(Windows::resident().avvio, "btnApp02")->click(); }
     bool quietState() const
     {
-        return !agenda()->imgPresenti->isVisible() && !agenda()->imgAppuntamentiSI->isVisible()
-            && agenda()->imgAssenti->isVisible() && agenda()->imgAppuntamentiNO->isVisible();
+        return !child<QLabel>(agenda(), "imgPresenti")->isVisible() && !child<QLabel>(agenda(), "imgAppuntamentiSI")->isVisible()
+            && child<QLabel>(agenda(), "imgAssenti")->isVisible() && child<QLabel>(agenda(), "imgAppuntamentiNO")->isVisible();
     }
     bool alertState() const
     {
-        return agenda()->imgPresenti->isVisible() && agenda()->imgAppuntamentiSI->isVisible()
-            && !agenda()->imgAssenti->isVisible() && !agenda()->imgAppuntamentiNO->isVisible();
+        return child<QLabel>(agenda(), "imgPresenti")->isVisible() && child<QLabel>(agenda(), "imgAppuntamentiSI")->isVisible()
+            && !child<QLabel>(agenda(), "imgAssenti")->isVisible() && !child<QLabel>(agenda(), "imgAppuntamentiNO")->isVisible();
     }
 
 private slots:
@@ -52,7 +53,7 @@ private slots:
         openAgenda();
         QVERIFY(agenda()->isVisible());
         QVERIFY(QFile::exists(m_env->file(QStringLiteral("Archivio_Appuntamenti.pro"))));
-        QCOMPARE(agenda()->lstRecords->count(), 0);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 0);
         QVERIFY(quietState());
         QCOMPARE(m_env->alarm.plays(), 0);
     }
@@ -75,11 +76,11 @@ private slots:
         writePaymentArchive({notYet, dueSoon, overdue, settled, blank});
 
         openAgenda();
-        const QStringList rows = agenda()->lstRecords->texts();
+        const QStringList rows = child<RowListView>(agenda(), "lstRecords")->texts();
         QCOMPARE(rows.size(), 2);
         QVERIFY(rows[0].contains(QStringLiteral("Scaduto ieri")));
         QVERIFY(rows[1].contains(QStringLiteral("Entro cinque giorni")));
-        QCOMPARE(agenda()->lstRecords->rowModel()->rows()[0].record, 3);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->rowModel()->rows()[0].record, 3);
         QVERIFY(alertState());
         QCOMPARE(m_env->alarm.events, QStringList({QStringLiteral("load:Avviso.mp3"), QStringLiteral("play")}));
     }
@@ -90,7 +91,7 @@ private slots:
                       makePayment(QStringLiteral("06/03/2026"), QStringLiteral("07"), QStringLiteral("00"), QStringLiteral("365")),
                       makePayment(QStringLiteral("07/03/2025"), QStringLiteral("08"), QStringLiteral("15"))});
         openAgenda();
-        const QStringList rows = agenda()->lstRecords->texts();
+        const QStringList rows = child<RowListView>(agenda(), "lstRecords")->texts();
         QCOMPARE(rows.size(), 3);
         QVERIFY(rows[0].startsWith(QStringLiteral("ID: 202503070815")));
         QVERIFY(rows[1].startsWith(QStringLiteral("ID: 202503070930")));
@@ -106,7 +107,7 @@ private slots:
         writePaymentArchive({makePayment(QStringLiteral("10/05/2025")), damaged, badNotice,
                       makePayment(QStringLiteral("12/05/2025"))});
         openAgenda();
-        QCOMPARE(agenda()->lstRecords->count(), 2);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 2);
         QVERIFY(alertState());
         QCOMPARE(m_env->alarm.plays(), 1);
     }
@@ -127,7 +128,7 @@ private slots:
         writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         openAgenda();
         QVERIFY(m_env->alarm.playing);
-        agenda()->imgEsci->click();
+        child<PictureButton>(agenda(), "imgEsci")->click();
         QVERIFY(!m_env->alarm.playing);
         QVERIFY(Windows::resident().avvio->isVisible());
 
@@ -136,7 +137,7 @@ private slots:
         settled.Ottemperata = QStringLiteral("Sì");
         writePaymentArchive({settled});
         openAgenda();
-        QCOMPARE(agenda()->lstRecords->count(), 0);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 0);
         QVERIFY(quietState());
         QCOMPARE(m_env->alarm.plays(), 1);
     }
@@ -145,12 +146,12 @@ private slots:
     {
         writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         openAgenda();
-        QCOMPARE(agenda()->lstRecords->count(), 1);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 1);
         agenda()->close();
         const QString path = m_env->file(QStringLiteral("Archivio_Appuntamenti.pro"));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         openAgenda();
-        QCOMPARE(agenda()->lstRecords->count(), 1);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 1);
         QVERIFY(alertState());
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -169,7 +170,7 @@ private slots:
         agenda()->showNormal();
         agenda()->setGeometry(0, 0, 1600, 900);
         QTRY_COMPARE(agenda()->width(), 1600);
-        RowListView *list = agenda()->lstRecords;
+        RowListView *list = child<RowListView>(agenda(), "lstRecords");
         QCOMPARE(list->textElideMode(), Qt::ElideNone);
         const QString row = list->text(0);
         QVERIFY(row.endsWith(QStringLiteral("€ 123456,78")));
@@ -184,28 +185,28 @@ private slots:
     void todayStaysMarkedAndFailedReadClearsTheCount()
     {
         openAgenda();
-        QCOMPARE(agenda()->findChild<QLabel *>(QStringLiteral("lblConteggio"))->text(),
+        QCOMPARE(child<QLabel>(agenda(), QStringLiteral("lblConteggio"))->text(),
                  QStringLiteral("Nessun pagamento in archivio."));
-        agenda()->calAppuntamenti->setSelectedDate(QDate(2025, 5, 20));
-        const QTextCharFormat today = agenda()->calAppuntamenti->dateTextFormat(QDate(2025, 5, 15));
+        child<QCalendarWidget>(agenda(), "calAppuntamenti")->setSelectedDate(QDate(2025, 5, 20));
+        const QTextCharFormat today = child<QCalendarWidget>(agenda(), "calAppuntamenti")->dateTextFormat(QDate(2025, 5, 15));
         QCOMPARE(today.fontWeight(), int(QFont::Bold));
         QVERIFY(today.background().style() != Qt::NoBrush);
-        QVERIFY(agenda()->calAppuntamenti->dateTextFormat(QDate(2025, 5, 20)).background().style() == Qt::NoBrush);
+        QVERIFY(child<QCalendarWidget>(agenda(), "calAppuntamenti")->dateTextFormat(QDate(2025, 5, 20)).background().style() == Qt::NoBrush);
         agenda()->close();
         // A folder in the archive's place cannot be read at all.
         const QString path = m_env->file(QStringLiteral("Archivio_Appuntamenti.pro"));
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
         openAgenda();
-        QCOMPARE(agenda()->findChild<QLabel *>(QStringLiteral("lblConteggio"))->text(), QString());
+        QCOMPARE(child<QLabel>(agenda(), QStringLiteral("lblConteggio"))->text(), QString());
     }
 
     void listLooksRight()
     {
-        QCOMPARE(agenda()->lstRecords->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(agenda()->lstRecords->font().pointSize(), 14);
-        QVERIFY(agenda()->lstRecords->uniformItemSizes());
-        QCOMPARE(agenda()->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->font().pointSize(), 14);
+        QVERIFY(child<RowListView>(agenda(), "lstRecords")->uniformItemSizes());
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
 };
 

@@ -1,6 +1,7 @@
 // The real alarm player behind the agenda (muted): a damaged sound is silent
 // and leaves the next show with a valid one as it would be without it. How
 // fast the agenda appears is the benchmark's to measure, not this test's.
+#include "Controls.h"
 #include "PaymentFixtures.h"
 #include "TestServices.h"
 
@@ -20,7 +21,7 @@ class TestAlarmPlayer : public QObject {
     std::unique_ptr<MediaAlarmPlayer> m_player;
 
     TfrmAgenda *agenda() const { return Windows::resident().agenda; }
-    void openAgenda() { Windows::resident().avvio->btnApp02->click(); }
+    void openAgenda() { child<PictureButton>(Windows::resident().avvio, "btnApp02")->click(); }
     void writeDamagedSound()
     {
         QByteArray noise(10 * 1024, Qt::Uninitialized);

@@ -1,4 +1,5 @@
 // The payment and contact cards on paper, and the three windows that print them.
+#include "Controls.h"
 #include "TestServices.h"
 
 #include "contacts/ContactCard.h"
@@ -303,8 +304,8 @@ CardWindow makeWindow(Window kind, QWidget *parent = nullptr)
         d->setContact(sampleContact());
         w.dialog.reset(d);
         w.layout = &d->repDocumento;
-        w.annulla = d->btnAnnulla;
-        w.stampa = d->btnStampa;
+        w.annulla = child<QPushButton>(d, "btnAnnulla");
+        w.stampa = child<QPushButton>(d, "btnStampa");
         return w;
     }
     PaymentCardWindow *d = kind == Window::PaymentPrint ? static_cast<PaymentCardWindow *>(new TfrmStampaScadenza(parent))
@@ -312,8 +313,8 @@ CardWindow makeWindow(Window kind, QWidget *parent = nullptr)
     d->setPayment(samplePayment());
     w.dialog.reset(d);
     w.layout = &d->repDocumento;
-    w.annulla = d->btnAnnulla;
-    w.stampa = d->btnStampa;
+    w.annulla = child<QPushButton>(d, "btnAnnulla");
+    w.stampa = child<QPushButton>(d, "btnStampa");
     return w;
 }
 
@@ -658,7 +659,7 @@ private slots:
         QCOMPARE(w.stampa->objectName(), QStringLiteral("btnStampa"));
         QTEST(w.stampa->text(), "action");
         QTEST(w.layout->name, "layoutName");
-        QVERIFY(!w.dialog->findChild<QLabel *>(QStringLiteral("lblIstruzioni"))->text().isEmpty());
+        QVERIFY(!child<QLabel>(w.dialog, QStringLiteral("lblIstruzioni"))->text().isEmpty());
 
         const Qt::WindowFlags flags = w.dialog->windowFlags();
         QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint

@@ -3,6 +3,7 @@
 // emptying a slot, handing the slots back to the editor and saving them; and
 // the failures: a folder that cannot be written, a file that cannot be read,
 // a copy that breaks half-way, a name the record could not hold.
+#include "Controls.h"
 #include "ContactFixtures.h"
 #include "ModalDriver.h"
 #include "ResidentFixture.h"
@@ -68,7 +69,7 @@ class TestContactAttachments : public QObject {
     // always closes, and the test fails when it did not come.
     void inAttachments(const std::function<void(TfrmAllegaCartella *)> &act)
     {
-        QVERIFY2(whileModal<TfrmAllegaCartella>([this] { ed()->cmdFile->click(); }, act),
+        QVERIFY2(whileModal<TfrmAllegaCartella>([this] { child<PictureButton>(ed(), "cmdFile")->click(); }, act),
                  "the attachments window did not open");
     }
     ContactRecord stored(int number) const
@@ -109,21 +110,19 @@ private slots:
         inAttachments([](TfrmAllegaCartella *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral(" Allega file"));
             QCOMPARE(w->parentWidget(), Windows::resident().anagrafica);
-            QCOMPARE(w->lblMemory->text(), QStringLiteral("anagrafica"));
-            QVERIFY(!w->lblMemory->isVisible());
-            QCOMPARE(w->txtFile01->text(), QStringLiteral("patente.pdf"));
-            QCOMPARE(w->txtDesc01->text(), QStringLiteral("Patente di guida"));
-            QCOMPARE(w->txtFile02->text(), QString());
-            QCOMPARE(w->txtDesc02->text(), QStringLiteral("Descrizione senza file"));
-            QCOMPARE(w->txtFile03->text(), QStringLiteral("contratto.odt"));
-            QCOMPARE(w->txtDesc03->text(), QString());
+            QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), QStringLiteral("patente.pdf"));
+            QCOMPARE(child<QLineEdit>(w, "txtDesc01")->text(), QStringLiteral("Patente di guida"));
+            QCOMPARE(child<QLineEdit>(w, "txtFile02")->text(), QString());
+            QCOMPARE(child<QLineEdit>(w, "txtDesc02")->text(), QStringLiteral("Descrizione senza file"));
+            QCOMPARE(child<QLineEdit>(w, "txtFile03")->text(), QStringLiteral("contratto.odt"));
+            QCOMPARE(child<QLineEdit>(w, "txtDesc03")->text(), QString());
             // Open only for a slot with a name.
-            QVERIFY(w->btnApri01->isEnabled());
-            QVERIFY(!w->btnApri02->isEnabled());
-            QVERIFY(w->btnApri03->isEnabled());
-            for (QLineEdit *name : {w->txtFile01, w->txtFile02, w->txtFile03})
+            QVERIFY(child<QPushButton>(w, "btnApri01")->isEnabled());
+            QVERIFY(!child<QPushButton>(w, "btnApri02")->isEnabled());
+            QVERIFY(child<QPushButton>(w, "btnApri03")->isEnabled());
+            for (QLineEdit *name : {child<QLineEdit>(w, "txtFile01"), child<QLineEdit>(w, "txtFile02"), child<QLineEdit>(w, "txtFile03")})
                 QVERIFY(name->isReadOnly());
-            for (QLineEdit *description : {w->txtDesc01, w->txtDesc02, w->txtDesc03})
+            for (QLineEdit *description : {child<QLineEdit>(w, "txtDesc01"), child<QLineEdit>(w, "txtDesc02"), child<QLineEdit>(w, "txtDesc03")})
                 QVERIFY(!description->isReadOnly() && description->maxLength() > 100000);
             QStringList captions;
             for (QLabel *l : w->findChildren<QLabel *>())
@@ -132,48 +131,48 @@ private slots:
                                   "Descrizione 1° file allegato:", "Descrizione 2° file allegato:",
                                   "Descrizione 3° file allegato:"})
                 QVERIFY2(captions.contains(QString::fromUtf8(c)), c);
-            QCOMPARE(w->btnSfoglia02->text(), QStringLiteral("Sfoglia..."));
-            QCOMPARE(w->btnApri02->text(), QStringLiteral("Apri"));
-            QCOMPARE(w->btnAnnulla->text(), QStringLiteral("Annulla"));
-            QCOMPARE(w->btnApplica->text(), QStringLiteral("Applica e chiudi"));
+            QCOMPARE(child<QPushButton>(w, "btnSfoglia02")->text(), QStringLiteral("Sfoglia..."));
+            QCOMPARE(child<QPushButton>(w, "btnApri02")->text(), QStringLiteral("Apri"));
+            QCOMPARE(child<QPushButton>(w, "btnAnnulla")->text(), QStringLiteral("Annulla"));
+            QCOMPARE(child<QPushButton>(w, "btnApplica")->text(), QStringLiteral("Applica e chiudi"));
             // A fixed window that is left only through its own buttons.
             QCOMPARE(w->minimumSize(), w->maximumSize());
             QVERIFY(!(w->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
                                           | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
         });
         // Only the attachments window writes the editor's slots: nothing changed.
-        QCOMPARE(ed()->lblFile01->text(), QStringLiteral("  patente.pdf "));
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QStringLiteral("  patente.pdf "));
     }
 
     void browseCopiesApplyHandsBackSaveStores()
     {
         const QByteArray scan("%PDF-1.4 scan of an identity card");
         m_env->fileDialogs.nextPaths << userFile(QStringLiteral("Carta d'identità.pdf"), scan);
-        ed()->txtNome->setText(QStringLiteral("Mario Rossi"));
-        ed()->txtSesso->setText(QStringLiteral("M"));
+        child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Mario Rossi"));
+        child<QLineEdit>(ed(), "txtSesso")->setText(QStringLiteral("M"));
         inAttachments([&](TfrmAllegaCartella *w) {
-            w->btnSfoglia02->click();
-            QCOMPARE(w->txtFile02->text(), QStringLiteral("Carta d'identità.pdf"));
-            QVERIFY(w->btnApri02->isEnabled());
+            child<QPushButton>(w, "btnSfoglia02")->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile02")->text(), QStringLiteral("Carta d'identità.pdf"));
+            QVERIFY(child<QPushButton>(w, "btnApri02")->isEnabled());
             QCOMPARE(readBytes(folder() + QStringLiteral("Carta d'identità.pdf")), scan);
-            w->txtDesc02->setText(QStringLiteral("  Documento d'identità "));
-            w->btnApplica->click();
+            child<QLineEdit>(w, "txtDesc02")->setText(QStringLiteral("  Documento d'identità "));
+            child<QPushButton>(w, "btnApplica")->click();
             QVERIFY(!w->isVisible());
         });
         QCOMPARE(m_env->fileDialogs.titles, QStringList {QStringLiteral("Selezionare il file da allegare:")});
         QCOMPARE(m_env->fileDialogs.filters, QStringList {QStringLiteral("Tutti i file (*.*)")});
         QVERIFY(m_env->dialogs.shown.isEmpty());
-        QCOMPARE(ed()->lblFile02->text(), QStringLiteral("Carta d'identità.pdf"));
-        QCOMPARE(ed()->lblDesc02->text(), QStringLiteral("Documento d'identità"));
-        QCOMPARE(ed()->lblFile01->text(), QString());
-        ed()->cmdSalva->click();
+        QCOMPARE(child<QLabel>(ed(), "lblFile02")->text(), QStringLiteral("Carta d'identità.pdf"));
+        QCOMPARE(child<QLabel>(ed(), "lblDesc02")->text(), QStringLiteral("Documento d'identità"));
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QString());
+        child<PictureButton>(ed(), "cmdSalva")->click();
         const ContactRecord r = stored(1);
         QCOMPARE(r.File02, QStringLiteral("Carta d'identità.pdf"));
         QCOMPARE(r.Desc02, QStringLiteral("Documento d'identità"));
         QCOMPARE(r.File01, QString());
 
         // Open hands the copy in the folder to the desktop.
-        inAttachments([](TfrmAllegaCartella *w) { w->btnApri02->click(); });
+        inAttachments([](TfrmAllegaCartella *w) { child<QPushButton>(w, "btnApri02")->click(); });
         QCOMPARE(m_env->shell.opened.size(), 1);
         QCOMPARE(m_env->shell.opened[0], QUrl::fromLocalFile(folder() + QStringLiteral("Carta d'identità.pdf")));
     }
@@ -191,16 +190,16 @@ private slots:
         m_env->fileDialogs.nextPaths << userFile(QStringLiteral("preventivo.pdf"), "this contact's file");
         m_env->dialogs.queue({yes});
         inAttachments([](TfrmAllegaCartella *w) {
-            w->btnSfoglia01->click();
-            QCOMPARE(w->txtFile01->text(), QStringLiteral("preventivo.pdf"));
-            w->btnApplica->click();
+            child<QPushButton>(w, "btnSfoglia01")->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), QStringLiteral("preventivo.pdf"));
+            child<QPushButton>(w, "btnApplica")->click();
         });
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QVERIFY(m_env->dialogs.shown[0].question);
         QCOMPARE(m_env->dialogs.shown[0].text, kQuestion);
         QCOMPARE(readBytes(folder() + QStringLiteral("preventivo.pdf")),
                  yes ? QByteArray("this contact's file") : QByteArray("another contact's file"));
-        QCOMPARE(ed()->lblFile01->text(), QStringLiteral("preventivo.pdf"));
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QStringLiteral("preventivo.pdf"));
         QCOMPARE(folderEntries(), QStringList {QStringLiteral("preventivo.pdf")});
     }
 
@@ -209,8 +208,8 @@ private slots:
         putInFolder(QStringLiteral("già qui.txt"), "in place");
         m_env->fileDialogs.nextPaths << folder() + QStringLiteral("già qui.txt");
         inAttachments([](TfrmAllegaCartella *w) {
-            w->btnSfoglia03->click();
-            QCOMPARE(w->txtFile03->text(), QStringLiteral("già qui.txt"));
+            child<QPushButton>(w, "btnSfoglia03")->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile03")->text(), QStringLiteral("già qui.txt"));
         });
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QCOMPARE(readBytes(folder() + QStringLiteral("già qui.txt")), QByteArray("in place"));
@@ -220,32 +219,32 @@ private slots:
     {
         ed()->ShowContactRecord(1, withAttachments());
         inAttachments([](TfrmAllegaCartella *w) {
-            w->btnSfoglia01->click(); // no path queued: the dialog is cancelled
-            QCOMPARE(w->txtFile01->text(), QStringLiteral("patente.pdf"));
-            w->btnApplica->click();
+            child<QPushButton>(w, "btnSfoglia01")->click(); // no path queued: the dialog is cancelled
+            QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), QStringLiteral("patente.pdf"));
+            child<QPushButton>(w, "btnApplica")->click();
         });
         QCOMPARE(m_env->fileDialogs.titles.size(), 1);
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QVERIFY(!QFileInfo::exists(folder()));
-        QCOMPARE(ed()->lblFile01->text(), QStringLiteral("patente.pdf"));
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QStringLiteral("patente.pdf"));
     }
 
     void emptyingASlotKeepsItsDescription()
     {
         writeContactArchive({withAttachments()});
         putInFolder(QStringLiteral("patente.pdf"), "scan");
-        ed()->cmdPrimo->click();
+        child<PictureButton>(ed(), "cmdPrimo")->click();
         inAttachments([](TfrmAllegaCartella *w) {
-            w->imgCancella01->click();
-            QCOMPARE(w->txtFile01->text(), QString());
-            QVERIFY(!w->btnApri01->isEnabled());
-            QCOMPARE(w->txtDesc01->text(), QStringLiteral("Patente di guida"));
-            w->btnApplica->click();
+            child<PictureButton>(w, "imgCancella01")->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), QString());
+            QVERIFY(!child<QPushButton>(w, "btnApri01")->isEnabled());
+            QCOMPARE(child<QLineEdit>(w, "txtDesc01")->text(), QStringLiteral("Patente di guida"));
+            child<QPushButton>(w, "btnApplica")->click();
         });
-        QCOMPARE(ed()->lblFile01->text(), QString());
-        QCOMPARE(ed()->lblDesc01->text(), QStringLiteral("Patente di guida"));
-        QCOMPARE(ed()->lblFile03->text(), QStringLiteral("contratto.odt"));
-        ed()->cmdSalva->click();
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QString());
+        QCOMPARE(child<QLabel>(ed(), "lblDesc01")->text(), QStringLiteral("Patente di guida"));
+        QCOMPARE(child<QLabel>(ed(), "lblFile03")->text(), QStringLiteral("contratto.odt"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(stored(1).File01, QString());
         QCOMPARE(stored(1).Desc01, QStringLiteral("Patente di guida"));
         // The program never deletes an attachment file.
@@ -257,13 +256,13 @@ private slots:
         ed()->ShowContactRecord(1, withAttachments());
         m_env->fileDialogs.nextPaths << userFile(QStringLiteral("nuovo.png"), "png");
         inAttachments([](TfrmAllegaCartella *w) {
-            w->btnSfoglia01->click();
-            w->txtDesc01->setText(QStringLiteral("Cambiata"));
-            w->btnAnnulla->click();
+            child<QPushButton>(w, "btnSfoglia01")->click();
+            child<QLineEdit>(w, "txtDesc01")->setText(QStringLiteral("Cambiata"));
+            child<QPushButton>(w, "btnAnnulla")->click();
             QVERIFY(!w->isVisible());
         });
-        QCOMPARE(ed()->lblFile01->text(), QStringLiteral("patente.pdf"));
-        QCOMPARE(ed()->lblDesc01->text(), QStringLiteral("Patente di guida"));
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QStringLiteral("patente.pdf"));
+        QCOMPARE(child<QLabel>(ed(), "lblDesc01")->text(), QStringLiteral("Patente di guida"));
         QCOMPARE(readBytes(folder() + QStringLiteral("nuovo.png")), QByteArray("png"));
     }
 
@@ -273,36 +272,40 @@ private slots:
         for (int i = 0; description.size() < 300; ++i)
             description += QStringLiteral("parola%1 ").arg(i);
         description = description.left(300);
-        ed()->txtNome->setText(QStringLiteral("Mario Rossi"));
-        ed()->txtSesso->setText(QStringLiteral("M"));
+        child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Mario Rossi"));
+        child<QLineEdit>(ed(), "txtSesso")->setText(QStringLiteral("M"));
         inAttachments([&](TfrmAllegaCartella *w) {
-            w->txtDesc03->setFocus();
-            QTest::keyClicks(w->txtDesc03, description);
-            QCOMPARE(w->txtDesc03->text(), description);
-            w->btnApplica->click();
+            child<QLineEdit>(w, "txtDesc03")->setFocus();
+            QTest::keyClicks(child<QLineEdit>(w, "txtDesc03"), description);
+            QCOMPARE(child<QLineEdit>(w, "txtDesc03")->text(), description);
+            child<QPushButton>(w, "btnApplica")->click();
         });
-        QCOMPARE(ed()->lblDesc03->text(), description);
-        ed()->cmdSalva->click();
+        QCOMPARE(child<QLabel>(ed(), "lblDesc03")->text(), description);
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(stored(1).Desc03, description.left(250).trimmed());
-        QCOMPARE(ed()->lblDesc03->text(), description);
+        QCOMPARE(child<QLabel>(ed(), "lblDesc03")->text(), description);
     }
 
     void onlyTheContactEditorGetsTheSlots()
     {
-        TfrmAllegaCartella w;
+        TfrmAllegaCartella w(Opener::PaymentEditor, {QString(), QStringLiteral("a.txt")});
         QSignalSpy applied(&w, &TfrmAllegaCartella::attachmentsApplied);
-        w.lblMemory->setText(QStringLiteral("scadenze"));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.btnApplica->click();
+        child<QPushButton>(&w, "btnApplica")->click();
         QCOMPARE(applied.count(), 0);
         QVERIFY(w.isVisible());
-        w.lblMemory->setText(QStringLiteral(" anagrafica "));
-        w.txtFile02->setText(QStringLiteral("b.txt"));
-        w.btnApplica->click();
-        QCOMPARE(applied.count(), 1);
-        QCOMPARE(applied[0][0].toStringList(), (QStringList {QString(), QStringLiteral("b.txt"), QString()}));
-        QVERIFY(!w.isVisible());
+
+        TfrmAllegaCartella editors(Opener::ContactEditor, {QString(), QStringLiteral(" a.txt ")});
+        QSignalSpy handed(&editors, &TfrmAllegaCartella::attachmentsApplied);
+        editors.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editors));
+        QCOMPARE(child<QLineEdit>(&editors, "txtFile02")->text(), QStringLiteral("a.txt"));
+        child<QLineEdit>(&editors, "txtFile02")->setText(QStringLiteral("b.txt"));
+        child<QPushButton>(&editors, "btnApplica")->click();
+        QCOMPARE(handed.count(), 1);
+        QCOMPARE(handed[0][0].toStringList(), (QStringList {QString(), QStringLiteral("b.txt"), QString()}));
+        QVERIFY(!editors.isVisible());
     }
 
     // A copy that cannot be made says so and why, and the slot keeps its name.
@@ -339,10 +342,10 @@ private slots:
         }
         const QStringList before = folderEntries();
         inAttachments([](TfrmAllegaCartella *w) {
-            w->btnSfoglia01->click();
-            QCOMPARE(w->txtFile01->text(), QStringLiteral("patente.pdf"));
-            QVERIFY(w->btnApri01->isEnabled());
-            w->btnApplica->click();
+            child<QPushButton>(w, "btnSfoglia01")->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), QStringLiteral("patente.pdf"));
+            QVERIFY(child<QPushButton>(w, "btnApri01")->isEnabled());
+            child<QPushButton>(w, "btnApplica")->click();
         });
         limit.reset();
         const ShownMessage warning = m_env->dialogs.shown.last();
@@ -354,7 +357,7 @@ private slots:
         QCOMPARE(folderEntries(), before);
         if (failure == QLatin1String("full"))
             QCOMPARE(readBytes(folder() + QStringLiteral("contratto.odt")), QByteArray("the old contract"));
-        QCOMPARE(ed()->lblFile01->text(), QStringLiteral("patente.pdf"));
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QStringLiteral("patente.pdf"));
     }
 
     void nameTheRecordCannotHold_data()
@@ -372,21 +375,21 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, kept);
         m_env->fileDialogs.nextPaths << userFile(chosen, "contents");
-        ed()->txtNome->setText(QStringLiteral("Jan Kowalski"));
-        ed()->txtSesso->setText(QStringLiteral("M"));
+        child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Jan Kowalski"));
+        child<QLineEdit>(ed(), "txtSesso")->setText(QStringLiteral("M"));
         inAttachments([&](TfrmAllegaCartella *w) {
-            w->btnSfoglia01->click();
-            QCOMPARE(w->txtFile01->text(), kept);
-            w->btnApplica->click();
+            child<QPushButton>(w, "btnSfoglia01")->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), kept);
+            child<QPushButton>(w, "btnApplica")->click();
         });
         QCOMPARE(folderEntries(), QStringList {kept});
         QCOMPARE(readBytes(folder() + kept), QByteArray("contents"));
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         // What the record holds names the file that is there, and Open finds it.
         QCOMPARE(stored(1).File01, kept);
-        ed()->cmdNuovo->click();
-        ed()->cmdPrimo->click();
-        inAttachments([](TfrmAllegaCartella *w) { w->btnApri01->click(); });
+        child<PictureButton>(ed(), "cmdNuovo")->click();
+        child<PictureButton>(ed(), "cmdPrimo")->click();
+        inAttachments([](TfrmAllegaCartella *w) { child<QPushButton>(w, "btnApri01")->click(); });
         QCOMPARE(m_env->shell.opened.size(), 1);
         QCOMPARE(m_env->shell.opened[0], QUrl::fromLocalFile(folder() + kept));
     }
@@ -398,8 +401,8 @@ private slots:
         putInFolder(QStringLiteral("o.txt"), "kept before");
         m_env->fileDialogs.nextPaths << userFile(QString::fromUtf8("ő.txt"), "new");
         inAttachments([](TfrmAllegaCartella *w) {
-            w->btnSfoglia01->click();
-            QCOMPARE(w->txtFile01->text(), QStringLiteral("o (2).txt"));
+            child<QPushButton>(w, "btnSfoglia01")->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), QStringLiteral("o (2).txt"));
         });
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QCOMPARE(readBytes(folder() + QStringLiteral("o.txt")), QByteArray("kept before"));
@@ -415,16 +418,16 @@ private slots:
         const QStringList kept = {QStringLiteral("________.pdf"), QStringLiteral("________ (2).pdf")};
         const QStringList contacts = {QStringLiteral("Ivan Petrov"), QStringLiteral("Olga Ivanova")};
         for (int i = 0; i < 2; ++i) {
-            ed()->cmdNuovo->click();
+            child<PictureButton>(ed(), "cmdNuovo")->click();
             m_env->fileDialogs.nextPaths << userFile(chosen[i], "the document of " + contacts[i].toUtf8());
-            ed()->txtNome->setText(contacts[i]);
-            ed()->txtSesso->setText(QStringLiteral("M"));
+            child<QLineEdit>(ed(), "txtNome")->setText(contacts[i]);
+            child<QLineEdit>(ed(), "txtSesso")->setText(QStringLiteral("M"));
             inAttachments([&](TfrmAllegaCartella *w) {
-                w->btnSfoglia01->click();
-                QCOMPARE(w->txtFile01->text(), kept[i]);
-                w->btnApplica->click();
+                child<QPushButton>(w, "btnSfoglia01")->click();
+                QCOMPARE(child<QLineEdit>(w, "txtFile01")->text(), kept[i]);
+                child<QPushButton>(w, "btnApplica")->click();
             });
-            ed()->cmdSalva->click();
+            child<PictureButton>(ed(), "cmdSalva")->click();
         }
         // No question: neither name was the other's.
         QVERIFY(!m_env->dialogs.texts().contains(kQuestion));
@@ -435,10 +438,10 @@ private slots:
             QCOMPARE(readBytes(folder() + kept[i]), "the document of " + contacts[i].toUtf8());
         }
         // Open on each contact hands over that contact's own file.
-        ed()->cmdPrimo->click();
-        inAttachments([](TfrmAllegaCartella *w) { w->btnApri01->click(); });
-        ed()->cmdUltimo->click();
-        inAttachments([](TfrmAllegaCartella *w) { w->btnApri01->click(); });
+        child<PictureButton>(ed(), "cmdPrimo")->click();
+        inAttachments([](TfrmAllegaCartella *w) { child<QPushButton>(w, "btnApri01")->click(); });
+        child<PictureButton>(ed(), "cmdUltimo")->click();
+        inAttachments([](TfrmAllegaCartella *w) { child<QPushButton>(w, "btnApri01")->click(); });
         QCOMPARE(m_env->shell.opened, (QVector<QUrl> {QUrl::fromLocalFile(folder() + kept[0]),
                                                      QUrl::fromLocalFile(folder() + kept[1])}));
     }
@@ -461,13 +464,13 @@ private slots:
         r.File02 = stored;
         writeContactArchive({r});
         putInFolder(QStringLiteral("patente.pdf"), "inside");
-        ed()->cmdPrimo->click();
+        child<PictureButton>(ed(), "cmdPrimo")->click();
         inAttachments([&](TfrmAllegaCartella *w) {
-            QCOMPARE(w->txtFile02->text(), stored);
-            QVERIFY(w->btnApri02->isEnabled());
-            w->btnApri02->click();
+            QCOMPARE(child<QLineEdit>(w, "txtFile02")->text(), stored);
+            QVERIFY(child<QPushButton>(w, "btnApri02")->isEnabled());
+            child<QPushButton>(w, "btnApri02")->click();
             // The slot's own file still opens.
-            w->btnApri01->click();
+            child<QPushButton>(w, "btnApri01")->click();
         });
         QCOMPARE(m_env->shell.opened, QVector<QUrl> {QUrl::fromLocalFile(folder() + QStringLiteral("patente.pdf"))});
         QCOMPARE(m_env->dialogs.shown.size(), 1);

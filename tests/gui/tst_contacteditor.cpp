@@ -1,9 +1,11 @@
 // The contact editor's records: the empty card on every show, browsing, show,
 // new, duplicate and save with their messages, the bytes a save writes, the
 // failures, the card print, and the way there from the menu and back.
+#include "Controls.h"
 #include "ContactFixtures.h"
 #include "ModalDriver.h"
 #include "ResidentFixture.h"
+#include "ShownRecords.h"
 #include "TestServices.h"
 
 #include "app/TfrmAvvio.h"
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -94,15 +97,15 @@ class TestContactEditor : public QObject {
             if (auto *edit = box(f.box))
                 out << edit->text();
             else
-                out << ed()->findChild<QLabel *>(QLatin1String(f.box))->text();
+                out << child<QLabel>(ed(), QLatin1String(f.box))->text();
         }
         return out;
     }
     void fillNewContact()
     {
-        ed()->txtNome->setText(QStringLiteral("Maria Bianchi"));
-        ed()->txtSesso->setText(QStringLiteral("F"));
-        ed()->txtLocalita->setText(QStringLiteral("Ferrara"));
+        child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Maria Bianchi"));
+        child<QLineEdit>(ed(), "txtSesso")->setText(QStringLiteral("F"));
+        child<QLineEdit>(ed(), "txtLocalita")->setText(QStringLiteral("Ferrara"));
     }
     QString messages() const { return m_env->dialogs.texts().join(QLatin1Char('|')); }
 
@@ -123,35 +126,35 @@ private slots:
         QCOMPARE(ed()->windowTitle(), QStringLiteral(" Tarvenio 3.0 - Archivio Anagrafico"));
         QVERIFY(ed()->windowState() & Qt::WindowMaximized);
         QCOMPARE(cardTexts(), QStringList(std::size(kFields), QString()));
-        QCOMPARE(ed()->lblPosizione->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), ed()->txtNome);
-        QCOMPARE(ed()->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtNome"));
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
         // The position label, and the hidden values the user never sees.
-        QVERIFY(ed()->lblPosizione->font().bold());
-        QVERIFY(ed()->lblPosizione->alignment() & Qt::AlignHCenter);
-        for (QLabel *hidden : {ed()->lblFile01, ed()->lblFile02, ed()->lblFile03, ed()->lblDesc01, ed()->lblDesc02,
-                               ed()->lblDesc03})
+        QVERIFY(child<QLabel>(ed(), "lblPosizione")->font().bold());
+        QVERIFY(child<QLabel>(ed(), "lblPosizione")->alignment() & Qt::AlignHCenter);
+        for (QLabel *hidden : {child<QLabel>(ed(), "lblFile01"), child<QLabel>(ed(), "lblFile02"), child<QLabel>(ed(), "lblFile03"), child<QLabel>(ed(), "lblDesc01"), child<QLabel>(ed(), "lblDesc02"),
+                               child<QLabel>(ed(), "lblDesc03")})
             QVERIFY(!hidden->isVisible());
         // Nothing opened yet; every command is there and usable.
         QVERIFY(!QFile::exists(m_env->file(archiveName)));
-        for (PictureButton *ready : {ed()->cmdNuovo, ed()->cmdDuplica, ed()->cmdSalva, ed()->cmdTrova,
-                                     ed()->cmdQuestioni, ed()->cmdEsporta, ed()->cmdFile, ed()->cmdStampa,
-                                     ed()->cmdPrimo, ed()->cmdIndietro, ed()->cmdAvanti, ed()->cmdUltimo,
-                                     ed()->cmdGuida, ed()->cmdEsci})
+        for (PictureButton *ready : {child<PictureButton>(ed(), "cmdNuovo"), child<PictureButton>(ed(), "cmdDuplica"), child<PictureButton>(ed(), "cmdSalva"), child<PictureButton>(ed(), "cmdTrova"),
+                                     child<PictureButton>(ed(), "cmdQuestioni"), child<PictureButton>(ed(), "cmdEsporta"), child<PictureButton>(ed(), "cmdFile"), child<PictureButton>(ed(), "cmdStampa"),
+                                     child<PictureButton>(ed(), "cmdPrimo"), child<PictureButton>(ed(), "cmdIndietro"), child<PictureButton>(ed(), "cmdAvanti"), child<PictureButton>(ed(), "cmdUltimo"),
+                                     child<PictureButton>(ed(), "cmdGuida"), child<PictureButton>(ed(), "cmdEsci")})
             QVERIFY(ready->isEnabled());
     }
 
     void everyShowStartsEmpty()
     {
         writeArchive(2);
-        ed()->cmdUltimo->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
-        ed()->cmdEsci->click();
+        child<PictureButton>(ed(), "cmdUltimo")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
+        child<QAbstractButton>(ed(), "cmdEsci")->click();
         QVERIFY(Windows::resident().avvio->isVisible());
         QVERIFY(!ed()->isVisible());
-        Windows::resident().avvio->btnApp01->click();
+        child<PictureButton>(Windows::resident().avvio, "btnApp01")->click();
         QVERIFY(ed()->isVisible());
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QCOMPARE(cardTexts(), QStringList(std::size(kFields), QString()));
         // The title bar's close leads to the menu too, and the window lives on.
         QVERIFY(!ed()->close());
@@ -170,13 +173,13 @@ private slots:
     void emptyArchive()
     {
         QFETCH(QString, command);
-        ed()->txtNote->setText(QStringLiteral("scritto a mano"));
-        ed()->findChild<PictureButton *>(command)->click();
+        child<QLineEdit>(ed(), "txtNote")->setText(QStringLiteral("scritto a mano"));
+        child<PictureButton>(ed(), command)->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kEmpty);
-        QCOMPARE(ed()->txtNote->text(), QStringLiteral("scritto a mano"));
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtNote")->text(), QStringLiteral("scritto a mano"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QVERIFY(QFile::exists(m_env->file(archiveName)));
         QCOMPARE(archive().size(), 0);
     }
@@ -185,10 +188,10 @@ private slots:
     {
         ed()->ShowContactRecord(3, makeContact(3));
         m_env->writeFile(archiveName, {});
-        ed()->cmdAvanti->click();
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        child<PictureButton>(ed(), "cmdAvanti")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QCOMPARE(messages(), kEmpty);
-        QCOMPARE(ed()->txtNome->text(), QStringLiteral("Contatto 3"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Contatto 3"));
     }
 
     void browsing()
@@ -196,28 +199,28 @@ private slots:
         writeArchive(3);
         // A partial record at the end is not a record.
         m_env->writeFile(archiveName, archive() + QByteArray(100, 'x'));
-        ed()->cmdAvanti->click(); // from a new contact: record 1
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(ed()->txtNome->text(), QStringLiteral("Contatto 1"));
-        ed()->cmdIndietro->click(); // on record 1: nothing
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
-        ed()->cmdAvanti->click();
-        QCOMPARE(ed()->txtNome->text(), QStringLiteral("Contatto 2"));
-        ed()->cmdUltimo->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
-        QCOMPARE(ed()->txtCel->text(), QStringLiteral("333 3"));
-        ed()->cmdAvanti->click(); // on the last: nothing
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
-        ed()->cmdIndietro->click();
-        QCOMPARE(ed()->txtNome->text(), QStringLiteral("Contatto 2"));
-        ed()->cmdPrimo->click();
-        QCOMPARE(ed()->txtNome->text(), QStringLiteral("Contatto 1"));
-        ed()->cmdNuovo->click();
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        child<PictureButton>(ed(), "cmdAvanti")->click(); // from a new contact: record 1
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Contatto 1"));
+        child<PictureButton>(ed(), "cmdIndietro")->click(); // on record 1: nothing
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
+        child<PictureButton>(ed(), "cmdAvanti")->click();
+        QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Contatto 2"));
+        child<PictureButton>(ed(), "cmdUltimo")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCel")->text(), QStringLiteral("333 3"));
+        child<PictureButton>(ed(), "cmdAvanti")->click(); // on the last: nothing
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
+        child<PictureButton>(ed(), "cmdIndietro")->click();
+        QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Contatto 2"));
+        child<PictureButton>(ed(), "cmdPrimo")->click();
+        QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Contatto 1"));
+        child<PictureButton>(ed(), "cmdNuovo")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QCOMPARE(cardTexts(), QStringList(std::size(kFields), QString()));
-        QCOMPARE(QApplication::focusWidget(), ed()->txtNome);
-        ed()->cmdIndietro->click(); // from a new contact: record 1 too
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtNome"));
+        child<PictureButton>(ed(), "cmdIndietro")->click(); // from a new contact: record 1 too
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
 
@@ -229,32 +232,32 @@ private slots:
         r.File03 = QStringLiteral("contratto.odt");
         r.Desc01 = QStringLiteral("Patente di guida");
         r.Desc02 = QStringLiteral("Senza file");
-        ed()->txtNote->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), ed()->txtNote);
+        child<QLineEdit>(ed(), "txtNote")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtNote"));
         ed()->ShowContactRecord(42, r);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("42"));
-        QCOMPARE(ed()->card().read(), r);
-        QCOMPARE(ed()->lblFile01->text(), QStringLiteral("patente.pdf"));
-        QCOMPARE(ed()->lblDesc02->text(), QStringLiteral("Senza file"));
-        QCOMPARE(QApplication::focusWidget(), ed()->txtNote); // the focus stays
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("42"));
+        QCOMPARE(shownContact(ed()), r);
+        QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QStringLiteral("patente.pdf"));
+        QCOMPARE(child<QLabel>(ed(), "lblDesc02")->text(), QStringLiteral("Senza file"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtNote")); // the focus stays
         QVERIFY(m_env->dialogs.shown.isEmpty());
-        ed()->cmdNuovo->click();
-        QCOMPARE(ed()->lblFile03->text(), QString());
+        child<PictureButton>(ed(), "cmdNuovo")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblFile03")->text(), QString());
     }
 
     void chosenContactIsReadAgain()
     {
         writeArchive(3);
         ed()->showChosenContact(2);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
-        QCOMPARE(ed()->txtNome->text(), QStringLiteral("Contatto 2"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Contatto 2"));
         // A number the file does not hold leaves the card as it was, silently.
         ed()->showChosenContact(9);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
         // Saving after the pick overwrites that record.
-        ed()->txtNote->setText(QStringLiteral("Scelto dalla ricerca"));
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtNote")->setText(QStringLiteral("Scelto dalla ricerca"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(messages(), kChanged);
         QCOMPARE(stored(2).Note, QStringLiteral("Scelto dalla ricerca"));
         QCOMPARE(archive().size(), 3 * ContactRecord::Size);
@@ -265,22 +268,22 @@ private slots:
         writeArchive(4);
         const QByteArray firstFour = archive();
         fillNewContact();
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kInserted);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("5"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("5"));
         QCOMPARE(archive().size(), 5 * ContactRecord::Size);
         QCOMPARE(archive().left(firstFour.size()), firstFour);
         QCOMPARE(stored(5).Nome, QStringLiteral("Maria Bianchi"));
 
         m_env->dialogs.clear();
-        ed()->txtLocalita->setText(QStringLiteral("Rovigo"));
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtLocalita")->setText(QStringLiteral("Rovigo"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kChanged);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("5"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("5"));
         QCOMPARE(archive().size(), 5 * ContactRecord::Size);
         QCOMPARE(stored(5).Localita, QStringLiteral("Rovigo"));
         QCOMPARE(archive().left(firstFour.size()), firstFour);
@@ -306,16 +309,16 @@ private slots:
         QFETCH(QString, sex);
         QFETCH(QString, warning);
         QFETCH(QString, focused);
-        ed()->txtNome->setText(name);
-        ed()->txtSesso->setText(sex);
-        ed()->txtLocalita->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), ed()->txtLocalita);
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtNome")->setText(name);
+        child<QLineEdit>(ed(), "txtSesso")->setText(sex);
+        child<QLineEdit>(ed(), "txtLocalita")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtLocalita"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Warning);
         QCOMPARE(m_env->dialogs.shown[0].text, warning);
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QVERIFY(!QFile::exists(m_env->file(archiveName)));
     }
 
@@ -343,9 +346,9 @@ private slots:
             if (auto *edit = box(kFields[i].box))
                 edit->setText(texts[i]);
             else
-                ed()->findChild<QLabel *>(QLatin1String(kFields[i].box))->setText(texts[i]);
+                child<QLabel>(ed(), QLatin1String(kFields[i].box))->setText(texts[i]);
         }
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(messages(), kInserted);
 
         QByteArray expected(ContactRecord::Size, '\0');
@@ -357,17 +360,17 @@ private slots:
         }
         QCOMPARE(archive(), expected);
         // The boxes keep what was typed.
-        QCOMPARE(ed()->txtNote->text(), texts[32]);
+        QCOMPARE(child<QLineEdit>(ed(), "txtNote")->text(), texts[32]);
     }
 
     void duplicateRefusedOnANewContact()
     {
         fillNewContact();
-        ed()->cmdDuplica->click();
+        child<PictureButton>(ed(), "cmdDuplica")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Warning);
         QCOMPARE(m_env->dialogs.shown[0].text, kDuplicateRefused);
-        QCOMPARE(ed()->txtNome->text(), QStringLiteral("Maria Bianchi"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Maria Bianchi"));
         QVERIFY(!QFile::exists(m_env->file(archiveName)));
     }
 
@@ -380,25 +383,25 @@ private slots:
         writeContactArchive({makeContact(1), makeContact(2), third, makeContact(4)});
         const QByteArray before = archive();
         ed()->showChosenContact(3);
-        ed()->txtNote->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), ed()->txtNote);
-        ed()->cmdDuplica->click();
+        child<QLineEdit>(ed(), "txtNote")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtNote"));
+        child<PictureButton>(ed(), "cmdDuplica")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kDuplicated);
-        QCOMPARE(ed()->lblPosizione->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), ed()->txtNome);
-        ContactRecord shown = ed()->card().read();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtNome"));
+        ContactRecord shown = shownContact(ed());
         ContactRecord withoutAttachments = third;
         withoutAttachments.File01 = withoutAttachments.File02 = withoutAttachments.Desc01 = QString();
         QCOMPARE(shown, withoutAttachments);
         QCOMPARE(archive(), before); // the file is not touched
 
-        ed()->txtNome->setText(QStringLiteral("Contatto 3 bis"));
+        child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Contatto 3 bis"));
         m_env->dialogs.clear();
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(messages(), kInserted);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("5"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("5"));
         QCOMPARE(stored(3), third);
         withoutAttachments.Nome = QStringLiteral("Contatto 3 bis");
         QCOMPARE(stored(5), withoutAttachments);
@@ -425,23 +428,23 @@ private slots:
             ed()->showChosenContact(2);
         else
             fillNewContact();
-        ed()->txtNote->setText(QStringLiteral("Modificata"));
+        child<QLineEdit>(ed(), "txtNote")->setText(QStringLiteral("Modificata"));
         const QStringList shown = cardTexts();
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Error);
         QCOMPARE(m_env->dialogs.shown[0].text, kAccess);
         QCOMPARE(QFile::exists(m_env->file(archiveName)), existing);
         QCOMPARE(archive(), before);
         QCOMPARE(cardTexts(), shown);
-        QCOMPARE(ed()->lblPosizione->text(), existing ? QStringLiteral("2") : QString());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), existing ? QStringLiteral("2") : QString());
 
         // A read-only archive is still read; with none, the folder lets none be created.
         m_env->dialogs.clear();
-        ed()->cmdPrimo->click();
+        child<PictureButton>(ed(), "cmdPrimo")->click();
         if (existing) {
             QVERIFY(m_env->dialogs.shown.isEmpty());
-            QCOMPARE(ed()->txtNome->text(), QStringLiteral("Contatto 1"));
+            QCOMPARE(child<QLineEdit>(ed(), "txtNome")->text(), QStringLiteral("Contatto 1"));
         } else {
             QCOMPARE(m_env->dialogs.shown.size(), 1);
             QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Error);
@@ -458,46 +461,46 @@ private slots:
         };
         // Shown under a pointer that stands still, the window keeps its ready text.
         hover(ed(), QEvent::Enter);
-        QCOMPARE(ed()->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), ed()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(ed(), &move);
         const std::pair<PictureButton *, const char *> table[] = {
-            {ed()->cmdNuovo, "Prepara la schermata per l'inserimento di una nuova scheda."},
-            {ed()->cmdDuplica, "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-            {ed()->cmdSalva, "Salva la scheda corrente in archivio."},
-            {ed()->cmdTrova, "Trova una scheda in archivio."},
-            {ed()->cmdFile, "Allega file alla scheda corrente."},
-            {ed()->cmdStampa, "Stampa la scheda corrente."},
-            {ed()->cmdPrimo, "Visualizza la prima scheda in archivio."},
-            {ed()->cmdIndietro, "Visualizza la scheda precedente in archivio."},
-            {ed()->cmdAvanti, "Visualizza la scheda successiva in archivio."},
-            {ed()->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
-            {ed()->cmdEsporta, "Esporta l'archivio in un file di Microsoft Excel."},
-            {ed()->cmdQuestioni, "Visualizza il riepilogo delle questioni in sospeso."},
-            {ed()->cmdGuida, "Visualizza la pagina della guida in linea sensibile al contesto."},
-            {ed()->cmdEsci, "Esci da questa schermata di lavoro."},
-            {ed()->btnEmail, "Invia una e-mail all'indirizzo indicato."},
-            {ed()->btnCodFisc, "Controlla il codice fiscale."},
-            {ed()->btnPartitaIva, "Controlla il numero di partita IVA."},
-            {ed()->btnIban, "Controlla l'IBAN."},
-            {ed()->btnCarta, "Controlla il numero di carta di credito."},
+            {child<PictureButton>(ed(), "cmdNuovo"), "Prepara la schermata per l'inserimento di una nuova scheda."},
+            {child<PictureButton>(ed(), "cmdDuplica"), "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+            {child<PictureButton>(ed(), "cmdSalva"), "Salva la scheda corrente in archivio."},
+            {child<PictureButton>(ed(), "cmdTrova"), "Trova una scheda in archivio."},
+            {child<PictureButton>(ed(), "cmdFile"), "Allega file alla scheda corrente."},
+            {child<PictureButton>(ed(), "cmdStampa"), "Stampa la scheda corrente."},
+            {child<PictureButton>(ed(), "cmdPrimo"), "Visualizza la prima scheda in archivio."},
+            {child<PictureButton>(ed(), "cmdIndietro"), "Visualizza la scheda precedente in archivio."},
+            {child<PictureButton>(ed(), "cmdAvanti"), "Visualizza la scheda successiva in archivio."},
+            {child<PictureButton>(ed(), "cmdUltimo"), "Visualizza l'ultima scheda in archivio."},
+            {child<PictureButton>(ed(), "cmdEsporta"), "Esporta l'archivio in un file di Microsoft Excel."},
+            {child<PictureButton>(ed(), "cmdQuestioni"), "Visualizza il riepilogo delle questioni in sospeso."},
+            {child<PictureButton>(ed(), "cmdGuida"), "Visualizza la pagina della guida in linea sensibile al contesto."},
+            {child<PictureButton>(ed(), "cmdEsci"), "Esci da questa schermata di lavoro."},
+            {child<PictureButton>(ed(), "btnEmail"), "Invia una e-mail all'indirizzo indicato."},
+            {child<PictureButton>(ed(), "btnCodFisc"), "Controlla il codice fiscale."},
+            {child<PictureButton>(ed(), "btnPartitaIva"), "Controlla il numero di partita IVA."},
+            {child<PictureButton>(ed(), "btnIban"), "Controlla l'IBAN."},
+            {child<PictureButton>(ed(), "btnCarta"), "Controlla il numero di carta di credito."},
         };
         for (const auto &[button, hint] : table) {
             hover(button, QEvent::Enter);
-            QCOMPARE(ed()->panInfo->text(), QString::fromUtf8(hint));
+            QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QString::fromUtf8(hint));
             hover(button, QEvent::Leave);
-            QCOMPARE(ed()->panInfo->text(), QString());
+            QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QString());
         }
         QCOMPARE(ed()->findChildren<PictureButton *>().size(), int(std::size(table)));
         // A box leaves the bar as it is; the background and the panels empty it.
-        ed()->panInfo->setText(QStringLiteral("qualcosa"));
-        hover(ed()->txtNome, QEvent::Enter);
-        QCOMPARE(ed()->panInfo->text(), QStringLiteral("qualcosa"));
-        for (QWidget *plain : {static_cast<QWidget *>(ed()), ed()->txtNome->parentWidget()->parentWidget()}) {
-            ed()->panInfo->setText(QStringLiteral("qualcosa"));
+        child<InfoBar>(ed(), "panInfo")->setText(QStringLiteral("qualcosa"));
+        hover(child<QLineEdit>(ed(), "txtNome"), QEvent::Enter);
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("qualcosa"));
+        for (QWidget *plain : {static_cast<QWidget *>(ed()), child<QLineEdit>(ed(), "txtNome")->parentWidget()->parentWidget()}) {
+            child<InfoBar>(ed(), "panInfo")->setText(QStringLiteral("qualcosa"));
             hover(plain, QEvent::Enter);
-            QCOMPARE(ed()->panInfo->text(), QString());
+            QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QString());
         }
     }
 
@@ -519,9 +522,9 @@ private slots:
             QVERIFY2(b->height() >= b->sizeHint().height(), name);
         }
         // A 16-character fiscal code and a 27-character IBAN show whole.
-        ed()->txtCodFisc->setText(QStringLiteral("WWWWWWWWWWWWWWWW"));
-        ed()->txtIban->setText(QStringLiteral("IT60X0542811101000000123456"));
-        for (QLineEdit *b : {ed()->txtCodFisc, ed()->txtIban})
+        child<QLineEdit>(ed(), "txtCodFisc")->setText(QStringLiteral("WWWWWWWWWWWWWWWW"));
+        child<QLineEdit>(ed(), "txtIban")->setText(QStringLiteral("IT60X0542811101000000123456"));
+        for (QLineEdit *b : {child<QLineEdit>(ed(), "txtCodFisc"), child<QLineEdit>(ed(), "txtIban")})
             QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 14, // less padding and border
                      qPrintable(b->objectName()));
         int captions = 0;
@@ -538,10 +541,10 @@ private slots:
     void printTheCardAsShown()
     {
         writeArchive(1);
-        ed()->cmdPrimo->click();
-        ed()->txtNome->setText(QStringLiteral("Non ancora salvato"));
-        QVERIFY(whileModal<TfrmStampaAnagrafica>([this] { ed()->cmdStampa->click(); },
-                                                 [](TfrmStampaAnagrafica *w) { w->btnStampa->click(); }));
+        child<PictureButton>(ed(), "cmdPrimo")->click();
+        child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Non ancora salvato"));
+        QVERIFY(whileModal<TfrmStampaAnagrafica>([this] { child<PictureButton>(ed(), "cmdStampa")->click(); },
+                                                 [](TfrmStampaAnagrafica *w) { child<QAbstractButton>(w, "btnStampa")->click(); }));
         QCOMPARE(m_env->reports.printed.size(), 1);
         const QString text = pdfText(m_env->reports.printed[0]);
         QVERIFY2(text.contains(QStringLiteral("Non ancora salvato")), qPrintable(text));
@@ -557,28 +560,30 @@ private slots:
         ContactRecord twin = first;
         twin.Indirizzo = QStringLiteral("Via del gemello");
         writeContactArchive({first, makeContact(2), twin});
-        QVERIFY(whileModal<TfrmTrovaAnagrafica>([this] { ed()->cmdTrova->click(); }, [](TfrmTrovaAnagrafica *w) {
-            QCOMPARE(w->lblMemory->text(), QStringLiteral("anagrafica"));
-            w->txtNome->setText(QStringLiteral("contatto 1"));
-            w->btnCerca->click();
-            QCOMPARE(w->lstRecords->count(), 2);
-            const int row = w->lstRecords->rowModel()->rows()[0].record == 3 ? 0 : 1;
-            w->lstRecords->setCurrentRow(row);
-            emit w->lstRecords->doubleClicked(w->lstRecords->rowModel()->index(row));
+        QVERIFY(whileModal<TfrmTrovaAnagrafica>([this] { child<PictureButton>(ed(), "cmdTrova")->click(); }, [](TfrmTrovaAnagrafica *w) {
+            // Opened by the contact editor, it hands the chosen record over.
+            QSignalSpy chosen(w, &ListWindow::recordChosen);
+            child<QLineEdit>(w, "txtNome")->setText(QStringLiteral("contatto 1"));
+            child<QAbstractButton>(w, "btnCerca")->click();
+            QCOMPARE(child<RowListView>(w, "lstRecords")->count(), 2);
+            const int row = child<RowListView>(w, "lstRecords")->rowModel()->rows()[0].record == 3 ? 0 : 1;
+            child<RowListView>(w, "lstRecords")->setCurrentRow(row);
+            emit child<RowListView>(w, "lstRecords")->doubleClicked(child<RowListView>(w, "lstRecords")->rowModel()->index(row));
+            QCOMPARE(chosen.count(), 1);
         }));
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
-        QCOMPARE(ed()->txtIndirizzo->text(), QStringLiteral("Via del gemello"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtIndirizzo")->text(), QStringLiteral("Via del gemello"));
 
-        QVERIFY(whileModal<TfrmQuestioni>([this] { ed()->cmdQuestioni->click(); }, [](TfrmQuestioni *w) {
-            QCOMPARE(w->lstRecords->count(), 2);
-            const int row = w->lstRecords->rowModel()->rows()[0].record == 1 ? 0 : 1;
-            w->lstRecords->setCurrentRow(row);
-            emit w->lstRecords->doubleClicked(w->lstRecords->rowModel()->index(row));
+        QVERIFY(whileModal<TfrmQuestioni>([this] { child<PictureButton>(ed(), "cmdQuestioni")->click(); }, [](TfrmQuestioni *w) {
+            QCOMPARE(child<RowListView>(w, "lstRecords")->count(), 2);
+            const int row = child<RowListView>(w, "lstRecords")->rowModel()->rows()[0].record == 1 ? 0 : 1;
+            child<RowListView>(w, "lstRecords")->setCurrentRow(row);
+            emit child<RowListView>(w, "lstRecords")->doubleClicked(child<RowListView>(w, "lstRecords")->rowModel()->index(row));
         }));
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(ed()->txtIndirizzo->text(), first.Indirizzo);
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtIndirizzo")->text(), first.Indirizzo);
 
-        QVERIFY(whileModal<TfrmExpAnagrafica>([this] { ed()->cmdEsporta->click(); },
+        QVERIFY(whileModal<TfrmExpAnagrafica>([this] { child<PictureButton>(ed(), "cmdEsporta")->click(); },
                                               [](TfrmExpAnagrafica *w) { QCOMPARE(w->model()->rowCount(), 3); }));
     }
 };

@@ -2,6 +2,7 @@
 // postcode and province boxes that move on by themselves, upper case and
 // trimming, the digits-only VAT box, the focus colours, and the buttons beside
 // the boxes: e-mail, the four checks, and the help.
+#include "Controls.h"
 #include "ModalDriver.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
@@ -88,14 +89,14 @@ private slots:
             QVERIFY(!b->isReadOnly());
         }
         // The user cannot type past the limit.
-        focus(ed()->txtNum);
-        QTest::keyClicks(ed()->txtNum, QStringLiteral("123456789012345"));
-        QCOMPARE(ed()->txtNum->text(), QStringLiteral("1234567890"));
+        focus(child<QLineEdit>(ed(), "txtNum"));
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtNum"), QStringLiteral("123456789012345"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtNum")->text(), QStringLiteral("1234567890"));
     }
 
     void enterChain()
     {
-        focus(ed()->txtNome);
+        focus(child<QLineEdit>(ed(), "txtNome"));
         QStringList visited;
         for (int i = 0; i < kChain.size(); ++i) {
             visited << focusedName();
@@ -139,23 +140,23 @@ private slots:
     void postcodeFillsItsBoxesOneByOne()
     {
         QFETCH(int, reason);
-        focus(ed()->txtCap01, Qt::FocusReason(reason));
+        focus(child<QLineEdit>(ed(), "txtCap01"), Qt::FocusReason(reason));
         typeIntoFocus(QStringLiteral("40121"));
-        QCOMPARE(ed()->txtCap01->text(), QStringLiteral("4"));
-        QCOMPARE(ed()->txtCap02->text(), QStringLiteral("0"));
-        QCOMPARE(ed()->txtCap03->text(), QStringLiteral("1"));
-        QCOMPARE(ed()->txtCap04->text(), QStringLiteral("2"));
-        QCOMPARE(ed()->txtCap05->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap01")->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap02")->text(), QStringLiteral("0"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap03")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap04")->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap05")->text(), QStringLiteral("1"));
         QCOMPARE(focusedName(), QStringLiteral("txtLocalita"));
-        QCOMPARE(ed()->txtLocalita->text(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtLocalita")->text(), QString());
     }
 
     void provinceIsUpperCased()
     {
-        focus(ed()->txtProv01);
+        focus(child<QLineEdit>(ed(), "txtProv01"));
         typeIntoFocus(QStringLiteral("bo"));
-        QCOMPARE(ed()->txtProv01->text(), QStringLiteral("B"));
-        QCOMPARE(ed()->txtProv02->text(), QStringLiteral("O"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtProv01")->text(), QStringLiteral("B"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtProv02")->text(), QStringLiteral("O"));
         QCOMPARE(focusedName(), QStringLiteral("txtTel"));
     }
 
@@ -179,67 +180,67 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, text);
         QFETCH(QString, focused);
-        ed()->txtCap03->setText(QStringLiteral("7"));
+        child<QLineEdit>(ed(), "txtCap03")->setText(QStringLiteral("7"));
         // Entered the way Enter enters it, which selects the character.
-        focus(ed()->txtCap03, Qt::TabFocusReason);
+        focus(child<QLineEdit>(ed(), "txtCap03"), Qt::TabFocusReason);
         const QString typed = key == Qt::Key_A ? QStringLiteral("a") : key == Qt::Key_9 ? QStringLiteral("9")
                               : key == Qt::Key_Space ? QStringLiteral(" ") : QString();
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(key), typed, Qt::NoModifier);
-        QCOMPARE(ed()->txtCap03->text(), text);
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap03")->text(), text);
         QCOMPARE(focusedName(), focused);
     }
 
     void aLetterIntoAFullSecondBoxMovesOn()
     {
-        ed()->txtCap02->setText(QStringLiteral("0"));
-        focus(ed()->txtCap02);
+        child<QLineEdit>(ed(), "txtCap02")->setText(QStringLiteral("0"));
+        focus(child<QLineEdit>(ed(), "txtCap02"));
         typeIntoFocus(QStringLiteral("x"));
-        QCOMPARE(ed()->txtCap02->text(), QStringLiteral("0"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap02")->text(), QStringLiteral("0"));
         QCOMPARE(focusedName(), QStringLiteral("txtCap03"));
         // A letter in an empty postcode box goes in upper-cased; the program checks nothing.
         typeIntoFocus(QStringLiteral("x"));
-        QCOMPARE(ed()->txtCap03->text(), QStringLiteral("X"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCap03")->text(), QStringLiteral("X"));
         QCOMPARE(focusedName(), QStringLiteral("txtCap04"));
     }
 
     void sexIsUpperCased()
     {
-        focus(ed()->txtSesso);
+        focus(child<QLineEdit>(ed(), "txtSesso"));
         typeIntoFocus(QStringLiteral("m"));
-        QCOMPARE(ed()->txtSesso->text(), QStringLiteral("M"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtSesso")->text(), QStringLiteral("M"));
         QCOMPARE(focusedName(), QStringLiteral("txtSesso")); // not a box that moves on
-        QTest::keyClick(ed()->txtSesso, Qt::Key_Backspace);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtSesso"), Qt::Key_Backspace);
         typeIntoFocus(QStringLiteral(" "));
-        QCOMPARE(ed()->txtSesso->text(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtSesso")->text(), QString());
         typeIntoFocus(QStringLiteral("f"));
-        QCOMPARE(ed()->txtSesso->text(), QStringLiteral("F"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtSesso")->text(), QStringLiteral("F"));
         // With a name, a typed sex is enough to save.
-        ed()->txtNome->setText(QStringLiteral("Anna Verdi"));
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Anna Verdi"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("La scheda corrente è stata inserita in archivio.")});
     }
 
     void vatNumberTakesDigitsOnly()
     {
-        focus(ed()->txtPartitaIva);
-        QTest::keyClicks(ed()->txtPartitaIva, QStringLiteral("IT 012a-34.5"));
-        QCOMPARE(ed()->txtPartitaIva->text(), QStringLiteral("012345"));
-        QTest::keyClicks(ed()->txtPartitaIva, QStringLiteral("678901234"));
-        QCOMPARE(ed()->txtPartitaIva->text(), QStringLiteral("01234567890"));
+        focus(child<QLineEdit>(ed(), "txtPartitaIva"));
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtPartitaIva"), QStringLiteral("IT 012a-34.5"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtPartitaIva")->text(), QStringLiteral("012345"));
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtPartitaIva"), QStringLiteral("678901234"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtPartitaIva")->text(), QStringLiteral("01234567890"));
         // Backspace and the arrows keep their effect.
-        QTest::keyClick(ed()->txtPartitaIva, Qt::Key_Left);
-        QTest::keyClick(ed()->txtPartitaIva, Qt::Key_Backspace);
-        QCOMPARE(ed()->txtPartitaIva->text(), QStringLiteral("0123456780"));
-        QTest::keyClick(ed()->txtPartitaIva, Qt::Key_Right);
-        QTest::keyClicks(ed()->txtPartitaIva, QStringLiteral("Z"));
-        QCOMPARE(ed()->txtPartitaIva->text(), QStringLiteral("0123456780"));
+        QTest::keyClick(child<QLineEdit>(ed(), "txtPartitaIva"), Qt::Key_Left);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtPartitaIva"), Qt::Key_Backspace);
+        QCOMPARE(child<QLineEdit>(ed(), "txtPartitaIva")->text(), QStringLiteral("0123456780"));
+        QTest::keyClick(child<QLineEdit>(ed(), "txtPartitaIva"), Qt::Key_Right);
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtPartitaIva"), QStringLiteral("Z"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtPartitaIva")->text(), QStringLiteral("0123456780"));
         // Pasting obeys the same rule.
-        ed()->txtPartitaIva->clear();
+        child<QLineEdit>(ed(), "txtPartitaIva")->clear();
         QApplication::clipboard()->setText(QStringLiteral("0123-4567"));
         if (QApplication::clipboard()->text().isEmpty())
             QSKIP("no clipboard on this platform");
-        ed()->txtPartitaIva->paste();
-        QCOMPARE(ed()->txtPartitaIva->text(), QStringLiteral("01234567"));
+        child<QLineEdit>(ed(), "txtPartitaIva")->paste();
+        QCOMPARE(child<QLineEdit>(ed(), "txtPartitaIva")->text(), QStringLiteral("01234567"));
     }
 
     void normalisedWhileTyping_data()
@@ -272,8 +273,8 @@ private slots:
         r.CodFisc = QStringLiteral("rssmra80a01h501u");
         r.PartitaIva = QStringLiteral("IT123");
         ed()->ShowContactRecord(1, r);
-        QCOMPARE(ed()->txtCodFisc->text(), QStringLiteral("rssmra80a01h501u"));
-        QCOMPARE(ed()->txtPartitaIva->text(), QStringLiteral("IT123"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCodFisc")->text(), QStringLiteral("rssmra80a01h501u"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtPartitaIva")->text(), QStringLiteral("IT123"));
     }
 
     void focusColours()
@@ -283,16 +284,16 @@ private slots:
             return std::pair {image.pixelColor(0, image.height() / 2), image.pixelColor(3, 3)};
         };
         const QColor border(0x87, 0xCE, 0xEB), alice(0xF0, 0xF8, 0xFF), yellow(0xFF, 0xFF, 0x00);
-        focus(ed()->txtNome);
+        focus(child<QLineEdit>(ed(), "txtNome"));
         for (const QString &name : kChain) {
             const auto [edge, fill] = colours(box(name));
             QCOMPARE(edge, border);
             QCOMPARE(fill, name == QLatin1String("txtNome") ? yellow : alice);
         }
-        focus(ed()->txtCap02);
-        QCOMPARE(colours(ed()->txtCap02).second, yellow);
-        QCOMPARE(colours(ed()->txtNome).second, alice);
-        QCOMPARE(colours(ed()->txtNome).first, border);
+        focus(child<QLineEdit>(ed(), "txtCap02"));
+        QCOMPARE(colours(child<QLineEdit>(ed(), "txtCap02")).second, yellow);
+        QCOMPARE(colours(child<QLineEdit>(ed(), "txtNome")).second, alice);
+        QCOMPARE(colours(child<QLineEdit>(ed(), "txtNome")).first, border);
     }
 
     void emailButton_data()
@@ -307,8 +308,8 @@ private slots:
     {
         QFETCH(QString, address);
         QFETCH(QString, url);
-        ed()->txtEmail->setText(address);
-        ed()->btnEmail->click();
+        child<QLineEdit>(ed(), "txtEmail")->setText(address);
+        child<PictureButton>(ed(), "btnEmail")->click();
         QCOMPARE(m_env->shell.opened.size(), 1);
         QCOMPARE(m_env->shell.opened[0].toString(QUrl::FullyEncoded), url);
     }
@@ -356,9 +357,9 @@ private slots:
                 received = entry->text();
                 // Whatever the verdict, the editor stays as it was.
                 entry->setText(QStringLiteral("0000"));
-                w->findChild<QPushButton *>(QStringLiteral("btnControlla"))->click();
+                child<QPushButton>(w, QStringLiteral("btnControlla"))->click();
             });
-        ed()->findChild<PictureButton *>(button)->click();
+        child<PictureButton>(ed(), button)->click();
         QVERIFY2(seen->seen, qPrintable(QStringLiteral("no ") + window + QStringLiteral(", got ") + seen->unexpected));
         QCOMPARE(received, handed);
         QCOMPARE(box(source)->text(), text);
@@ -368,9 +369,9 @@ private slots:
     void help()
     {
         for (int twice = 0; twice < 2; ++twice) {
-            QVERIFY(whileModal<TfrmGuida>([this] { ed()->cmdGuida->click(); }, [](TfrmGuida *help) {
-                QCOMPARE(help->lblTitolo->text(), QStringLiteral("App Archivio Anagrafico"));
-                QCOMPARE(help->txtGuida->toPlainText(),
+            QVERIFY(whileModal<TfrmGuida>([this] { child<PictureButton>(ed(), "cmdGuida")->click(); }, [](TfrmGuida *help) {
+                QCOMPARE(child<QLabel>(help, "lblTitolo")->text(), QStringLiteral("App Archivio Anagrafico"));
+                QCOMPARE(child<QPlainTextEdit>(help, "txtGuida")->toPlainText(),
                          HelpTexts::forContacts().text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
             }));
         }

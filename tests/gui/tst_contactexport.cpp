@@ -1,5 +1,6 @@
 // The contacts grid: filled from the archive, edited in place, exported to
 // "Anagrafica.xls", and that file read back by a real spreadsheet program.
+#include "Controls.h"
 #include "CalcReader.h"
 #include "ContactFixtures.h"
 #include "ModalDriver.h"
@@ -83,18 +84,18 @@ private slots:
         grid.show();
         QCOMPARE(grid.objectName(), QStringLiteral("TfrmExpAnagrafica"));
         QCOMPARE(grid.windowTitle(), QStringLiteral(" Esporta archivio anagrafico in Microsoft Excel"));
-        QCOMPARE(grid.panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
-        QCOMPARE(grid.panInfo->hintFor(grid.cmdEsporta), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-        QCOMPARE(grid.panInfo->hintFor(grid.cmdGuida), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-        QCOMPARE(grid.panInfo->hintFor(grid.cmdEsci), QStringLiteral("Esci da questo ambiente di lavoro."));
-        QVERIFY(grid.grdRecords->alternatingRowColors());
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdEsporta")), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdGuida")), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<QAbstractButton>(&grid, "cmdEsci")), QStringLiteral("Esci da questo ambiente di lavoro."));
+        QVERIFY(child<GridView>(&grid, "grdRecords")->alternatingRowColors());
 
         const GridModel *model = grid.model();
         QCOMPARE(model->columnCount(), 26);
         QCOMPARE(model->rowCount(), 3);
         for (int c = 0; c < 26; ++c) {
             QCOMPARE(model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), ContactGrid::headers().at(c));
-            QCOMPARE(grid.grdRecords->columnWidth(c), ContactGrid::widths().at(c));
+            QCOMPARE(child<GridView>(&grid, "grdRecords")->columnWidth(c), ContactGrid::widths().at(c));
         }
         QCOMPARE(model->headerData(21, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Ente di rilascio"));
         for (int r = 0; r < 3; ++r) {
@@ -121,14 +122,14 @@ private slots:
         QCOMPARE(model->cell(0, 1), QStringLiteral("Nome 1"));
         QCOMPARE(model->cell(0, 25), QStringLiteral("nuovo 25"));
         // An edit still open in a cell when exporting.
-        grid.grdRecords->setCurrentIndex(model->index(0, 3));
-        grid.grdRecords->edit(grid.grdRecords->currentIndex());
-        auto *editor = grid.grdRecords->viewport()->findChild<QLineEdit *>();
+        child<GridView>(&grid, "grdRecords")->setCurrentIndex(model->index(0, 3));
+        child<GridView>(&grid, "grdRecords")->edit(child<GridView>(&grid, "grdRecords")->currentIndex());
+        auto *editor = child<GridView>(&grid, "grdRecords")->viewport()->findChild<QLineEdit *>();
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor, "40100");
         m_env->dialogs.queue({true, true});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         const QByteArray file = m_env->readFile(kXls);
         QVERIFY(file.contains(">40100<"));
         QVERIFY(file.contains(">nuovo 25<"));
@@ -149,7 +150,7 @@ private slots:
         grid.show();
         QCOMPARE(grid.model()->cell(0, 2), QStringLiteral("Via 1 ")); // street and one blank
         m_env->dialogs.queue({true, false});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         const QByteArray file = m_env->readFile(kXls);
         QCOMPARE(file.count("<tr>"), 4);
         QCOMPARE(file.count("<td"), 4 * 25);
@@ -170,7 +171,7 @@ private slots:
         m_env->dialogs.clear();
         grid.model()->setData(grid.model()->index(0, 25), QStringLiteral("seconda"), Qt::EditRole);
         m_env->dialogs.queue({true, false});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         const QByteArray again = m_env->readFile(kXls);
         QCOMPARE(again.count("<html"), 1);
         QVERIFY(again.contains(">seconda<"));
@@ -186,7 +187,7 @@ private slots:
                 QVERIFY(grid.model()->cell(r, c).isEmpty());
         QVERIFY(QFile::exists(ContactArchive::path())); // created empty
         m_env->dialogs.queue({true, false});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         const QByteArray file = m_env->readFile(kXls);
         QCOMPARE(file.count("<tr>"), 11);
         QCOMPARE(file.count(kEmptyCell), 250);
@@ -209,7 +210,7 @@ private slots:
         TfrmExpAnagrafica grid;
         grid.show();
         m_env->dialogs.queue({false});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         QCOMPARE(m_env->readFile(kXls), QByteArray("old content"));
         QCOMPARE(m_env->dialogs.shown.size(), 1);
 
@@ -217,7 +218,7 @@ private slots:
         QVERIFY(QDir(m_env->folder()).mkdir(kXls));
         m_env->dialogs.clear();
         m_env->dialogs.queue({true});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 2);
         QCOMPARE(m_env->dialogs.shown.last().kind, MessageKind::Plain);
         QCOMPARE(m_env->dialogs.shown.last().text,
@@ -230,10 +231,10 @@ private slots:
         TfrmExpAnagrafica grid;
         grid.show();
         QString title, text;
-        QVERIFY(whileModal<TfrmGuida>([&grid] { grid.cmdGuida->click(); }, [&](TfrmGuida *help) {
-            title = help->lblTitolo->text();
-            text = help->txtGuida->toPlainText();
-            help->btnChiudi->click();
+        QVERIFY(whileModal<TfrmGuida>([&grid] { child<PictureButton>(&grid, "cmdGuida")->click(); }, [&](TfrmGuida *help) {
+            title = child<QLabel>(help, "lblTitolo")->text();
+            text = child<QPlainTextEdit>(help, "txtGuida")->toPlainText();
+            child<QPushButton>(help, "btnChiudi")->click();
         }));
         QCOMPARE(title, QStringLiteral("Esportazione archivio anagrafico in Microsoft Excel"));
         QCOMPARE(HelpTexts::forContactsExport().title, title);
@@ -324,7 +325,7 @@ private:
             m_lastGrid << cells;
         }
         m_env->dialogs.queue({true, false});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         const QString failure = CalcReader::convert({m_env->file(kXls)}, m_env->folder(),
                                                     QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"));
         if (!failure.isEmpty()) {

@@ -1,9 +1,11 @@
 // From the payment editor to the contact import and back: four boxes of the
 // card take the chosen contact, nothing else changes and nothing is saved.
+#include "Controls.h"
 #include "ContactFixtures.h"
 #include "ModalDriver.h"
 #include "PaymentFixtures.h"
 #include "ResidentFixture.h"
+#include "ShownRecords.h"
 #include "TestServices.h"
 
 #include "app/Windows.h"
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -42,17 +45,19 @@ class TestContactImport : public QObject {
     // first row found (or closes the window when row is -1).
     void importByName(const QString &name, int row = 0)
     {
-        QVERIFY2(whileModal<TfrmImportaAnagrafica>([this] { ed()->impContatto->click(); },
+        QVERIFY2(whileModal<TfrmImportaAnagrafica>([this] { child<QAbstractButton>(ed(), "impContatto")->click(); },
                                                    [&](TfrmImportaAnagrafica *w) {
-                                                       QCOMPARE(w->lblMemory->text(), QStringLiteral("scadenze"));
+                                                       // Opened by the payment editor, it hands the contact over.
+                                                       QSignalSpy chosen(w, &TfrmImportaAnagrafica::contactChosen);
                                                        QCOMPARE(w->parentWidget(), ed());
-                                                       w->txtNome->setText(name);
-                                                       w->btnCerca->click();
-                                                       QVERIFY(w->lstRecords->count() > row);
+                                                       child<QLineEdit>(w, "txtNome")->setText(name);
+                                                       child<QAbstractButton>(w, "btnCerca")->click();
+                                                       QVERIFY(child<RowListView>(w, "lstRecords")->count() > row);
                                                        if (row < 0)
-                                                           w->btnChiudi->click();
+                                                           child<QAbstractButton>(w, "btnChiudi")->click();
                                                        else
-                                                           doubleClick(w->lstRecords, row);
+                                                           doubleClick(child<RowListView>(w, "lstRecords"), row);
+                                                       QCOMPARE(chosen.count(), row < 0 ? 0 : 1);
                                                    }),
                  "the import window did not open");
     }
@@ -68,7 +73,7 @@ private slots:
 
     void hint()
     {
-        QCOMPARE(ed()->panInfo->hintFor(ed()->impContatto),
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->hintFor(child<PictureButton>(ed(), "impContatto")),
                  QStringLiteral("Importa i dati dall'archivio anagrafico dei contatti."));
     }
 
@@ -85,24 +90,24 @@ private slots:
         wide.Email = wide.Email.leftJustified(120, QLatin1Char('x'));
         writeContactArchive({makeContact(QStringLiteral("Altro")), wide});
 
-        ed()->cmdUltimo->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
-        const PaymentRecord before = ed()->card().read();
+        child<QAbstractButton>(ed(), "cmdUltimo")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
+        const PaymentRecord before = shownPayment(ed());
         const QByteArray stored = payments();
 
         importByName(QStringLiteral("nnnn"));
-        QCOMPARE(ed()->txtContatto->text(), QString(50, QLatin1Char('N')));
-        QCOMPARE(ed()->txtTel->text(), QStringLiteral("051 ") + QString(26, QLatin1Char('7')));
-        QCOMPARE(ed()->txtCel->text(), (QStringLiteral("339 ") + QString(46, QLatin1Char('8'))).left(30));
-        QCOMPARE(ed()->txtEmail->text().size(), 50);
-        QCOMPARE(ed()->txtEmail->text(), QString(50, QLatin1Char('e')));
+        QCOMPARE(child<QLineEdit>(ed(), "txtContatto")->text(), QString(50, QLatin1Char('N')));
+        QCOMPARE(child<QLineEdit>(ed(), "txtTel")->text(), QStringLiteral("051 ") + QString(26, QLatin1Char('7')));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCel")->text(), (QStringLiteral("339 ") + QString(46, QLatin1Char('8'))).left(30));
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text().size(), 50);
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QString(50, QLatin1Char('e')));
         // Nothing else on the card, not its number; nothing in the file.
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
-        QCOMPARE(withoutContact(ed()->card().read()), withoutContact(before));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
+        QCOMPARE(withoutContact(shownPayment(ed())), withoutContact(before));
         QCOMPARE(payments(), stored);
 
         // The save then writes the imported values over the same payment.
-        ed()->cmdSalva->click();
+        child<QAbstractButton>(ed(), "cmdSalva")->click();
         QCOMPARE(payments().size(), 2 * PaymentRecord::Size);
         const PaymentRecord saved = PaymentArchive::read(2);
         QCOMPARE(saved.Contatto, QString(50, QLatin1Char('N')));
@@ -117,15 +122,15 @@ private slots:
         bare.Nome = QStringLiteral("Solo nome");
         writeContactArchive({bare});
         ed()->newCard();
-        ed()->txtTel->setText(QStringLiteral("051 1"));
-        ed()->txtCel->setText(QStringLiteral("333 1"));
-        ed()->txtEmail->setText(QStringLiteral("vecchia@example.it"));
+        child<QLineEdit>(ed(), "txtTel")->setText(QStringLiteral("051 1"));
+        child<QLineEdit>(ed(), "txtCel")->setText(QStringLiteral("333 1"));
+        child<QLineEdit>(ed(), "txtEmail")->setText(QStringLiteral("vecchia@example.it"));
         importByName(QStringLiteral("solo"));
-        QCOMPARE(ed()->txtContatto->text(), QStringLiteral("Solo nome"));
-        QVERIFY(ed()->txtTel->text().isEmpty());
-        QVERIFY(ed()->txtCel->text().isEmpty());
-        QVERIFY(ed()->txtEmail->text().isEmpty());
-        QCOMPARE(ed()->lblPosizione->text(), QString()); // still a new card
+        QCOMPARE(child<QLineEdit>(ed(), "txtContatto")->text(), QStringLiteral("Solo nome"));
+        QVERIFY(child<QLineEdit>(ed(), "txtTel")->text().isEmpty());
+        QVERIFY(child<QLineEdit>(ed(), "txtCel")->text().isEmpty());
+        QVERIFY(child<QLineEdit>(ed(), "txtEmail")->text().isEmpty());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString()); // still a new card
     }
 
     void equalRowsImportTheClickedContact()
@@ -138,19 +143,19 @@ private slots:
         second.Email = QStringLiteral("giulia@example.it");
         writeContactArchive({first, second});
         importByName(QStringLiteral("verdi"), 0);
-        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("luca@example.it"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QStringLiteral("luca@example.it"));
         importByName(QStringLiteral("verdi"), 1);
-        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("giulia@example.it"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QStringLiteral("giulia@example.it"));
     }
 
     void closingWithoutAChoiceChangesNothing()
     {
         writeContactArchive({makeContact(QStringLiteral("Mario Rossi"))});
-        ed()->txtContatto->setText(QStringLiteral("Prima"));
-        ed()->txtEmail->setText(QStringLiteral("prima@example.it"));
+        child<QLineEdit>(ed(), "txtContatto")->setText(QStringLiteral("Prima"));
+        child<QLineEdit>(ed(), "txtEmail")->setText(QStringLiteral("prima@example.it"));
         importByName(QStringLiteral("rossi"), -1);
-        QCOMPARE(ed()->txtContatto->text(), QStringLiteral("Prima"));
-        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("prima@example.it"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtContatto")->text(), QStringLiteral("Prima"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QStringLiteral("prima@example.it"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
 };

@@ -1,5 +1,6 @@
 // The contact search, the pending-issues list and the contact import: their
 // pages, keys, search, find, print, and what a double-click hands over.
+#include "Controls.h"
 #include "ContactFixtures.h"
 #include "TestServices.h"
 
@@ -15,9 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -85,16 +88,17 @@ private slots:
         QApplication::setActiveWindow(w.get());
         QTEST(w->objectName(), "name");
         QTEST(w->windowTitle(), "caption");
-        QVERIFY(w->panAvvio->isVisible());
-        QVERIFY(!w->panContainer->isVisible());
-        QVERIFY(!w->lblAttendere->isVisible());
-        QCOMPARE(w->lblAttendere->text(), QStringLiteral("Ricerca schede in corso. Attendere..."));
-        QCOMPARE(w->lblConta->text(), QStringLiteral("0"));
-        QCOMPARE(w->lblMemory->text(), QStringLiteral("lblMemory"));
-        QVERIFY(!w->lblConta->isVisible() && !w->lblMemory->isVisible());
-        QCOMPARE(w->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
-        QCOMPARE(w->btnCerca->text(), QStringLiteral("Cerca"));
-        QCOMPARE(w->btnAnnulla->text(), QStringLiteral("Chiudi"));
+        QVERIFY(child<QWidget>(w.get(), "panAvvio")->isVisible());
+        QVERIFY(!child<QWidget>(w.get(), "panContainer")->isVisible());
+        QVERIFY(!child<QLabel>(w.get(), "lblAttendere")->isVisible());
+        QCOMPARE(child<QLabel>(w.get(), "lblAttendere")->text(), QStringLiteral("Ricerca schede in corso. Attendere..."));
+        QCOMPARE(child<QLabel>(w.get(), "lblConta")->text(), QStringLiteral("0"));
+        QVERIFY(!child<QLabel>(w.get(), "lblConta")->isVisible());
+        // Who opened the window is the window's own value: no hidden label holds it.
+        QVERIFY(!w->findChild<QLabel *>(QStringLiteral("lblMemory")));
+        QCOMPARE(child<QLabel>(w.get(), "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
+        QCOMPARE(child<QAbstractButton>(w.get(), "btnCerca")->text(), QStringLiteral("Cerca"));
+        QCOMPARE(child<QAbstractButton>(w.get(), "btnAnnulla")->text(), QStringLiteral("Chiudi"));
 
         const QStringList names = {"txtNome", "txtLocalita", "txtTel", "txtDataNasc", "txtCodFisc", "txtPartitaIva",
                                    "txtOccupazione", "txtProdotti", "txtQuestioni", "txtNote"};
@@ -103,31 +107,39 @@ private slots:
                                     "Questioni in sospeso:", "Note:"};
         const QStringList frames = {"effNome", "effLocalita", "effTel", "effDataNasc", "effCodFisc", "effPartitaIva",
                                     "effOccupazione", "effProdotti", "effQuestioni", "effNote"};
-        const QList<QLineEdit *> boxes = w->criteriaBoxes();
+        // The boxes in the order they stand on the page, two to a row.
+        QList<QLineEdit *> boxes = w->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^txt(?!Trova$)")));
+        std::sort(boxes.begin(), boxes.end(), [&w](QLineEdit *a, QLineEdit *b) {
+            const QPoint pa = a->mapTo(w.get(), QPoint()), pb = b->mapTo(w.get(), QPoint());
+            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        });
         QCOMPARE(boxes.size(), 10);
         for (int i = 0; i < 10; ++i) {
             QCOMPARE(boxes[i]->objectName(), names[i]);
             QCOMPARE(labelOf(w.get(), boxes[i]), labels[i]);
-            QCOMPARE(w->frameOf(boxes[i])->objectName(), frames[i]);
+            // Its highlight frame lies behind it, just larger.
+            QWidget *frame = child(w.get(), frames[i]);
+            QCOMPARE(frame->parentWidget(), boxes[i]->parentWidget());
+            QVERIFY(frame->geometry().contains(boxes[i]->geometry()));
             QVERIFY(boxes[i]->font().bold());
             QCOMPARE(boxes[i]->font().pointSize(), 12);
         }
-        QCOMPARE(boxes[0], w->txtNome);
-        QCOMPARE(boxes[9], w->txtNote);
+        QCOMPARE(boxes[0], child<QLineEdit>(w.get(), "txtNome"));
+        QCOMPARE(boxes[9], child<QLineEdit>(w.get(), "txtNote"));
 
         // The focus starts in the name; Enter walks the boxes in page order,
         // the frame following the focus, and wraps from the notes to the name.
-        QVERIFY(w->txtNome->hasFocus());
-        QVERIFY(w->frameOf(w->txtNome)->isVisible());
+        QVERIFY(child<QLineEdit>(w.get(), "txtNome")->hasFocus());
+        QVERIFY(child(w.get(), "effNome")->isVisible());
         for (int i = 1; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QVERIFY2(boxes[i]->hasFocus(), qPrintable(names[i]));
-            QVERIFY(w->frameOf(boxes[i])->isVisible());
-            QVERIFY(!w->frameOf(boxes[i - 1])->isVisible());
+            QVERIFY(child(w.get(), frames[i])->isVisible());
+            QVERIFY(!child(w.get(), frames[i - 1])->isVisible());
         }
-        QTest::keyClick(w->txtNote, Qt::Key_Return);
-        QVERIFY(w->txtNome->hasFocus());
-        QVERIFY(w->panAvvio->isVisible()); // Enter never searches
+        QTest::keyClick(child<QLineEdit>(w.get(), "txtNote"), Qt::Key_Return);
+        QVERIFY(child<QLineEdit>(w.get(), "txtNome")->hasFocus());
+        QVERIFY(child<QWidget>(w.get(), "panAvvio")->isVisible()); // Enter never searches
     }
 
     void searchByTwoCriteria()
@@ -139,32 +151,32 @@ private slots:
         TfrmTrovaAnagrafica w;
         w.show();
         QApplication::setActiveWindow(&w);
-        QTest::keyClicks(w.txtNome, "ross");
-        w.txtDataNasc->setFocus();
-        QTest::keyClicks(w.txtDataNasc, "1980");
+        QTest::keyClicks(child<QLineEdit>(&w, "txtNome"), "ross");
+        child<QLineEdit>(&w, "txtDataNasc")->setFocus();
+        QTest::keyClicks(child<QLineEdit>(&w, "txtDataNasc"), "1980");
         // Pressing the button puts up the notice before the search runs.
-        QTest::mousePress(w.btnCerca, Qt::LeftButton);
-        QVERIFY(w.lblAttendere->isVisible());
-        QTest::mouseRelease(w.btnCerca, Qt::LeftButton);
-        QVERIFY(w.panContainer->isVisible());
-        QVERIFY(!w.panAvvio->isVisible());
-        QCOMPARE(w.lblConta->text(), QStringLiteral("2"));
-        QCOMPARE(w.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 2 schede"));
-        QCOMPARE(w.lstRecords->count(), 2);
+        QTest::mousePress(child<QAbstractButton>(&w, "btnCerca"), Qt::LeftButton);
+        QVERIFY(child<QLabel>(&w, "lblAttendere")->isVisible());
+        QTest::mouseRelease(child<QAbstractButton>(&w, "btnCerca"), Qt::LeftButton);
+        QVERIFY(child<QWidget>(&w, "panContainer")->isVisible());
+        QVERIFY(!child<QWidget>(&w, "panAvvio")->isVisible());
+        QCOMPARE(child<QLabel>(&w, "lblConta")->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLabel>(&w, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede"));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 2);
         // Sorted as the lists are: a-z without regard to case.
-        QVERIFY(w.lstRecords->text(0).startsWith(QStringLiteral("Anna ROSSETTI")));
-        QVERIFY(w.lstRecords->text(1).startsWith(QStringLiteral("Mario Rossi")));
-        QCOMPARE(w.lstRecords->font().family(), QStringLiteral("Courier New"));
-        QVERIFY(w.txtTrova->hasFocus());
-        QVERIFY(w.txtTrova->text().isEmpty());
+        QVERIFY(child<RowListView>(&w, "lstRecords")->text(0).startsWith(QStringLiteral("Anna ROSSETTI")));
+        QVERIFY(child<RowListView>(&w, "lstRecords")->text(1).startsWith(QStringLiteral("Mario Rossi")));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->font().family(), QStringLiteral("Courier New"));
+        QVERIFY(child<QLineEdit>(&w, "txtTrova")->hasFocus());
+        QVERIFY(child<QLineEdit>(&w, "txtTrova")->text().isEmpty());
 
         // "Trova" in the results; Enter in its box only moves to the button.
-        QTest::keyClicks(w.txtTrova, "MARIO");
-        QTest::keyClick(w.txtTrova, Qt::Key_Return);
-        QVERIFY(w.btnTrova->hasFocus());
-        QCOMPARE(w.lstRecords->currentRow(), -1);
-        w.btnTrova->click();
-        QCOMPARE(w.lstRecords->currentRow(), 1);
+        QTest::keyClicks(child<QLineEdit>(&w, "txtTrova"), "MARIO");
+        QTest::keyClick(child<QLineEdit>(&w, "txtTrova"), Qt::Key_Return);
+        QVERIFY(child<QAbstractButton>(&w, "btnTrova")->hasFocus());
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->currentRow(), -1);
+        child<QAbstractButton>(&w, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->currentRow(), 1);
     }
 
     void noCriterionListsEveryone()
@@ -173,10 +185,10 @@ private slots:
                              makeContact(QStringLiteral("Tre"))});
         TfrmImportaAnagrafica w;
         w.show();
-        w.btnCerca->click();
-        QCOMPARE(w.lblConta->text(), QStringLiteral("0"));
-        QCOMPARE(w.lstRecords->count(), 3);
-        QCOMPARE(w.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 3 schede"));
+        child<QAbstractButton>(&w, "btnCerca")->click();
+        QCOMPARE(child<QLabel>(&w, "lblConta")->text(), QStringLiteral("0"));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 3);
+        QCOMPARE(child<QLabel>(&w, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 3 schede"));
     }
 
     void searchFindingNothing()
@@ -184,12 +196,12 @@ private slots:
         writeContactArchive({makeContact(QStringLiteral("Uno"))});
         TfrmTrovaAnagrafica w;
         w.show();
-        w.txtQuestioni->setText(QStringLiteral("nessuna"));
-        w.btnCerca->click();
-        QVERIFY(w.panContainer->isVisible());
-        QCOMPARE(w.lstRecords->count(), 0);
-        QCOMPARE(w.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
-        w.btnTrova->click();
+        child<QLineEdit>(&w, "txtQuestioni")->setText(QStringLiteral("nessuna"));
+        child<QAbstractButton>(&w, "btnCerca")->click();
+        QVERIFY(child<QWidget>(&w, "panContainer")->isVisible());
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0);
+        QCOMPARE(child<QLabel>(&w, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
+        child<QAbstractButton>(&w, "btnTrova")->click();
         QCOMPARE(m_env->dialogs.texts(), QStringList({kEmptyList}));
         QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Plain);
     }
@@ -200,44 +212,42 @@ private slots:
         QVERIFY(QDir().mkdir(ContactArchive::path()));
         TfrmTrovaAnagrafica w;
         w.show();
-        w.txtNome->setText(QStringLiteral("rossi"));
-        w.btnCerca->click();
+        child<QLineEdit>(&w, "txtNome")->setText(QStringLiteral("rossi"));
+        child<QAbstractButton>(&w, "btnCerca")->click();
         QCOMPARE(m_env->dialogs.texts(), QStringList({kAccessError}));
         QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Plain);
-        QVERIFY(w.panAvvio->isVisible());
-        QVERIFY(!w.panContainer->isVisible());
-        QVERIFY(!w.lblAttendere->isVisible());
-        QCOMPARE(w.txtNome->text(), QStringLiteral("rossi"));
+        QVERIFY(child<QWidget>(&w, "panAvvio")->isVisible());
+        QVERIFY(!child<QWidget>(&w, "panContainer")->isVisible());
+        QVERIFY(!child<QLabel>(&w, "lblAttendere")->isVisible());
+        QCOMPARE(child<QLineEdit>(&w, "txtNome")->text(), QStringLiteral("rossi"));
         QDir().rmdir(ContactArchive::path());
     }
 
     void searchHandsTheClickedContact()
     {
         writeFamily();
-        TfrmTrovaAnagrafica w;
-        w.lblMemory->setText(QStringLiteral(" anagrafica "));
+        TfrmTrovaAnagrafica w(Opener::ContactEditor);
         w.show();
-        w.txtLocalita->setText(QStringLiteral("bologna"));
-        w.btnCerca->click();
-        QCOMPARE(w.lstRecords->count(), 3);
+        child<QLineEdit>(&w, "txtLocalita")->setText(QStringLiteral("bologna"));
+        child<QAbstractButton>(&w, "btnCerca")->click();
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 3);
         // Sorted, "Bianchi" comes first; the two family rows are equal.
-        QCOMPARE(w.lstRecords->text(1), w.lstRecords->text(2));
-        const int clicked = w.lstRecords->rowModel()->rows()[1].record;
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->text(1), child<RowListView>(&w, "lstRecords")->text(2));
+        const int clicked = child<RowListView>(&w, "lstRecords")->rowModel()->rows()[1].record;
         QSignalSpy chosen(&w, &ListWindow::recordChosen);
-        doubleClick(w.lstRecords, 1);
+        doubleClick(child<RowListView>(&w, "lstRecords"), 1);
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen.first().first().toInt(), clicked);
         QVERIFY(!w.isVisible());
 
         // The other family row hands the other record.
-        TfrmTrovaAnagrafica again;
-        again.lblMemory->setText(QStringLiteral("anagrafica"));
+        TfrmTrovaAnagrafica again(Opener::ContactEditor);
         again.show();
-        again.btnCerca->click();
+        child<QAbstractButton>(&again, "btnCerca")->click();
         QSignalSpy chosenAgain(&again, &ListWindow::recordChosen);
-        const int other = again.lstRecords->rowModel()->rows()[2].record;
+        const int other = child<RowListView>(&again, "lstRecords")->rowModel()->rows()[2].record;
         QVERIFY(other != clicked);
-        doubleClick(again.lstRecords, 2);
+        doubleClick(child<RowListView>(&again, "lstRecords"), 2);
         QCOMPARE(chosenAgain.first().first().toInt(), other);
         QCOMPARE(QSet<int>({clicked, other}), QSet<int>({1, 3}));
     }
@@ -245,22 +255,20 @@ private slots:
     void searchHandsNothingToAnotherOpener()
     {
         writeFamily();
-        TfrmTrovaAnagrafica w;
-        w.lblMemory->setText(QStringLiteral("scadenze"));
+        TfrmTrovaAnagrafica w(Opener::PaymentEditor);
         w.show();
-        w.btnCerca->click();
+        child<QAbstractButton>(&w, "btnCerca")->click();
         QSignalSpy chosen(&w, &ListWindow::recordChosen);
-        doubleClick(w.lstRecords, 0);
+        doubleClick(child<RowListView>(&w, "lstRecords"), 0);
         QCOMPARE(chosen.count(), 0);
         QVERIFY(!w.isVisible());
 
         // No row selected: the window closes, nothing is handed over.
-        TfrmTrovaAnagrafica unselected;
-        unselected.lblMemory->setText(QStringLiteral("anagrafica"));
+        TfrmTrovaAnagrafica unselected(Opener::ContactEditor);
         unselected.show();
-        unselected.btnCerca->click();
+        child<QAbstractButton>(&unselected, "btnCerca")->click();
         QSignalSpy none(&unselected, &ListWindow::recordChosen);
-        emit unselected.lstRecords->doubleClicked(QModelIndex());
+        emit child<RowListView>(&unselected, "lstRecords")->doubleClicked(QModelIndex());
         QCOMPARE(none.count(), 0);
         QVERIFY(!unselected.isVisible());
     }
@@ -270,25 +278,24 @@ private slots:
         writeFamily();
         TfrmTrovaAnagrafica w;
         w.show();
-        w.btnCerca->click();
-        QCOMPARE(w.lstRecords->count(), 3);
-        w.btnChiudi->click();
+        child<QAbstractButton>(&w, "btnCerca")->click();
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 3);
+        child<QAbstractButton>(&w, "btnChiudi")->click();
         QVERIFY(!w.isVisible());
-        QCOMPARE(w.lstRecords->count(), 0);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0);
         TfrmImportaAnagrafica criteria;
         criteria.show();
-        criteria.btnAnnulla->click();
+        child<QAbstractButton>(&criteria, "btnAnnulla")->click();
         QVERIFY(!criteria.isVisible());
     }
 
     void importHandsTheContactReadAgain()
     {
         writeFamily();
-        TfrmImportaAnagrafica w;
-        w.lblMemory->setText(QStringLiteral("scadenze"));
+        TfrmImportaAnagrafica w(Opener::PaymentEditor);
         w.show();
-        w.btnCerca->click();
-        const int clicked = w.lstRecords->rowModel()->rows()[2].record;
+        child<QAbstractButton>(&w, "btnCerca")->click();
+        const int clicked = child<RowListView>(&w, "lstRecords")->rowModel()->rows()[2].record;
         // The contact changes in the file after the search: the import takes
         // what the file holds when the row is clicked.
         ContactRecord changed = ContactArchive::read(clicked);
@@ -296,7 +303,7 @@ private slots:
         ContactArchive::save(changed, clicked);
         QSignalSpy chosen(&w, &TfrmImportaAnagrafica::contactChosen);
         QSignalSpy numbers(&w, &ListWindow::recordChosen);
-        doubleClick(w.lstRecords, 2);
+        doubleClick(child<RowListView>(&w, "lstRecords"), 2);
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(numbers.count(), 0);
         const auto contact = chosen.first().first().value<ContactRecord>();
@@ -304,12 +311,11 @@ private slots:
         QVERIFY(!w.isVisible());
 
         // Opened by anyone else, nothing is imported.
-        TfrmImportaAnagrafica other;
-        other.lblMemory->setText(QStringLiteral("anagrafica"));
+        TfrmImportaAnagrafica other(Opener::ContactEditor);
         other.show();
-        other.btnCerca->click();
+        child<QAbstractButton>(&other, "btnCerca")->click();
         QSignalSpy none(&other, &TfrmImportaAnagrafica::contactChosen);
-        doubleClick(other.lstRecords, 0);
+        doubleClick(child<RowListView>(&other, "lstRecords"), 0);
         QCOMPARE(none.count(), 0);
         QVERIFY(!other.isVisible());
     }
@@ -317,15 +323,14 @@ private slots:
     void importOfAContactThatCannotBeRead()
     {
         writeFamily();
-        TfrmImportaAnagrafica w;
-        w.lblMemory->setText(QStringLiteral("scadenze"));
+        TfrmImportaAnagrafica w(Opener::PaymentEditor);
         w.show();
-        w.btnCerca->click();
+        child<QAbstractButton>(&w, "btnCerca")->click();
         // The file goes away between the search and the click.
         QFile::remove(ContactArchive::path());
         QVERIFY(QDir().mkdir(ContactArchive::path()));
         QSignalSpy chosen(&w, &TfrmImportaAnagrafica::contactChosen);
-        doubleClick(w.lstRecords, 0);
+        doubleClick(child<RowListView>(&w, "lstRecords"), 0);
         QCOMPARE(chosen.count(), 0);
         QVERIFY(!w.isVisible());
         QVERIFY(m_env->dialogs.shown.isEmpty()); // closed without a message
@@ -352,11 +357,11 @@ private slots:
         } else {
             auto search = makeSearch(window == 0 ? Kind::Trova : Kind::Importa);
             search->show();
-            search->btnCerca->click();
+            child<QAbstractButton>(search, "btnCerca")->click();
             w = std::move(search);
         }
-        QVERIFY(w->lstRecords->count() > 0);
-        w->btnStampa->click();
+        QVERIFY(child<RowListView>(w, "lstRecords")->count() > 0);
+        child<QAbstractButton>(w.get(), "btnStampa")->click();
         QCOMPARE(m_env->reports.printed.size(), 1);
         const QString text = pdfText(m_env->reports.printed.first());
         QVERIFY2(text.contains(title), qPrintable(text));
@@ -381,19 +386,19 @@ private slots:
         w.show();
         QCOMPARE(w.objectName(), QStringLiteral("TfrmQuestioni"));
         QCOMPARE(w.windowTitle(), QStringLiteral(" Riepilogo questioni in sospeso"));
-        QCOMPARE(w.lblRigo03->text(), QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
-        QCOMPARE(w.lstRecords->count(), 1);
-        const QString row = w.lstRecords->text(0);
+        QCOMPARE(child<QLabel>(&w, "lblRigo03")->text(), QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 1);
+        const QString row = child<RowListView>(&w, "lstRecords")->text(0);
         QCOMPARE(row.left(28), QString(28, QLatin1Char('P')));
         QCOMPARE(row.mid(94), QStringLiteral("  ") + pending.Questioni);
-        QVERIFY(w.txtTrova->font().bold());
-        QCOMPARE(w.txtTrova->font().pointSize(), 12);
+        QVERIFY(child<QLineEdit>(&w, "txtTrova")->font().bold());
+        QCOMPARE(child<QLineEdit>(&w, "txtTrova")->font().pointSize(), 12);
 
         QSignalSpy chosen(&w, &ListWindow::recordChosen);
-        doubleClick(w.lstRecords, 0);
+        doubleClick(child<RowListView>(&w, "lstRecords"), 0);
         QCOMPARE(chosen.value(0).value(0).toInt(), 2);
         QVERIFY(!w.isVisible());
-        QCOMPARE(w.lstRecords->count(), 0); // closing clears the list
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0); // closing clears the list
     }
 
     void pendingEqualRowsEachHandsItself()
@@ -403,11 +408,11 @@ private slots:
         for (int row = 0; row < 2; ++row) {
             TfrmQuestioni w;
             w.show();
-            QCOMPARE(w.lstRecords->count(), 2);
-            QCOMPARE(w.lstRecords->text(0), w.lstRecords->text(1));
-            const int expected = w.lstRecords->rowModel()->rows()[row].record;
+            QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 2);
+            QCOMPARE(child<RowListView>(&w, "lstRecords")->text(0), child<RowListView>(&w, "lstRecords")->text(1));
+            const int expected = child<RowListView>(&w, "lstRecords")->rowModel()->rows()[row].record;
             QSignalSpy chosen(&w, &ListWindow::recordChosen);
-            doubleClick(w.lstRecords, row);
+            doubleClick(child<RowListView>(&w, "lstRecords"), row);
             QCOMPARE(chosen.count(), 1);
             QCOMPARE(chosen.first().first().toInt(), expected);
             handed.insert(expected);
@@ -421,10 +426,10 @@ private slots:
         {
             TfrmQuestioni w;
             w.show();
-            QCOMPARE(w.lstRecords->count(), 0);
+            QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0);
             QVERIFY(QFile::exists(ContactArchive::path()));
-            w.txtTrova->setText(QStringLiteral("rossi"));
-            w.btnTrova->click();
+            child<QLineEdit>(&w, "txtTrova")->setText(QStringLiteral("rossi"));
+            child<QAbstractButton>(&w, "btnTrova")->click();
             QCOMPARE(m_env->dialogs.texts(), QStringList({kEmptyList}));
         }
         // Unreadable: loading stops silently.
@@ -434,7 +439,7 @@ private slots:
         {
             TfrmQuestioni w;
             w.show();
-            QCOMPARE(w.lstRecords->count(), 0);
+            QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0);
             QVERIFY(m_env->dialogs.shown.isEmpty());
         }
         QDir().rmdir(ContactArchive::path());

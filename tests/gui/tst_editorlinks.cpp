@@ -1,5 +1,6 @@
 // From the payment editor to the lists, the search, the export and the help,
 // and back with the chosen payment.
+#include "Controls.h"
 #include "PaymentFixtures.h"
 #include "ModalDriver.h"
 #include "ResidentFixture.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -60,24 +62,24 @@ private slots:
         settled.Note = QStringLiteral("pagato");
         writePaymentArchive({unsettled, other, settled});
 
-        withModal<TfrmConfermati>(ed()->cmdDaAssolvere, [](TfrmConfermati *list) {
-            QCOMPARE(list->lstRecords->count(), 2);
-            doubleClick(list->lstRecords, 1); // "Immobiliare Rossi" sorts after "Altro"
+        withModal<TfrmConfermati>(child<PictureButton>(ed(), "cmdDaAssolvere"), [](TfrmConfermati *list) {
+            QCOMPARE(child<RowListView>(list, "lstRecords")->count(), 2);
+            doubleClick(child<RowListView>(list, "lstRecords"), 1); // "Immobiliare Rossi" sorts after "Altro"
         });
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(ed()->txtNote->text(), QStringLiteral("da pagare"));
-        QVERIFY(!ed()->chkOttemperata->isChecked());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtNote")->text(), QStringLiteral("da pagare"));
+        QVERIFY(!child<QCheckBox>(ed(), "chkOttemperata")->isChecked());
 
-        withModal<TfrmAssolti>(ed()->cmdAssolti, [](TfrmAssolti *list) { doubleClick(list->lstRecords, 0); });
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
-        QCOMPARE(ed()->txtNote->text(), QStringLiteral("pagato"));
-        QVERIFY(ed()->chkOttemperata->isChecked());
+        withModal<TfrmAssolti>(child<PictureButton>(ed(), "cmdAssolti"), [](TfrmAssolti *list) { doubleClick(child<RowListView>(list, "lstRecords"), 0); });
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtNote")->text(), QStringLiteral("pagato"));
+        QVERIFY(child<QCheckBox>(ed(), "chkOttemperata")->isChecked());
 
-        withModal<TfrmScaduti>(ed()->cmdScaduti, [](TfrmScaduti *list) {
-            QCOMPARE(list->lstRecords->count(), 2);
-            list->btnChiudi->click();
+        withModal<TfrmScaduti>(child<PictureButton>(ed(), "cmdScaduti"), [](TfrmScaduti *list) {
+            QCOMPARE(child<RowListView>(list, "lstRecords")->count(), 2);
+            child<QAbstractButton>(list, "btnChiudi")->click();
         });
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
     }
 
     void searchLoadsIntoTheEditor()
@@ -86,43 +88,45 @@ private slots:
         PaymentRecord b = makePayment(QStringLiteral("12/05/2025"));
         b.Contatto = QStringLiteral("Mario Bianchi");
         writePaymentArchive({a, b});
-        withModal<TfrmTrovaScadenze>(ed()->cmdTrova, [](TfrmTrovaScadenze *search) {
-            QCOMPARE(search->lblMemory->text(), QStringLiteral("scadenze"));
-            search->txtContatto->setText(QStringLiteral("bianchi"));
-            search->btnCerca->click();
-            doubleClick(search->lstRecords, 0);
+        withModal<TfrmTrovaScadenze>(child<PictureButton>(ed(), "cmdTrova"), [](TfrmTrovaScadenze *search) {
+            // Opened by the payment editor, it hands the chosen payment over.
+            QSignalSpy chosen(search, &ListWindow::recordChosen);
+            child<QLineEdit>(search, "txtContatto")->setText(QStringLiteral("bianchi"));
+            child<QAbstractButton>(search, "btnCerca")->click();
+            doubleClick(child<RowListView>(search, "lstRecords"), 0);
+            QCOMPARE(chosen.count(), 1);
         });
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
-        QCOMPARE(ed()->txtContatto->text(), QStringLiteral("Mario Bianchi"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtContatto")->text(), QStringLiteral("Mario Bianchi"));
     }
 
     void cardPrintAndPreviewShowTheBoxes()
     {
         // A card never saved prints what the boxes hold.
-        ed()->txtData->setText(QStringLiteral("20/06/2025"));
-        ed()->txtCausale->setText(QStringLiteral("Canone giugno"));
-        ed()->txtImporto->setText(QStringLiteral("99,90"));
-        ed()->chkOttemperata->setChecked(true);
-        withModal<TfrmStampaScadenza>(ed()->cmdStampa, [](TfrmStampaScadenza *w) { w->btnStampa->click(); });
+        child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("20/06/2025"));
+        child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("Canone giugno"));
+        child<QLineEdit>(ed(), "txtImporto")->setText(QStringLiteral("99,90"));
+        child<QCheckBox>(ed(), "chkOttemperata")->setChecked(true);
+        withModal<TfrmStampaScadenza>(child<PictureButton>(ed(), "cmdStampa"), [](TfrmStampaScadenza *w) { child<QPushButton>(w, "btnStampa")->click(); });
         QCOMPARE(m_env->reports.printed.size(), 1);
         const QString printed = pdfText(m_env->reports.printed[0]);
         QVERIFY(printed.contains(QStringLiteral("Canone giugno")));
         QVERIFY(printed.contains(QStringLiteral("99,90")));
         QVERIFY(printed.contains(QStringLiteral("Sì")));
-        withModal<TfrmStartup>(ed()->cmdAnteprima, [](TfrmStartup *w) { w->btnStampa->click(); });
+        withModal<TfrmStartup>(child<PictureButton>(ed(), "cmdAnteprima"), [](TfrmStartup *w) { child<QPushButton>(w, "btnStampa")->click(); });
         QCOMPARE(m_env->reports.previewed.size(), 1);
         QVERIFY(pdfText(m_env->reports.previewed[0]).contains(QStringLiteral("20/06/2025")));
-        QVERIFY(ed()->cmdStampa->isEnabled());
+        QVERIFY(child<QAbstractButton>(ed(), "cmdStampa")->isEnabled());
     }
 
     void exportAndHelp()
     {
         writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
-        withModal<TfrmExpScadenzario>(ed()->cmdEsporta, [](TfrmExpScadenzario *grid) {
+        withModal<TfrmExpScadenzario>(child<PictureButton>(ed(), "cmdEsporta"), [](TfrmExpScadenzario *grid) {
             QCOMPARE(grid->model()->rowCount(), 1);
         });
-        withModal<TfrmGuida>(ed()->cmdGuida, [](TfrmGuida *help) {
-            QCOMPARE(help->lblTitolo->text(), HelpTexts::forPaymentEditor().title);
+        withModal<TfrmGuida>(child<PictureButton>(ed(), "cmdGuida"), [](TfrmGuida *help) {
+            QCOMPARE(child<QLabel>(help, "lblTitolo")->text(), HelpTexts::forPaymentEditor().title);
         });
     }
 };

@@ -1,6 +1,7 @@
 // Fixed windows carry no window-manager buttons: they draw their own title
 // strip with the caption, undo a minimise, keep their size; and Qt's own
 // dialogs speak Italian.
+#include "Controls.h"
 #include "TestServices.h"
 
 #include "payments/TfrmCalendario.h"
@@ -43,7 +44,7 @@ private slots:
         QVERIFY(strip->isVisible());
         QCOMPARE(picker.windowTitle(), QStringLiteral(" Importazione data"));
         // Nothing of the window's own sits under the strip.
-        QVERIFY(picker.lblCampo001->geometry().top() >= FixedWindow::CaptionHeight);
+        QVERIFY(child<QLabel>(&picker, "lblCampo001")->geometry().top() >= FixedWindow::CaptionHeight);
     }
 
     void minimisingIsUndone()

@@ -1,4 +1,5 @@
 // The payment card check window.
+#include "Controls.h"
 #include "CheckWindowSteps.h"
 #include "TestServices.h"
 
@@ -26,7 +27,7 @@ class TestFrmCarta : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<TfrmCarta> m_w;
 
-    CheckOutcome controlla() { return pressControlla(m_w.get(), m_w->txtNumero, m_env->dialogs); }
+    CheckOutcome controlla() { return pressControlla(m_w.get(), child<EntryBox>(m_w, "txtNumero"), m_env->dialogs); }
 
 private slots:
     void init()
@@ -44,13 +45,13 @@ private slots:
     void looksAsDescribed()
     {
         QCOMPARE(m_w->windowTitle(), QStringLiteral(" Controllo carta di credito"));
-        QCOMPARE(m_w->lblTitolo->text(),
+        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(),
                  QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."));
-        QCOMPARE(m_w->txtNumero->objectName(), QStringLiteral("txtNumero"));
-        QCOMPARE(m_w->txtNumero->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(m_w->txtNumero->font().pointSize(), 20);
-        QVERIFY(m_w->txtNumero->font().bold());
-        QCOMPARE(m_w->focusWidget(), m_w->txtNumero);
+        QCOMPARE(child<EntryBox>(m_w, "txtNumero")->objectName(), QStringLiteral("txtNumero"));
+        QCOMPARE(child<EntryBox>(m_w, "txtNumero")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(child<EntryBox>(m_w, "txtNumero")->font().pointSize(), 20);
+        QVERIFY(child<EntryBox>(m_w, "txtNumero")->font().bold());
+        QCOMPARE(m_w->focusWidget(), child<EntryBox>(m_w, "txtNumero"));
     }
 
     void verdicts_data()
@@ -92,7 +93,7 @@ private slots:
     {
         QFETCH(QString, number);
         QFETCH(QString, message);
-        m_w->txtNumero->setText(number);
+        child<EntryBox>(m_w, "txtNumero")->setText(number);
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, message);
@@ -102,15 +103,15 @@ private slots:
 
     void onlyDigitsCanBeTyped()
     {
-        typeText(m_w->txtNumero, QStringLiteral("Visa: 4111 1111-1111.1111"));
-        QCOMPARE(m_w->txtNumero->text(), QStringLiteral("4111111111111111"));
+        typeText(child<EntryBox>(m_w, "txtNumero"), QStringLiteral("Visa: 4111 1111-1111.1111"));
+        QCOMPARE(child<EntryBox>(m_w, "txtNumero")->text(), QStringLiteral("4111111111111111"));
         QCOMPARE(controlla().text, valid(QStringLiteral("4111111111111111"), QStringLiteral("Visa")));
     }
 
     void typingStopsAtThirty()
     {
-        typeText(m_w->txtNumero, QString(35, u'1'));
-        QCOMPARE(m_w->txtNumero->text(), QString(30, u'1'));
+        typeText(child<EntryBox>(m_w, "txtNumero"), QString(35, u'1'));
+        QCOMPARE(child<EntryBox>(m_w, "txtNumero")->text(), QString(30, u'1'));
     }
 
     void emptyBoxWarnsAndStaysOpen_data()
@@ -122,7 +123,7 @@ private slots:
     void emptyBoxWarnsAndStaysOpen()
     {
         QFETCH(QString, number);
-        m_w->txtNumero->setText(number);
+        child<EntryBox>(m_w, "txtNumero")->setText(number);
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, kEmpty);
@@ -133,11 +134,11 @@ private slots:
 
     void enterGoesToControllaThenChecks()
     {
-        typeText(m_w->txtNumero, QStringLiteral("378282246310005"));
-        QTest::keyClick(m_w->txtNumero, Qt::Key_Return);
-        QCOMPARE(m_w->focusWidget(), m_w->btnControlla);
+        typeText(child<EntryBox>(m_w, "txtNumero"), QStringLiteral("378282246310005"));
+        QTest::keyClick(child<EntryBox>(m_w, "txtNumero"), Qt::Key_Return);
+        QCOMPARE(m_w->focusWidget(), child<QPushButton>(m_w, "btnControlla"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
-        QTest::keyClick(m_w->btnControlla, Qt::Key_Return);
+        QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
         QCOMPARE(m_env->dialogs.texts(),
                  QStringList{valid(QStringLiteral("378282246310005"), QStringLiteral("American Express"))});
         QVERIFY(!m_w->isVisible());
@@ -145,7 +146,7 @@ private slots:
 
     void chiudiClosesWithoutAMessage()
     {
-        m_w->btnChiudi->click();
+        child<QPushButton>(m_w, "btnChiudi")->click();
         QVERIFY(!m_w->isVisible());
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }

@@ -1,4 +1,5 @@
 // The fiscal code check window.
+#include "Controls.h"
 #include "CheckWindowSteps.h"
 #include "ModalDriver.h"
 #include "TestServices.h"
@@ -23,7 +24,7 @@ class TestFrmCodFisc : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<TfrmCodFisc> m_w;
 
-    CheckOutcome controlla() { return pressControlla(m_w.get(), m_w->txtCodFisc, m_env->dialogs); }
+    CheckOutcome controlla() { return pressControlla(m_w.get(), child<QLineEdit>(m_w, "txtCodFisc"), m_env->dialogs); }
 
 private slots:
     void init()
@@ -41,14 +42,14 @@ private slots:
     void looksAsDescribed()
     {
         QCOMPARE(m_w->windowTitle(), QStringLiteral(" Controllo codice fiscale"));
-        QCOMPARE(m_w->lblTitolo->text(), QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
-        QCOMPARE(m_w->txtCodFisc->objectName(), QStringLiteral("txtCodFisc"));
-        QCOMPARE(m_w->txtCodFisc->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(m_w->txtCodFisc->font().pointSize(), 20);
-        QVERIFY(m_w->txtCodFisc->font().bold());
-        QCOMPARE(m_w->btnControlla->text(), QStringLiteral("Controlla"));
-        QCOMPARE(m_w->btnChiudi->text(), QStringLiteral("Chiudi"));
-        QCOMPARE(m_w->focusWidget(), m_w->txtCodFisc);
+        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(), QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
+        QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->objectName(), QStringLiteral("txtCodFisc"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->font().pointSize(), 20);
+        QVERIFY(child<QLineEdit>(m_w, "txtCodFisc")->font().bold());
+        QCOMPARE(child<QPushButton>(m_w, "btnControlla")->text(), QStringLiteral("Controlla"));
+        QCOMPARE(child<QPushButton>(m_w, "btnChiudi")->text(), QStringLiteral("Chiudi"));
+        QCOMPARE(m_w->focusWidget(), child<QLineEdit>(m_w, "txtCodFisc"));
     }
 
     void verdicts_data()
@@ -69,7 +70,7 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(QString, message);
-        m_w->txtCodFisc->setText(code);
+        child<QLineEdit>(m_w, "txtCodFisc")->setText(code);
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, message);
@@ -80,15 +81,15 @@ private slots:
 
     void lowerCaseTypingIsShownAndCheckedInUpperCase()
     {
-        typeText(m_w->txtCodFisc, QStringLiteral("rssmra85t10a562s"));
-        QCOMPARE(m_w->txtCodFisc->text(), QStringLiteral("RSSMRA85T10A562S"));
+        typeText(child<QLineEdit>(m_w, "txtCodFisc"), QStringLiteral("rssmra85t10a562s"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->text(), QStringLiteral("RSSMRA85T10A562S"));
         QCOMPARE(controlla().text, kValid);
     }
 
     void typingStopsAtSixteen()
     {
-        typeText(m_w->txtCodFisc, QStringLiteral(" rssmra85t10a562sxyz"));
-        QCOMPARE(m_w->txtCodFisc->text(), QStringLiteral("RSSMRA85T10A562S"));
+        typeText(child<QLineEdit>(m_w, "txtCodFisc"), QStringLiteral(" rssmra85t10a562sxyz"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->text(), QStringLiteral("RSSMRA85T10A562S"));
     }
 
     void wrongLengthWarnsAndStaysOpen_data()
@@ -101,33 +102,33 @@ private slots:
     void wrongLengthWarnsAndStaysOpen()
     {
         QFETCH(QString, code);
-        m_w->txtCodFisc->setText(code);
-        m_w->btnControlla->setFocus();
+        child<QLineEdit>(m_w, "txtCodFisc")->setText(code);
+        child<QPushButton>(m_w, "btnControlla")->setFocus();
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, kLength);
         QCOMPARE(kindName(out.kind), kindName(MessageKind::Warning));
         QVERIFY(out.stillOpen);
         QVERIFY(out.focusInBox);
-        QCOMPARE(m_w->txtCodFisc->text(), code);
+        QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->text(), code);
     }
 
     void enterGoesToControllaThenChecks()
     {
-        typeText(m_w->txtCodFisc, QStringLiteral("RSSMRA85T10A562S"));
-        QTest::keyClick(m_w->txtCodFisc, Qt::Key_Return);
-        QCOMPARE(m_w->focusWidget(), m_w->btnControlla);
+        typeText(child<QLineEdit>(m_w, "txtCodFisc"), QStringLiteral("RSSMRA85T10A562S"));
+        QTest::keyClick(child<QLineEdit>(m_w, "txtCodFisc"), Qt::Key_Return);
+        QCOMPARE(m_w->focusWidget(), child<QPushButton>(m_w, "btnControlla"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QVERIFY(m_w->isVisible());
-        QTest::keyClick(m_w->btnControlla, Qt::Key_Return);
+        QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
         QCOMPARE(m_env->dialogs.texts(), QStringList{kValid});
         QVERIFY(!m_w->isVisible());
     }
 
     void chiudiClosesWithoutAMessage()
     {
-        m_w->txtCodFisc->setText(QStringLiteral("RSSMRA85T10A562S"));
-        m_w->btnChiudi->click();
+        child<QLineEdit>(m_w, "txtCodFisc")->setText(QStringLiteral("RSSMRA85T10A562S"));
+        child<QPushButton>(m_w, "btnChiudi")->click();
         QVERIFY(!m_w->isVisible());
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
@@ -138,11 +139,11 @@ private slots:
         m_w.reset();
         QWidget opener;
         TfrmCodFisc window(&opener);
-        window.txtCodFisc->setText(QStringLiteral("MRTMTT25D09F205Z"));
+        child<QLineEdit>(&window, "txtCodFisc")->setText(QStringLiteral("MRTMTT25D09F205Z"));
         bool focused = false;
         onNextModal<TfrmCodFisc>([&](TfrmCodFisc *modal) {
-            focused = modal->focusWidget() == modal->txtCodFisc;
-            modal->btnControlla->click();
+            focused = modal->focusWidget() == child<QLineEdit>(modal, "txtCodFisc");
+            child<QPushButton>(modal, "btnControlla")->click();
         });
         QCOMPARE(window.exec(), int(QDialog::Accepted));
         QVERIFY(focused);

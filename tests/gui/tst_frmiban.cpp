@@ -1,4 +1,5 @@
 // The IBAN check window.
+#include "Controls.h"
 #include "CheckWindowSteps.h"
 #include "TestServices.h"
 
@@ -20,7 +21,7 @@ class TestFrmIban : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<TfrmIban> m_w;
 
-    CheckOutcome controlla() { return pressControlla(m_w.get(), m_w->txtIban, m_env->dialogs); }
+    CheckOutcome controlla() { return pressControlla(m_w.get(), child<QLineEdit>(m_w, "txtIban"), m_env->dialogs); }
 
 private slots:
     void init()
@@ -38,12 +39,12 @@ private slots:
     void looksAsDescribed()
     {
         QCOMPARE(m_w->windowTitle(), QStringLiteral(" Controllo IBAN"));
-        QCOMPARE(m_w->lblTitolo->text(), QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."));
-        QCOMPARE(m_w->txtIban->objectName(), QStringLiteral("txtIban"));
-        QCOMPARE(m_w->txtIban->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(m_w->txtIban->font().pointSize(), 20);
-        QVERIFY(m_w->txtIban->font().bold());
-        QCOMPARE(m_w->focusWidget(), m_w->txtIban);
+        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(), QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."));
+        QCOMPARE(child<QLineEdit>(m_w, "txtIban")->objectName(), QStringLiteral("txtIban"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtIban")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtIban")->font().pointSize(), 20);
+        QVERIFY(child<QLineEdit>(m_w, "txtIban")->font().bold());
+        QCOMPARE(m_w->focusWidget(), child<QLineEdit>(m_w, "txtIban"));
     }
 
     void verdicts_data()
@@ -64,7 +65,7 @@ private slots:
     {
         QFETCH(QString, iban);
         QFETCH(QString, message);
-        m_w->txtIban->setText(iban);
+        child<QLineEdit>(m_w, "txtIban")->setText(iban);
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, message);
@@ -74,15 +75,15 @@ private slots:
 
     void lowerCaseTypingIsShownAndCheckedInUpperCase()
     {
-        typeText(m_w->txtIban, QStringLiteral("it60x0542811101000000123456"));
-        QCOMPARE(m_w->txtIban->text(), QStringLiteral("IT60X0542811101000000123456"));
+        typeText(child<QLineEdit>(m_w, "txtIban"), QStringLiteral("it60x0542811101000000123456"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtIban")->text(), QStringLiteral("IT60X0542811101000000123456"));
         QCOMPARE(controlla().text, kValid);
     }
 
     void typingStopsAtTwentySeven()
     {
-        typeText(m_w->txtIban, QStringLiteral("IT60X0542811101000000123456789"));
-        QCOMPARE(m_w->txtIban->text(), QStringLiteral("IT60X0542811101000000123456"));
+        typeText(child<QLineEdit>(m_w, "txtIban"), QStringLiteral("IT60X0542811101000000123456789"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtIban")->text(), QStringLiteral("IT60X0542811101000000123456"));
     }
 
     void wrongLengthWarnsAndStaysOpen_data()
@@ -98,8 +99,8 @@ private slots:
     void wrongLengthWarnsAndStaysOpen()
     {
         QFETCH(QString, iban);
-        m_w->txtIban->setText(iban);
-        m_w->btnChiudi->setFocus();
+        child<QLineEdit>(m_w, "txtIban")->setText(iban);
+        child<QPushButton>(m_w, "btnChiudi")->setFocus();
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, kLength);
@@ -110,18 +111,18 @@ private slots:
 
     void enterGoesToControllaThenChecks()
     {
-        typeText(m_w->txtIban, QStringLiteral("IT60X0542811101000000123457"));
-        QTest::keyClick(m_w->txtIban, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(m_w->focusWidget(), m_w->btnControlla);
+        typeText(child<QLineEdit>(m_w, "txtIban"), QStringLiteral("IT60X0542811101000000123457"));
+        QTest::keyClick(child<QLineEdit>(m_w, "txtIban"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(m_w->focusWidget(), child<QPushButton>(m_w, "btnControlla"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
-        QTest::keyClick(m_w->btnControlla, Qt::Key_Return);
+        QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
         QCOMPARE(m_env->dialogs.texts(), QStringList{kWrong});
         QVERIFY(!m_w->isVisible());
     }
 
     void chiudiClosesWithoutAMessage()
     {
-        m_w->btnChiudi->click();
+        child<QPushButton>(m_w, "btnChiudi")->click();
         QVERIFY(!m_w->isVisible());
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }

@@ -1,4 +1,5 @@
 // The VAT number check window.
+#include "Controls.h"
 #include "CheckWindowSteps.h"
 #include "TestServices.h"
 
@@ -26,7 +27,7 @@ class TestFrmPartitaIva : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<TfrmPartitaIva> m_w;
 
-    CheckOutcome controlla() { return pressControlla(m_w.get(), m_w->txtPartitaIva, m_env->dialogs); }
+    CheckOutcome controlla() { return pressControlla(m_w.get(), child<QLineEdit>(m_w, "txtPartitaIva"), m_env->dialogs); }
 
 private slots:
     void init()
@@ -44,13 +45,13 @@ private slots:
     void looksAsDescribed()
     {
         QCOMPARE(m_w->windowTitle(), QStringLiteral(" Controllo partita IVA"));
-        QCOMPARE(m_w->lblTitolo->text(),
+        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(),
                  QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."));
-        QCOMPARE(m_w->txtPartitaIva->objectName(), QStringLiteral("txtPartitaIva"));
-        QCOMPARE(m_w->txtPartitaIva->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(m_w->txtPartitaIva->font().pointSize(), 20);
-        QVERIFY(m_w->txtPartitaIva->font().bold());
-        QCOMPARE(m_w->focusWidget(), m_w->txtPartitaIva);
+        QCOMPARE(child<QLineEdit>(m_w, "txtPartitaIva")->objectName(), QStringLiteral("txtPartitaIva"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtPartitaIva")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtPartitaIva")->font().pointSize(), 20);
+        QVERIFY(child<QLineEdit>(m_w, "txtPartitaIva")->font().bold());
+        QCOMPARE(m_w->focusWidget(), child<QLineEdit>(m_w, "txtPartitaIva"));
     }
 
     void verdicts_data()
@@ -72,7 +73,7 @@ private slots:
     {
         QFETCH(QString, number);
         QFETCH(QString, message);
-        m_w->txtPartitaIva->setText(number);
+        child<QLineEdit>(m_w, "txtPartitaIva")->setText(number);
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, message);
@@ -82,10 +83,10 @@ private slots:
 
     void onlyDigitsCanBeTyped()
     {
-        typeText(m_w->txtPartitaIva, QStringLiteral("IT 007-431.1015è7abc"));
-        QCOMPARE(m_w->txtPartitaIva->text(), QStringLiteral("00743110157"));
-        typeText(m_w->txtPartitaIva, QStringLiteral("9"));
-        QCOMPARE(m_w->txtPartitaIva->text(), QStringLiteral("00743110157"));
+        typeText(child<QLineEdit>(m_w, "txtPartitaIva"), QStringLiteral("IT 007-431.1015è7abc"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtPartitaIva")->text(), QStringLiteral("00743110157"));
+        typeText(child<QLineEdit>(m_w, "txtPartitaIva"), QStringLiteral("9"));
+        QCOMPARE(child<QLineEdit>(m_w, "txtPartitaIva")->text(), QStringLiteral("00743110157"));
         QCOMPARE(controlla().text, office(QStringLiteral("Milano 1")));
     }
 
@@ -100,7 +101,7 @@ private slots:
     void wrongLengthWarnsAndStaysOpen()
     {
         QFETCH(QString, number);
-        m_w->txtPartitaIva->setText(number);
+        child<QLineEdit>(m_w, "txtPartitaIva")->setText(number);
         const CheckOutcome out = controlla();
         QCOMPARE(out.messages, 1);
         QCOMPARE(out.text, kLength);
@@ -111,18 +112,18 @@ private slots:
 
     void enterGoesToControllaThenChecks()
     {
-        typeText(m_w->txtPartitaIva, QStringLiteral("00743110157"));
-        QTest::keyClick(m_w->txtPartitaIva, Qt::Key_Return);
-        QCOMPARE(m_w->focusWidget(), m_w->btnControlla);
+        typeText(child<QLineEdit>(m_w, "txtPartitaIva"), QStringLiteral("00743110157"));
+        QTest::keyClick(child<QLineEdit>(m_w, "txtPartitaIva"), Qt::Key_Return);
+        QCOMPARE(m_w->focusWidget(), child<QPushButton>(m_w, "btnControlla"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
-        QTest::keyClick(m_w->btnControlla, Qt::Key_Return);
+        QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
         QCOMPARE(m_env->dialogs.texts(), QStringList{office(QStringLiteral("Milano 1"))});
         QVERIFY(!m_w->isVisible());
     }
 
     void chiudiClosesWithoutAMessage()
     {
-        m_w->btnChiudi->click();
+        child<QPushButton>(m_w, "btnChiudi")->click();
         QVERIFY(!m_w->isVisible());
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }

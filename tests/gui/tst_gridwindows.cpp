@@ -1,4 +1,5 @@
 // The summary grids opened from the agenda, edited in place and exported.
+#include "Controls.h"
 #include "CalcReader.h"
 #include "PaymentFixtures.h"
 #include "ModalDriver.h"
@@ -53,14 +54,14 @@ private slots:
 
     void emptyArchiveShowsTenEmptyRowsAndExportsThem()
     {
-        Windows::resident().avvio->btnApp02->click();
-        withGrid(agenda()->btnExcel, [&](PaymentGridWindow *grid) {
+        child<PictureButton>(Windows::resident().avvio, "btnApp02")->click();
+        withGrid(child<PictureButton>(agenda(), "btnExcel"), [&](PaymentGridWindow *grid) {
             QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze imminenti"));
             QCOMPARE(grid->model()->rowCount(), 10);
             QCOMPARE(grid->model()->columnCount(), 15);
-            QCOMPARE(grid->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+            QCOMPARE(child<InfoBar>(grid, "panInfo")->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
             m_env->dialogs.queue({true, false});
-            grid->cmdEsporta->click();
+            child<PictureButton>(grid, "cmdEsporta")->click();
         });
         const QByteArray file = m_env->readFile(QStringLiteral("Scadenze_Imminenti.xls"));
         QCOMPARE(file.count("<tr>"), 11);
@@ -72,17 +73,17 @@ private slots:
         writePaymentArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("Sì")),
                       makePayment(QStringLiteral("7/03/2025")),
                       makePayment(QStringLiteral("20/03/2025"))});
-        Windows::resident().avvio->btnApp02->click();
-        agenda()->calAppuntamenti->setSelectedDate(QDate(2025, 3, 7));
-        withGrid(agenda()->btnGiorno, [&](PaymentGridWindow *grid) {
+        child<PictureButton>(Windows::resident().avvio, "btnApp02")->click();
+        child<QCalendarWidget>(agenda(), "calAppuntamenti")->setSelectedDate(QDate(2025, 3, 7));
+        withGrid(child<PictureButton>(agenda(), "btnGiorno"), [&](PaymentGridWindow *grid) {
             QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze del giorno"));
-            QCOMPARE(grid->lblTitolo->text(), QStringLiteral("Scadenze del giorno 07/03/2025"));
+            QCOMPARE(child<QLabel>(grid, "lblTitolo")->text(), QStringLiteral("Scadenze del giorno 07/03/2025"));
             QCOMPARE(grid->model()->rowCount(), 1);
             QCOMPARE(grid->model()->cell(0, 12), QStringLiteral("Sì"));
         });
-        withGrid(agenda()->btnMese, [&](PaymentGridWindow *grid) {
+        withGrid(child<PictureButton>(agenda(), "btnMese"), [&](PaymentGridWindow *grid) {
             QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze del mese"));
-            QCOMPARE(grid->lblTitolo->text(), QStringLiteral("Scadenze del mese di marzo 2025"));
+            QCOMPARE(child<QLabel>(grid, "lblTitolo")->text(), QStringLiteral("Scadenze del mese di marzo 2025"));
             QCOMPARE(grid->model()->rowCount(), 2);
             QCOMPARE(grid->model()->cell(1, 1), QStringLiteral("20/03/2025"));
         });
@@ -95,18 +96,18 @@ private slots:
         writePaymentArchive({r});
         TfrmExpScadenzario grid;
         grid.show();
-        QCOMPARE(grid.grdRecords->textElideMode(), Qt::ElideNone);
-        const QFontMetrics metrics(grid.grdRecords->font());
-        QVERIFY(grid.grdRecords->columnWidth(4) >= metrics.horizontalAdvance(r.Causale));
+        QCOMPARE(child<GridView>(&grid, "grdRecords")->textElideMode(), Qt::ElideNone);
+        const QFontMetrics metrics(child<GridView>(&grid, "grdRecords")->font());
+        QVERIFY(child<GridView>(&grid, "grdRecords")->columnWidth(4) >= metrics.horizontalAdvance(r.Causale));
     }
 
     void editedCellsReachTheExportOnly()
     {
         writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
         const QByteArray archive = m_env->readFile(QString::fromLatin1(PaymentRecord::FileName));
-        Windows::resident().avvio->btnApp02->click();
-        withGrid(agenda()->btnExcel, [&](PaymentGridWindow *grid) {
-            QTableView *view = grid->grdRecords;
+        child<PictureButton>(Windows::resident().avvio, "btnApp02")->click();
+        withGrid(child<PictureButton>(agenda(), "btnExcel"), [&](PaymentGridWindow *grid) {
+            QTableView *view = child<GridView>(grid, "grdRecords");
             // Persona o Ditta is editable here, the cause is not.
             QVERIFY(grid->model()->setData(grid->model()->index(0, 6), QStringLiteral("Nuovo & Co"), Qt::EditRole));
             QVERIFY(!grid->model()->setData(grid->model()->index(0, 4), QStringLiteral("no"), Qt::EditRole));
@@ -118,7 +119,7 @@ private slots:
             QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(editor, "dettaglio nuovo");
             m_env->dialogs.queue({true, true});
-            grid->cmdEsporta->click();
+            child<PictureButton>(grid, "cmdEsporta")->click();
         });
         const QByteArray file = m_env->readFile(QStringLiteral("Scadenze_Imminenti.xls"));
         QVERIFY(file.contains("<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">Nuovo &amp; Co</td>"));
@@ -135,7 +136,7 @@ private slots:
         TfrmExpScadenzario grid;
         grid.show();
         m_env->dialogs.queue({false});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         QCOMPARE(m_env->readFile(QStringLiteral("Riepilogo_Pagamenti.xls")), QByteArray("old content"));
         QCOMPARE(m_env->dialogs.shown.size(), 1);
     }
@@ -146,7 +147,7 @@ private slots:
         TfrmExpScadenzario grid;
         grid.show();
         m_env->dialogs.queue({true});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 2);
         QCOMPARE(m_env->dialogs.shown.last().kind, MessageKind::Plain);
         QCOMPARE(m_env->dialogs.shown.last().text,
@@ -172,18 +173,18 @@ private slots:
     void hints()
     {
         TfrmExpImminenti grid;
-        QCOMPARE(grid.panInfo->hintFor(grid.cmdEsporta), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-        QCOMPARE(grid.panInfo->hintFor(grid.cmdGuida), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-        QCOMPARE(grid.panInfo->hintFor(grid.cmdEsci), QStringLiteral("Esci da questo ambiente di lavoro."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdEsporta")), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdGuida")), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<QAbstractButton>(&grid, "cmdEsci")), QStringLiteral("Esci da questo ambiente di lavoro."));
     }
 
     void helpTopics()
     {
         const auto helpOf = [](PaymentGridWindow &grid) {
             QString title;
-            whileModal<TfrmGuida>([&grid] { grid.cmdGuida->click(); }, [&title](TfrmGuida *help) {
-                title = help->lblTitolo->text();
-                help->btnChiudi->click();
+            whileModal<TfrmGuida>([&grid] { child<PictureButton>(&grid, "cmdGuida")->click(); }, [&title](TfrmGuida *help) {
+                title = child<QLabel>(help, "lblTitolo")->text();
+                child<QPushButton>(help, "btnChiudi")->click();
             });
             return title;
         };
@@ -202,7 +203,7 @@ private slots:
         TfrmExpScadenzario grid;
         grid.show();
         m_env->dialogs.queue({true, false});
-        grid.cmdEsporta->click();
+        child<PictureButton>(&grid, "cmdEsporta")->click();
         // Read back as a user with Italian settings opens it.
         const QString failure = CalcReader::convert({m_env->file(QStringLiteral("Riepilogo_Pagamenti.xls"))}, m_env->folder(),
                                                     QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"));

@@ -1,4 +1,5 @@
 // The help, information and copyright windows, their links and the help texts.
+#include "Controls.h"
 #include "ModalDriver.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
@@ -118,18 +119,18 @@ private slots:
         QFETCH(HelpFn, topic);
         const HelpTopic expected = topic();
         if (opener == QLatin1String("agenda"))
-            menu()->btnApp02->click();
-        PictureButton *picture = opener == QLatin1String("agenda") ? Windows::resident().agenda->imgGuida
-                                                                   : menu()->imgGuida;
+            child<PictureButton>(menu(), "btnApp02")->click();
+        PictureButton *picture = opener == QLatin1String("agenda") ? child<PictureButton>(Windows::resident().agenda, "imgGuida")
+                                                                   : child<PictureButton>(menu(), "imgGuida");
         QPointer<TfrmGuida> first;
         for (int opening = 0; opening < 2; ++opening) {
             const bool seen = whileOpen<TfrmGuida>([&] { picture->click(); }, [&](TfrmGuida *w) {
                 QCOMPARE(w->windowTitle(), QStringLiteral(" Guida all'utilizzo del software"));
-                QCOMPARE(w->lblTitolo->text(), expected.title);
-                QCOMPARE(w->txtGuida->toPlainText(), shownText(expected));
-                QVERIFY(w->txtGuida->isReadOnly());
-                QCOMPARE(w->txtGuida->font().pointSize(), 12);
-                QVERIFY(w->txtGuida->font().bold());
+                QCOMPARE(child<QLabel>(w, "lblTitolo")->text(), expected.title);
+                QCOMPARE(child<QPlainTextEdit>(w, "txtGuida")->toPlainText(), shownText(expected));
+                QVERIFY(child<QPlainTextEdit>(w, "txtGuida")->isReadOnly());
+                QCOMPARE(child<QPlainTextEdit>(w, "txtGuida")->font().pointSize(), 12);
+                QVERIFY(child<QPlainTextEdit>(w, "txtGuida")->font().bold());
                 QCOMPARE(w->size(), QSize(670, 572));
                 QCOMPARE(w->parentWidget(), picture->window());
                 QVERIFY(w != first);
@@ -147,9 +148,9 @@ private slots:
         TfrmGuida w;
         w.setTopic(HelpTexts::forPaymentEditor());
         w.setTopic(HelpTexts::forJournal());
-        QCOMPARE(w.lblTitolo->text(), HelpTexts::forJournal().title);
-        QCOMPARE(w.txtGuida->toPlainText(), shownText(HelpTexts::forJournal()));
-        QCOMPARE(w.txtGuida->document()->blockCount(), 4 * 2 - 1);
+        QCOMPARE(child<QLabel>(&w, "lblTitolo")->text(), HelpTexts::forJournal().title);
+        QCOMPARE(child<QPlainTextEdit>(&w, "txtGuida")->toPlainText(), shownText(HelpTexts::forJournal()));
+        QCOMPARE(child<QPlainTextEdit>(&w, "txtGuida")->document()->blockCount(), 4 * 2 - 1);
     }
 
     void helpTextCannotBeEdited()
@@ -158,29 +159,29 @@ private slots:
         w.setTopic(HelpTexts::forAgenda());
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.txtGuida->setFocus();
-        typeText(w.txtGuida, QStringLiteral("scritto è"));
-        QTest::keyClick(w.txtGuida, Qt::Key_Backspace);
-        QTest::keyClick(w.txtGuida, Qt::Key_Delete);
-        QTest::keyClick(w.txtGuida, Qt::Key_Return);
-        QTest::keyClick(w.txtGuida, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w.txtGuida->toPlainText(), shownText(HelpTexts::forAgenda()));
+        child<QPlainTextEdit>(&w, "txtGuida")->setFocus();
+        typeText(child<QPlainTextEdit>(&w, "txtGuida"), QStringLiteral("scritto è"));
+        QTest::keyClick(child<QPlainTextEdit>(&w, "txtGuida"), Qt::Key_Backspace);
+        QTest::keyClick(child<QPlainTextEdit>(&w, "txtGuida"), Qt::Key_Delete);
+        QTest::keyClick(child<QPlainTextEdit>(&w, "txtGuida"), Qt::Key_Return);
+        QTest::keyClick(child<QPlainTextEdit>(&w, "txtGuida"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(child<QPlainTextEdit>(&w, "txtGuida")->toPlainText(), shownText(HelpTexts::forAgenda()));
     }
 
     void manualLink()
     {
         TfrmGuida w;
-        QCOMPARE(w.lnkWeb->text(), QStringLiteral("Visualizza guida in formato PDF"));
-        QCOMPARE(w.btnChiudi->text(), QStringLiteral("Chiudi"));
+        QCOMPARE(child<LinkLabel>(&w, "lnkWeb")->text(), QStringLiteral("Visualizza guida in formato PDF"));
+        QCOMPARE(child<QPushButton>(&w, "btnChiudi")->text(), QStringLiteral("Chiudi"));
         // No manual: nothing happens, nothing is said.
-        QTest::mouseClick(w.lnkWeb, Qt::LeftButton);
-        w.imgPDF->click();
+        QTest::mouseClick(child<LinkLabel>(&w, "lnkWeb"), Qt::LeftButton);
+        child<PictureButton>(&w, "imgPDF")->click();
         QVERIFY(m_env->shell.opened.isEmpty());
         QVERIFY(m_env->dialogs.shown.isEmpty());
 
         m_env->writeFile(QStringLiteral("Guida.pdf"), "%PDF-1.4");
-        QTest::mouseClick(w.lnkWeb, Qt::LeftButton);
-        QTest::mouseClick(w.imgPDF, Qt::LeftButton);
+        QTest::mouseClick(child<LinkLabel>(&w, "lnkWeb"), Qt::LeftButton);
+        QTest::mouseClick(child<PictureButton>(&w, "imgPDF"), Qt::LeftButton);
         QCOMPARE(m_env->shell.opened.size(), 2);
         for (const QUrl &url : m_env->shell.opened)
             QCOMPARE(url, QUrl::fromLocalFile(m_env->file(QStringLiteral("Guida.pdf"))));
@@ -191,20 +192,20 @@ private slots:
         TfrmGuida w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
-        QTest::mousePress(w.lnkWeb, Qt::LeftButton);
-        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::pressedColour());
-        QTest::mouseRelease(w.lnkWeb, Qt::LeftButton);
-        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
+        QCOMPARE(child<LinkLabel>(&w, "lnkWeb")->textColour(), LinkLabel::normalColour());
+        QTest::mousePress(child<LinkLabel>(&w, "lnkWeb"), Qt::LeftButton);
+        QCOMPARE(child<LinkLabel>(&w, "lnkWeb")->textColour(), LinkLabel::pressedColour());
+        QTest::mouseRelease(child<LinkLabel>(&w, "lnkWeb"), Qt::LeftButton);
+        QCOMPARE(child<LinkLabel>(&w, "lnkWeb")->textColour(), LinkLabel::normalColour());
         // The picture beside the link colours the link too.
-        QTest::mousePress(w.imgPDF, Qt::LeftButton);
-        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::pressedColour());
-        QTest::mouseRelease(w.imgPDF, Qt::LeftButton);
-        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
+        QTest::mousePress(child<PictureButton>(&w, "imgPDF"), Qt::LeftButton);
+        QCOMPARE(child<LinkLabel>(&w, "lnkWeb")->textColour(), LinkLabel::pressedColour());
+        QTest::mouseRelease(child<PictureButton>(&w, "imgPDF"), Qt::LeftButton);
+        QCOMPARE(child<LinkLabel>(&w, "lnkWeb")->textColour(), LinkLabel::normalColour());
         // Released away from the link: no action, the colour comes back all the same.
-        QTest::mousePress(w.lnkWeb, Qt::LeftButton);
-        QTest::mouseRelease(w.lnkWeb, Qt::LeftButton, {}, QPoint(-20, -20));
-        QCOMPARE(w.lnkWeb->textColour(), LinkLabel::normalColour());
+        QTest::mousePress(child<LinkLabel>(&w, "lnkWeb"), Qt::LeftButton);
+        QTest::mouseRelease(child<LinkLabel>(&w, "lnkWeb"), Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(child<LinkLabel>(&w, "lnkWeb")->textColour(), LinkLabel::normalColour());
         QCOMPARE(LinkLabel::normalColour(), QColor(0, 0, 0x80));
     }
 
@@ -212,15 +213,15 @@ private slots:
     {
         QPointer<TfrmInfo> first;
         for (int opening = 0; opening < 2; ++opening) {
-            QVERIFY(whileOpen<TfrmInfo>([&] { menu()->imgInfo->click(); }, [&](TfrmInfo *w) {
+            QVERIFY(whileOpen<TfrmInfo>([&] { child<PictureButton>(menu(), "imgInfo")->click(); }, [&](TfrmInfo *w) {
                 QCOMPARE(w->windowTitle(), QStringLiteral(" Informazioni su Tarvenio 3.0"));
-                QCOMPARE(w->lnkWeb->text(), QStringLiteral("info@tarvenio.it"));
-                QCOMPARE(w->btnChiudi->text(), QStringLiteral("Chiudi"));
+                QCOMPARE(child<LinkLabel>(w, "lnkWeb")->text(), QStringLiteral("info@tarvenio.it"));
+                QCOMPARE(child<QPushButton>(w, "btnChiudi")->text(), QStringLiteral("Chiudi"));
                 QVERIFY(w != first);
                 first = w;
-                QTest::mouseClick(w->lnkWeb, Qt::LeftButton);
-                w->imgEmail->click();
-                QTest::mouseClick(w->btnChiudi, Qt::LeftButton);
+                QTest::mouseClick(child<LinkLabel>(w, "lnkWeb"), Qt::LeftButton);
+                child<PictureButton>(w, "imgEmail")->click();
+                QTest::mouseClick(child<QPushButton>(w, "btnChiudi"), Qt::LeftButton);
                 QVERIFY(!w->isVisible());
             }));
             QVERIFY(!first);
@@ -239,15 +240,15 @@ private slots:
 
     void copyrightWindow()
     {
-        QVERIFY(whileOpen<TfrmSplash>([&] { menu()->imgCopyright->click(); }, [&](TfrmSplash *w) {
+        QVERIFY(whileOpen<TfrmSplash>([&] { child<PictureButton>(menu(), "imgCopyright")->click(); }, [&](TfrmSplash *w) {
             QVERIFY(w->windowTitle().startsWith(QStringLiteral(" Tarvenio 3.0")));
             QVERIFY(w->windowTitle().contains(QStringLiteral("Copyright ©")));
-            QCOMPARE(w->lnkWeb->text(), QStringLiteral("www.tarvenio.it"));
+            QCOMPARE(child<LinkLabel>(w, "lnkWeb")->text(), QStringLiteral("www.tarvenio.it"));
             QCOMPARE(w->parentWidget(), static_cast<QWidget *>(menu()));
             // Centred on its owner (give or take the rounding of odd sizes).
             QVERIFY((w->geometry().center() - menu()->geometry().center()).manhattanLength() <= 4);
-            QTest::mouseClick(w->lnkWeb, Qt::LeftButton);
-            w->imgWeb->click();
+            QTest::mouseClick(child<LinkLabel>(w, "lnkWeb"), Qt::LeftButton);
+            child<PictureButton>(w, "imgWeb")->click();
         }));
         QCOMPARE(m_env->shell.opened,
                  QVector<QUrl>({QUrl(QStringLiteral("https://www.tarvenio.it")), QUrl(QStringLiteral("https://www.tarvenio.it"))}));

@@ -1,6 +1,7 @@
 // The journal query window: its opening state, the keys each box takes, the
 // Enter chain and the frames, the checks before the register opens, and the
 // register opened over it with the chosen year, cause and interval.
+#include "Controls.h"
 #include "PaymentFixtures.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
@@ -76,11 +77,11 @@ class TestJournalQuery : public QObject {
     void choose(const QString &year, const QString &startDay, const QString &startMonth, const QString &endDay,
                 const QString &endMonth)
     {
-        q()->txtAnno->setText(year);
-        pick(q()->txtGiornoInizio, startDay);
-        pick(q()->txtMeseInizio, startMonth);
-        pick(q()->txtGiornoFine, endDay);
-        pick(q()->txtMeseFine, endMonth);
+        child<EntryBox>(q(), "txtAnno")->setText(year);
+        pick(child<QComboBox>(q(), "txtGiornoInizio"), startDay);
+        pick(child<QComboBox>(q(), "txtMeseInizio"), startMonth);
+        pick(child<QComboBox>(q(), "txtGiornoFine"), endDay);
+        pick(child<QComboBox>(q(), "txtMeseFine"), endMonth);
     }
 
 private slots:
@@ -89,7 +90,7 @@ private slots:
         m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         TfrmBilancio::forgetLastSearch();
         Residents::switchTo(nullptr, Windows::resident().avvio);
-        Windows::resident().avvio->imgApp03->click();
+        child<PictureButton>(Windows::resident().avvio, "imgApp03")->click();
         QVERIFY(QTest::qWaitForWindowActive(q()));
     }
     void cleanup()
@@ -104,44 +105,44 @@ private slots:
         QVERIFY(!Windows::resident().avvio->isVisible());
         QCOMPARE(q()->windowTitle(), QStringLiteral(" Tarvenio 3.0 - Primanota e Bilancio"));
         QVERIFY(q()->windowState() & Qt::WindowMaximized);
-        QCOMPARE(q()->txtAnno->text(), QStringLiteral("2025"));
-        QCOMPARE(q()->lblAnnoInizio->text(), QStringLiteral("2025"));
-        QCOMPARE(q()->lblAnnoFine->text(), QStringLiteral("2025"));
-        QCOMPARE(q()->txtCausale->text(), QString());
-        for (QComboBox *box : {q()->txtGiornoInizio, q()->txtMeseInizio, q()->txtGiornoFine, q()->txtMeseFine}) {
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->text(), QStringLiteral("2025"));
+        QCOMPARE(child<QLabel>(q(), "lblAnnoInizio")->text(), QStringLiteral("2025"));
+        QCOMPARE(child<QLabel>(q(), "lblAnnoFine")->text(), QStringLiteral("2025"));
+        QCOMPARE(child<QLineEdit>(q(), "txtCausale")->text(), QString());
+        for (QComboBox *box : {child<QComboBox>(q(), "txtGiornoInizio"), child<QComboBox>(q(), "txtMeseInizio"), child<QComboBox>(q(), "txtGiornoFine"), child<QComboBox>(q(), "txtMeseFine")}) {
             QCOMPARE(box->currentText(), QString());
             QCOMPARE(box->currentIndex(), -1);
         }
-        QTRY_VERIFY(q()->txtCausale->hasFocus());
-        QVERIFY(q()->effCausale->isVisible());
-        for (FocusFrame *f : {q()->effAnno, q()->effGiornoInizio, q()->effMeseInizio, q()->effGiornoFine, q()->effMeseFine})
+        QTRY_VERIFY(child<QLineEdit>(q(), "txtCausale")->hasFocus());
+        QVERIFY(child<FocusFrame>(q(), "effCausale")->isVisible());
+        for (FocusFrame *f : {child<FocusFrame>(q(), "effAnno"), child<FocusFrame>(q(), "effGiornoInizio"), child<FocusFrame>(q(), "effMeseInizio"), child<FocusFrame>(q(), "effGiornoFine"), child<FocusFrame>(q(), "effMeseFine")})
             QVERIFY(!f->isVisible());
-        QVERIFY(!q()->lblAttendere->isVisible());
-        QVERIFY(!q()->lblDataInizio->isVisible());
-        QVERIFY(!q()->lblDataFine->isVisible());
+        QVERIFY(!child<QLabel>(q(), "lblAttendere")->isVisible());
+        QVERIFY(!child<QLabel>(q(), "lblDataInizio")->isVisible());
+        QVERIFY(!child<QLabel>(q(), "lblDataFine")->isVisible());
 
         // The lists and the fixed texts.
-        QCOMPARE(q()->txtGiornoInizio->count(), 31);
-        QCOMPARE(q()->txtGiornoFine->itemText(0), QStringLiteral("01"));
-        QCOMPARE(q()->txtGiornoFine->itemText(30), QStringLiteral("31"));
-        QCOMPARE(q()->txtMeseInizio->count(), 12);
-        QCOMPARE(q()->txtMeseFine->itemText(8), QStringLiteral("Settembre"));
-        QCOMPARE(q()->txtGiornoInizio->lineEdit()->maxLength(), 2);
-        QCOMPARE(q()->txtMeseInizio->lineEdit()->maxLength(), 9);
-        QCOMPARE(q()->txtAnno->typingLimit(), 4);
-        QCOMPARE(q()->txtCausale->typingLimit(), 250);
-        QCOMPARE(q()->grpDataInizio->title(), QStringLiteral(" Data inizio intervallo: "));
-        QCOMPARE(q()->grpDataFine->title(), QStringLiteral(" Data fine intervallo: "));
-        QCOMPARE(q()->btnVisualizza->text(), QStringLiteral("Visualizza riepilogo"));
-        QCOMPARE(q()->btnEsci->text(), QStringLiteral("Esci"));
-        QCOMPARE(q()->lblAttendere->text(), QStringLiteral("Caricamento riepilogo in corso. Attendere..."));
-        QCOMPARE(q()->lblCampo01->text(), QStringLiteral("Indicare l'anno solare di interesse e una causale."));
-        QCOMPARE(q()->lblCampo02->text(), QStringLiteral("Per ottenere lo storico di tutti i movimenti in entrata e in "
+        QCOMPARE(child<QComboBox>(q(), "txtGiornoInizio")->count(), 31);
+        QCOMPARE(child<QComboBox>(q(), "txtGiornoFine")->itemText(0), QStringLiteral("01"));
+        QCOMPARE(child<QComboBox>(q(), "txtGiornoFine")->itemText(30), QStringLiteral("31"));
+        QCOMPARE(child<QComboBox>(q(), "txtMeseInizio")->count(), 12);
+        QCOMPARE(child<QComboBox>(q(), "txtMeseFine")->itemText(8), QStringLiteral("Settembre"));
+        QCOMPARE(child<QComboBox>(q(), "txtGiornoInizio")->lineEdit()->maxLength(), 2);
+        QCOMPARE(child<QComboBox>(q(), "txtMeseInizio")->lineEdit()->maxLength(), 9);
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->typingLimit(), 4);
+        QCOMPARE(child<EntryBox>(q(), "txtCausale")->typingLimit(), 250);
+        QCOMPARE(child<QGroupBox>(q(), "grpDataInizio")->title(), QStringLiteral(" Data inizio intervallo: "));
+        QCOMPARE(child<QGroupBox>(q(), "grpDataFine")->title(), QStringLiteral(" Data fine intervallo: "));
+        QCOMPARE(child<QPushButton>(q(), "btnVisualizza")->text(), QStringLiteral("Visualizza riepilogo"));
+        QCOMPARE(child<QPushButton>(q(), "btnEsci")->text(), QStringLiteral("Esci"));
+        QCOMPARE(child<QLabel>(q(), "lblAttendere")->text(), QStringLiteral("Caricamento riepilogo in corso. Attendere..."));
+        QCOMPARE(child<QLabel>(q(), "lblCampo01")->text(), QStringLiteral("Indicare l'anno solare di interesse e una causale."));
+        QCOMPARE(child<QLabel>(q(), "lblCampo02")->text(), QStringLiteral("Per ottenere lo storico di tutti i movimenti in entrata e in "
                                                          "uscita, non indicare nessuna causale."));
-        QCOMPARE(q()->lblCampo03->text(),
+        QCOMPARE(child<QLabel>(q(), "lblCampo03")->text(),
                  QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."));
-        const QStringList captions = {q()->titAnno->text(), q()->titCausale->text(), q()->titGiornoInizio->text(),
-                                      q()->titMeseInizio->text(), q()->titGiornoFine->text(), q()->titMeseFine->text()};
+        const QStringList captions = {child<QLabel>(q(), "titAnno")->text(), child<QLabel>(q(), "titCausale")->text(), child<QLabel>(q(), "titGiornoInizio")->text(),
+                                      child<QLabel>(q(), "titMeseInizio")->text(), child<QLabel>(q(), "titGiornoFine")->text(), child<QLabel>(q(), "titMeseFine")->text()};
         QCOMPARE(captions, QStringList({"Anno:", "Causale:", "Giorno:", "Mese:", "Giorno:", "Mese:"}));
     }
 
@@ -149,27 +150,27 @@ private slots:
     {
         choose(QStringLiteral("2024"), QStringLiteral("05"), QStringLiteral("Marzo"), QStringLiteral("06"),
                QStringLiteral("Aprile"));
-        q()->txtCausale->setText(QStringLiteral("affitto"));
-        q()->btnEsci->click();
+        child<QLineEdit>(q(), "txtCausale")->setText(QStringLiteral("affitto"));
+        child<QPushButton>(q(), "btnEsci")->click();
         QVERIFY(Windows::resident().avvio->isVisible());
         QVERIFY(!q()->isVisible());
 
         // The year is the clock's, every time the window is shown.
         m_env->clock.set(QDate(2031, 1, 2));
-        Windows::resident().avvio->btnApp03->click();
+        child<PictureButton>(Windows::resident().avvio, "btnApp03")->click();
         QVERIFY(QTest::qWaitForWindowActive(q()));
-        QCOMPARE(q()->txtAnno->text(), QStringLiteral("2031"));
-        QCOMPARE(q()->lblAnnoInizio->text(), QStringLiteral("2031"));
-        QCOMPARE(q()->lblAnnoFine->text(), QStringLiteral("2031"));
-        QCOMPARE(q()->txtCausale->text(), QString());
-        QCOMPARE(q()->txtMeseInizio->currentText(), QString());
-        QCOMPARE(q()->txtGiornoFine->currentIndex(), -1);
-        QTRY_VERIFY(q()->txtCausale->hasFocus());
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->text(), QStringLiteral("2031"));
+        QCOMPARE(child<QLabel>(q(), "lblAnnoInizio")->text(), QStringLiteral("2031"));
+        QCOMPARE(child<QLabel>(q(), "lblAnnoFine")->text(), QStringLiteral("2031"));
+        QCOMPARE(child<QLineEdit>(q(), "txtCausale")->text(), QString());
+        QCOMPARE(child<QComboBox>(q(), "txtMeseInizio")->currentText(), QString());
+        QCOMPARE(child<QComboBox>(q(), "txtGiornoFine")->currentIndex(), -1);
+        QTRY_VERIFY(child<QLineEdit>(q(), "txtCausale")->hasFocus());
 
         // The exit picture and the title bar lead back to the menu as well.
-        q()->imgEsci->click();
+        child<PictureButton>(q(), "imgEsci")->click();
         QVERIFY(Windows::resident().avvio->isVisible());
-        Windows::resident().avvio->imgApp03->click();
+        child<PictureButton>(Windows::resident().avvio, "imgApp03")->click();
         QVERIFY(!q()->close()); // the window lives on, only hidden
         QVERIFY(!q()->isVisible());
         QVERIFY(Windows::resident().avvio->isVisible());
@@ -177,31 +178,31 @@ private slots:
 
     void yearTakesFourDigitsOnly()
     {
-        focus(q()->txtAnno);
-        q()->txtAnno->selectAll();
-        QTest::keyClicks(q()->txtAnno, "2a0 b2-,x4");
-        QCOMPARE(q()->txtAnno->text(), QStringLiteral("2024"));
-        QCOMPARE(q()->lblAnnoInizio->text(), QStringLiteral("2024"));
-        QTest::keyClicks(q()->txtAnno, "9");
-        QCOMPARE(q()->txtAnno->text(), QStringLiteral("2024")); // four at most
-        QTest::keyClick(q()->txtAnno, Qt::Key_Backspace);
-        QCOMPARE(q()->txtAnno->text(), QStringLiteral("202"));
-        QCOMPARE(q()->lblAnnoFine->text(), QStringLiteral("202"));
-        QTest::keyClick(q()->txtAnno, Qt::Key_Left);
-        QTest::keyClick(q()->txtAnno, Qt::Key_Delete);
-        QCOMPARE(q()->txtAnno->text(), QStringLiteral("20"));
-        QTest::keyClick(q()->txtAnno, Qt::Key_Right);
-        QTest::keyClicks(q()->txtAnno, "2");
-        QCOMPARE(q()->txtAnno->text(), QStringLiteral("202"));
-        focus(q()->txtCausale);
-        QCOMPARE(q()->lblAnnoInizio->text(), QStringLiteral("202"));
+        focus(child<EntryBox>(q(), "txtAnno"));
+        child<EntryBox>(q(), "txtAnno")->selectAll();
+        QTest::keyClicks(child<EntryBox>(q(), "txtAnno"), "2a0 b2-,x4");
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->text(), QStringLiteral("2024"));
+        QCOMPARE(child<QLabel>(q(), "lblAnnoInizio")->text(), QStringLiteral("2024"));
+        QTest::keyClicks(child<EntryBox>(q(), "txtAnno"), "9");
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->text(), QStringLiteral("2024")); // four at most
+        QTest::keyClick(child<EntryBox>(q(), "txtAnno"), Qt::Key_Backspace);
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->text(), QStringLiteral("202"));
+        QCOMPARE(child<QLabel>(q(), "lblAnnoFine")->text(), QStringLiteral("202"));
+        QTest::keyClick(child<EntryBox>(q(), "txtAnno"), Qt::Key_Left);
+        QTest::keyClick(child<EntryBox>(q(), "txtAnno"), Qt::Key_Delete);
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->text(), QStringLiteral("20"));
+        QTest::keyClick(child<EntryBox>(q(), "txtAnno"), Qt::Key_Right);
+        QTest::keyClicks(child<EntryBox>(q(), "txtAnno"), "2");
+        QCOMPARE(child<EntryBox>(q(), "txtAnno")->text(), QStringLiteral("202"));
+        focus(child<QLineEdit>(q(), "txtCausale"));
+        QCOMPARE(child<QLabel>(q(), "lblAnnoInizio")->text(), QStringLiteral("202"));
     }
 
     void dayAndMonthComeFromTheListOnly()
     {
-        QComboBox *day = q()->txtGiornoInizio;
+        QComboBox *day = child<QComboBox>(q(), "txtGiornoInizio");
         focus(day);
-        QVERIFY(q()->effGiornoInizio->isVisible());
+        QVERIFY(child<FocusFrame>(q(), "effGiornoInizio")->isVisible());
         pick(day, QStringLiteral("05"));
         QTest::keyClicks(day, "a7 ");
         QTest::keyClick(day, Qt::Key_Home);
@@ -216,7 +217,7 @@ private slots:
         QTest::keyClick(day, Qt::Key_Delete);
         QCOMPARE(day->currentText(), QString());
 
-        QComboBox *month = q()->txtMeseFine;
+        QComboBox *month = child<QComboBox>(q(), "txtMeseFine");
         focus(month);
         QTest::keyClicks(month, "Marzo");
         QCOMPARE(month->currentText(), QString());
@@ -226,7 +227,7 @@ private slots:
 
         // Entering forgets the list selection but keeps the text.
         pick(month, QStringLiteral("Luglio"));
-        focus(q()->txtCausale);
+        focus(child<QLineEdit>(q(), "txtCausale"));
         QCOMPARE(month->currentIndex(), 6);
         focus(month);
         QCOMPARE(month->currentIndex(), -1);
@@ -235,31 +236,31 @@ private slots:
         // Leaving keeps only a day or a month the lists hold (a pasted text, say).
         day->lineEdit()->setText(QStringLiteral("5"));
         focus(day);
-        focus(q()->txtCausale);
+        focus(child<QLineEdit>(q(), "txtCausale"));
         QCOMPARE(day->currentText(), QString());
         day->lineEdit()->setText(QStringLiteral("31"));
         focus(day);
-        focus(q()->txtCausale);
+        focus(child<QLineEdit>(q(), "txtCausale"));
         QCOMPARE(day->currentText(), QStringLiteral("31"));
         month->lineEdit()->setText(QStringLiteral(" MARZO "));
         focus(month);
-        focus(q()->txtCausale);
+        focus(child<QLineEdit>(q(), "txtCausale"));
         QCOMPARE(month->currentText(), QStringLiteral(" MARZO "));
         month->lineEdit()->setText(QStringLiteral("Marzoo"));
         focus(month);
-        focus(q()->txtCausale);
+        focus(child<QLineEdit>(q(), "txtCausale"));
         QCOMPARE(month->currentText(), QString());
     }
 
     void enterWalksToTheButton()
     {
-        focus(q()->txtAnno);
+        focus(child<EntryBox>(q(), "txtAnno"));
         const QList<QPair<QWidget *, FocusFrame *>> chain = {
-            {q()->txtCausale, q()->effCausale},     {q()->txtGiornoInizio, q()->effGiornoInizio},
-            {q()->txtMeseInizio, q()->effMeseInizio}, {q()->txtGiornoFine, q()->effGiornoFine},
-            {q()->txtMeseFine, q()->effMeseFine},   {q()->btnVisualizza, nullptr},
+            {child<QLineEdit>(q(), "txtCausale"), child<FocusFrame>(q(), "effCausale")},     {child<QComboBox>(q(), "txtGiornoInizio"), child<FocusFrame>(q(), "effGiornoInizio")},
+            {child<QComboBox>(q(), "txtMeseInizio"), child<FocusFrame>(q(), "effMeseInizio")}, {child<QComboBox>(q(), "txtGiornoFine"), child<FocusFrame>(q(), "effGiornoFine")},
+            {child<QComboBox>(q(), "txtMeseFine"), child<FocusFrame>(q(), "effMeseFine")},   {child<QPushButton>(q(), "btnVisualizza"), nullptr},
         };
-        FocusFrame *previous = q()->effAnno;
+        FocusFrame *previous = child<FocusFrame>(q(), "effAnno");
         for (const auto &[box, frame] : chain) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), box);
@@ -270,12 +271,12 @@ private slots:
         }
         // Enter on the button runs it: here the first missing box is named.
         watchModal();
-        QTest::keyClick(q()->btnVisualizza, Qt::Key_Return);
+        QTest::keyClick(child<QPushButton>(q(), "btnVisualizza"), Qt::Key_Return);
         flushTimers();
         QCOMPARE(m_modal, QString());
         QCOMPARE(m_env->dialogs.texts(), QStringList({QStringLiteral(
             "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.")}));
-        QVERIFY(q()->txtGiornoInizio->hasFocus());
+        QVERIFY(child<QComboBox>(q(), "txtGiornoInizio")->hasFocus());
     }
 
     void refusals_data()
@@ -343,31 +344,31 @@ private slots:
         QFETCH(QString, startDate);
         QFETCH(QString, endDate);
         choose(year, startDay, startMonth, endDay, endMonth);
-        this->focus(q()->txtMeseFine);
-        q()->lblDataInizio->setText(QStringLiteral("left over"));
-        q()->lblDataFine->setText(QStringLiteral("left over"));
+        this->focus(child<QComboBox>(q(), "txtMeseFine"));
+        child<QLabel>(q(), "lblDataInizio")->setText(QStringLiteral("left over"));
+        child<QLabel>(q(), "lblDataFine")->setText(QStringLiteral("left over"));
 
         watchModal();
-        QTest::mouseClick(q()->btnVisualizza, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(q(), "btnVisualizza"), Qt::LeftButton);
         flushTimers();
         QCOMPARE(m_modal, QString()); // no register
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(int(m_env->dialogs.shown.first().kind), kind);
         QCOMPARE(m_env->dialogs.shown.first().text, message);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-        QVERIFY(!q()->lblAttendere->isVisible());
-        QCOMPARE(q()->lblDataInizio->text(), startDate);
-        QCOMPARE(q()->lblDataFine->text(), endDate);
+        QVERIFY(!child<QLabel>(q(), "lblAttendere")->isVisible());
+        QCOMPARE(child<QLabel>(q(), "lblDataInizio")->text(), startDate);
+        QCOMPARE(child<QLabel>(q(), "lblDataFine")->text(), endDate);
     }
 
     void reversedIntervalKeepsTheFocus()
     {
         choose(QStringLiteral("2025"), QStringLiteral("10"), QStringLiteral("Maggio"), QStringLiteral("09"),
                QStringLiteral("Maggio"));
-        focus(q()->txtCausale);
-        q()->btnVisualizza->click();
+        focus(child<QLineEdit>(q(), "txtCausale"));
+        child<QPushButton>(q(), "btnVisualizza")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
-        QVERIFY(q()->txtCausale->hasFocus());
+        QVERIFY(child<QLineEdit>(q(), "txtCausale")->hasFocus());
     }
 
     void opensTheRegister_data()
@@ -410,29 +411,29 @@ private slots:
         writePaymentArchive(records);
 
         choose(year, startDay, startMonth, endDay, endMonth);
-        q()->txtCausale->setText(cause);
+        child<QLineEdit>(q(), "txtCausale")->setText(cause);
         QStringList listed;
         QString shownInterval, shownCause;
         bool waiting = false, modal = false;
         watchModal([&](TfrmBilancio *reg) {
             modal = reg->isModal() && reg->parentWidget() == q();
-            waiting = q()->lblAttendere->isVisible();
-            shownInterval = reg->lblIntervallo->text();
-            shownCause = reg->titCausale->text();
-            for (const QString &row : reg->lstRecords->texts())
+            waiting = child<QLabel>(q(), "lblAttendere")->isVisible();
+            shownInterval = child<QLabel>(reg, "lblIntervallo")->text();
+            shownCause = child<QLabel>(reg, "titCausale")->text();
+            for (const QString &row : child<RowListView>(reg, "lstRecords")->texts())
                 listed << row.mid(15, 10);
-            reg->btnEsci->click();
+            child<QPushButton>(reg, "btnEsci")->click();
         });
-        QTest::mouseClick(q()->btnVisualizza, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(q(), "btnVisualizza"), Qt::LeftButton);
         QCOMPARE(m_modal, QStringLiteral("TfrmBilancio"));
         QVERIFY(modal);
         QVERIFY(waiting); // shown while the register loads
-        QVERIFY(!q()->lblAttendere->isVisible()); // and hidden once it closes
+        QVERIFY(!child<QLabel>(q(), "lblAttendere")->isVisible()); // and hidden once it closes
         QCOMPARE(shownInterval, interval);
         QCOMPARE(shownCause, titCausale);
         QCOMPARE(listed, dates);
         QVERIFY(m_env->dialogs.shown.isEmpty());
-        QCOMPARE(q()->txtCausale->text(), cause); // the cause goes as typed, untrimmed
+        QCOMPARE(child<QLineEdit>(q(), "txtCausale")->text(), cause); // the cause goes as typed, untrimmed
     }
 };
 

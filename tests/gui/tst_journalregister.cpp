@@ -1,6 +1,7 @@
 // The journal register: which payments it lists and how, its totals and
 // balance, damaged records, the find that carries over from one register to
 // the next, the print and the help.
+#include "Controls.h"
 #include "PaymentFixtures.h"
 #include "TestServices.h"
 
@@ -45,7 +46,7 @@ const QString Out = QStringLiteral("In uscita");
 QStringList causes(const TfrmBilancio &w)
 {
     QStringList out;
-    for (const QString &row : w.lstRecords->texts())
+    for (const QString &row : child<RowListView>(&w, "lstRecords")->texts())
         out << row.mid(39, 40).trimmed();
     return out;
 }
@@ -93,34 +94,34 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral(" Tarvenio 3.0 - Primanota e Bilancio"));
         QVERIFY(w.windowState() & Qt::WindowMaximized);
         QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(w.titCausale->text(), QStringLiteral("- - -"));
-        QCOMPARE(w.lblTipologia->text(), QStringLiteral("PRIMANOTA E BILANCIO - Causale :"));
-        QCOMPARE(w.lblConta->text(), QStringLiteral("0"));
-        QCOMPARE(w.lblIntervallo->text(), QStringLiteral("Dal   01/03/2025   al   31/03/2025"));
-        QCOMPARE(w.lstRecords->texts(), QStringList({JournalRow(records[1]), JournalRow(records[2]), JournalRow(records[4])}));
-        QCOMPARE(w.lstRecords->rowModel()->rows().at(1).record, 3);
-        QCOMPARE(w.lblTotEntrate->text(), QStringLiteral("1550,50 €"));
-        QCOMPARE(w.lblTotUscite->text(), QStringLiteral("2000,00 €"));
-        QCOMPARE(w.lblBilancio->text(), QStringLiteral("-449,50 €"));
-        for (QLabel *amount : {w.lblTotEntrate, w.lblTotUscite, w.lblBilancio})
+        QCOMPARE(child<QLabel>(&w, "titCausale")->text(), QStringLiteral("- - -"));
+        QCOMPARE(child<QLabel>(&w, "lblTipologia")->text(), QStringLiteral("PRIMANOTA E BILANCIO - Causale :"));
+        QCOMPARE(child<QLabel>(&w, "lblConta")->text(), QStringLiteral("0"));
+        QCOMPARE(child<QLabel>(&w, "lblIntervallo")->text(), QStringLiteral("Dal   01/03/2025   al   31/03/2025"));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->texts(), QStringList({JournalRow(records[1]), JournalRow(records[2]), JournalRow(records[4])}));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->rowModel()->rows().at(1).record, 3);
+        QCOMPARE(child<QLabel>(&w, "lblTotEntrate")->text(), QStringLiteral("1550,50 €"));
+        QCOMPARE(child<QLabel>(&w, "lblTotUscite")->text(), QStringLiteral("2000,00 €"));
+        QCOMPARE(child<QLabel>(&w, "lblBilancio")->text(), QStringLiteral("-449,50 €"));
+        for (QLabel *amount : {child<QLabel>(&w, "lblTotEntrate"), child<QLabel>(&w, "lblTotUscite"), child<QLabel>(&w, "lblBilancio")})
             QVERIFY(amount->alignment() & Qt::AlignRight);
-        QCOMPARE(w.titTotEntrate->text(), QStringLiteral("TOTALE ENTRATE :"));
-        QCOMPARE(w.titTotUscite->text(), QStringLiteral("TOTALE USCITE :"));
-        QCOMPARE(w.infTotKmPercorsi->text(), QStringLiteral("BILANCIO ENTRATE E USCITE :"));
-        QCOMPARE(w.infIntervallo->text(), QStringLiteral("Intervallo selezionato :"));
-        QCOMPARE(w.btnStampa->text(), QStringLiteral("Stampa primanota"));
-        QTRY_VERIFY(w.txtTrova->hasFocus());
+        QCOMPARE(child<QLabel>(&w, "titTotEntrate")->text(), QStringLiteral("TOTALE ENTRATE :"));
+        QCOMPARE(child<QLabel>(&w, "titTotUscite")->text(), QStringLiteral("TOTALE USCITE :"));
+        QCOMPARE(child<QLabel>(&w, "infTotKmPercorsi")->text(), QStringLiteral("BILANCIO ENTRATE E USCITE :"));
+        QCOMPARE(child<QLabel>(&w, "infIntervallo")->text(), QStringLiteral("Intervallo selezionato :"));
+        QCOMPARE(child<QAbstractButton>(&w, "btnStampa")->text(), QStringLiteral("Stampa primanota"));
+        QTRY_VERIFY(child<QLineEdit>(&w, "txtTrova")->hasFocus());
 
         // Rows are drawn whole, in a fixed-pitch font, and scroll sideways.
-        const QModelIndex first = w.lstRecords->rowModel()->index(0);
+        const QModelIndex first = child<RowListView>(&w, "lstRecords")->rowModel()->index(0);
         const QFont font = first.data(Qt::FontRole).value<QFont>();
         QCOMPARE(font.family(), QStringLiteral("Courier New"));
         QCOMPARE(font.pointSize(), 12);
-        QCOMPARE(w.lstRecords->textElideMode(), Qt::ElideNone);
-        QVERIFY(w.lstRecords->uniformItemSizes());
-        QCOMPARE(w.lstRecords->sizeHintForIndex(first).width(), 1600);
-        QCOMPARE(w.lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(w.lstRecords->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->textElideMode(), Qt::ElideNone);
+        QVERIFY(child<RowListView>(&w, "lstRecords")->uniformItemSizes());
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->sizeHintForIndex(first).width(), 1600);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
 
@@ -153,9 +154,9 @@ private slots:
         TfrmBilancio w(cause, kMarch1, kMarch31);
         w.show();
         QCOMPARE(causes(w), listed);
-        QCOMPARE(w.titCausale->text(), title);
-        QCOMPARE(w.lblConta->text(), title == QStringLiteral("- - -") ? QStringLiteral("0") : QStringLiteral("1"));
-        QCOMPARE(w.lblTotUscite->text(), QStringLiteral("%1,00 €").arg(listed.size() * 10));
+        QCOMPARE(child<QLabel>(&w, "titCausale")->text(), title);
+        QCOMPARE(child<QLabel>(&w, "lblConta")->text(), title == QStringLiteral("- - -") ? QStringLiteral("0") : QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(&w, "lblTotUscite")->text(), QStringLiteral("%1,00 €").arg(listed.size() * 10));
     }
 
     void totals_data()
@@ -187,8 +188,8 @@ private slots:
         writePaymentArchive(records);
         TfrmBilancio w(QString(), kMarch1, kMarch31);
         w.show();
-        QCOMPARE(QStringList({w.lblTotEntrate->text(), w.lblTotUscite->text(), w.lblBilancio->text()}), labels);
-        QCOMPARE(w.lstRecords->count(), movements.size());
+        QCOMPARE(QStringList({child<QLabel>(&w, "lblTotEntrate")->text(), child<QLabel>(&w, "lblTotUscite")->text(), child<QLabel>(&w, "lblBilancio")->text()}), labels);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), movements.size());
         flushTimers();
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
@@ -205,12 +206,12 @@ private slots:
         TfrmBilancio w(QStringLiteral("affitto"), kMarch1, kMarch31);
         w.show();
         // The reading goes on past them, and the totals hold every readable record.
-        QCOMPARE(w.lstRecords->count(), 2);
-        QCOMPARE(w.lstRecords->rowModel()->rows().at(1).record, 5);
-        QCOMPARE(w.lblTotEntrate->text(), QStringLiteral("100,00 €"));
-        QCOMPARE(w.lblTotUscite->text(), QStringLiteral("99,99 €"));
-        QCOMPARE(w.lblBilancio->text(), QStringLiteral("0,01 €"));
-        QCOMPARE(w.lblIntervallo->text(), QStringLiteral("Dal   01/03/2025   al   31/03/2025"));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 2);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->rowModel()->rows().at(1).record, 5);
+        QCOMPARE(child<QLabel>(&w, "lblTotEntrate")->text(), QStringLiteral("100,00 €"));
+        QCOMPARE(child<QLabel>(&w, "lblTotUscite")->text(), QStringLiteral("99,99 €"));
+        QCOMPARE(child<QLabel>(&w, "lblBilancio")->text(), QStringLiteral("0,01 €"));
+        QCOMPARE(child<QLabel>(&w, "lblIntervallo")->text(), QStringLiteral("Dal   01/03/2025   al   31/03/2025"));
         // Told once the register is shown, not before.
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QTRY_COMPARE(m_env->dialogs.shown.size(), 1);
@@ -227,11 +228,11 @@ private slots:
         w.show();
         flushTimers();
         QDir().rmdir(PaymentArchive::path());
-        QCOMPARE(w.titCausale->text(), QStringLiteral("affitto"));
-        QCOMPARE(w.lstRecords->count(), 0);
-        for (QLabel *amount : {w.lblTotEntrate, w.lblTotUscite, w.lblBilancio})
+        QCOMPARE(child<QLabel>(&w, "titCausale")->text(), QStringLiteral("affitto"));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0);
+        for (QLabel *amount : {child<QLabel>(&w, "lblTotEntrate"), child<QLabel>(&w, "lblTotUscite"), child<QLabel>(&w, "lblBilancio")})
             QCOMPARE(amount->text(), QStringLiteral("0,00"));
-        QCOMPARE(w.lblIntervallo->text(), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
+        QCOMPARE(child<QLabel>(&w, "lblIntervallo")->text(), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
 
@@ -240,9 +241,9 @@ private slots:
         TfrmBilancio w(QString(), kMarch1, kMarch31);
         w.show();
         QVERIFY(QFile::exists(PaymentArchive::path()));
-        QCOMPARE(w.lblBilancio->text(), QStringLiteral("0,00 €"));
-        w.btnTrova->click();
-        w.btnStampa->click();
+        QCOMPARE(child<QLabel>(&w, "lblBilancio")->text(), QStringLiteral("0,00 €"));
+        child<QPushButton>(&w, "btnTrova")->click();
+        child<QAbstractButton>(&w, "btnStampa")->click();
         QCOMPARE(m_env->dialogs.texts(),
                  QStringList({QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."),
                               QStringLiteral("Operazione di stampa non applicabile: la primanota non contiene nessun "
@@ -264,13 +265,13 @@ private slots:
             TfrmBilancio first(QString(), kMarch1, kMarch31);
             first.show();
             QVERIFY(QTest::qWaitForWindowActive(&first));
-            first.txtTrova->setFocus();
-            QTest::keyClicks(first.txtTrova, "rossi");
-            QTest::keyClick(first.txtTrova, Qt::Key_Return);
-            QCOMPARE(first.lstRecords->currentRow(), -1); // Enter only moves to "Trova"
-            QVERIFY(first.btnTrova->hasFocus());
-            QTest::keyClick(first.btnTrova, Qt::Key_Return); // on "Trova" it searches
-            QCOMPARE(first.lstRecords->currentRow(), 0);
+            child<QLineEdit>(&first, "txtTrova")->setFocus();
+            QTest::keyClicks(child<QLineEdit>(&first, "txtTrova"), "rossi");
+            QTest::keyClick(child<QLineEdit>(&first, "txtTrova"), Qt::Key_Return);
+            QCOMPARE(child<RowListView>(&first, "lstRecords")->currentRow(), -1); // Enter only moves to "Trova"
+            QVERIFY(child<QPushButton>(&first, "btnTrova")->hasFocus());
+            QTest::keyClick(child<QPushButton>(&first, "btnTrova"), Qt::Key_Return); // on "Trova" it searches
+            QCOMPARE(child<RowListView>(&first, "lstRecords")->currentRow(), 0);
             first.close();
         }
         QCOMPARE(TfrmBilancio::lastSearch(), QStringLiteral("rossi"));
@@ -279,18 +280,18 @@ private slots:
         // selected row instead of starting again at the top.
         TfrmBilancio second(QString(), kMarch1, kMarch31);
         second.show();
-        QCOMPARE(second.txtTrova->text(), QString());
-        second.txtTrova->setText(QStringLiteral("ROSSI"));
-        second.btnTrova->click();
-        QCOMPARE(second.lstRecords->currentRow(), 2);
-        second.btnTrova->click();
-        QCOMPARE(second.lstRecords->currentRow(), 0); // wrapped
-        second.txtTrova->setText(QStringLiteral("verdi"));
-        second.btnTrova->click();
-        QCOMPARE(second.lstRecords->currentRow(), 3);
-        second.txtTrova->setText(QString());
-        second.btnTrova->click();
-        QCOMPARE(second.lstRecords->currentRow(), 3); // an empty text never moves
+        QCOMPARE(child<QLineEdit>(&second, "txtTrova")->text(), QString());
+        child<QLineEdit>(&second, "txtTrova")->setText(QStringLiteral("ROSSI"));
+        child<QPushButton>(&second, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&second, "lstRecords")->currentRow(), 2);
+        child<QPushButton>(&second, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&second, "lstRecords")->currentRow(), 0); // wrapped
+        child<QLineEdit>(&second, "txtTrova")->setText(QStringLiteral("verdi"));
+        child<QPushButton>(&second, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&second, "lstRecords")->currentRow(), 3);
+        child<QLineEdit>(&second, "txtTrova")->setText(QString());
+        child<QPushButton>(&second, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&second, "lstRecords")->currentRow(), 3); // an empty text never moves
     }
 
     void printsEveryRowAndTheSummary()
@@ -303,14 +304,14 @@ private slots:
         writePaymentArchive(records);
         TfrmBilancio w(QStringLiteral("rata "), kMarch1, kMarch31);
         w.show();
-        QCOMPARE(w.lstRecords->count(), 70);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 70);
 
         m_env->dialogs.queue({false});
-        w.btnStampa->click();
+        child<QAbstractButton>(&w, "btnStampa")->click();
         QVERIFY(m_env->reports.printed.isEmpty()); // No prints nothing
 
         m_env->dialogs.queue({true});
-        w.btnStampa->click();
+        child<QAbstractButton>(&w, "btnStampa")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 2);
         QVERIFY(m_env->dialogs.shown.at(1).question);
         QCOMPARE(m_env->dialogs.shown.at(1).text, QStringLiteral("Si vuole stampare la presente primanota?"));
@@ -324,21 +325,21 @@ private slots:
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Page size")), QStringLiteral("842 x 595 pts (A4)"));
         QCOMPARE(flat.count(QStringLiteral("PRIMANOTA E BILANCIO - Causale : rata")), pages);
-        for (const QString &row : w.lstRecords->texts())
+        for (const QString &row : child<RowListView>(&w, "lstRecords")->texts())
             QVERIFY2(flat.contains(simplified(row)), qPrintable(row));
         QVERIFY(flat.contains(QStringLiteral("Caffè Verdi & C.")));
 
         // The five closing lines, their values lined up after 30 characters.
         const QStringList summary = {
             QStringLiteral("INTERVALLO SELEZIONATO : Dal 01/03/2025 al 31/03/2025"),
-            QStringLiteral("TOTALE ENTRATE : ") + w.lblTotEntrate->text(),
-            QStringLiteral("TOTALE USCITE : ") + w.lblTotUscite->text(),
-            QStringLiteral("BILANCIO ENTRATE E USCITE : ") + w.lblBilancio->text(),
+            QStringLiteral("TOTALE ENTRATE : ") + child<QLabel>(&w, "lblTotEntrate")->text(),
+            QStringLiteral("TOTALE USCITE : ") + child<QLabel>(&w, "lblTotUscite")->text(),
+            QStringLiteral("BILANCIO ENTRATE E USCITE : ") + child<QLabel>(&w, "lblBilancio")->text(),
         };
         QVERIFY(flat.contains(QStringLiteral("- - - - - - - - - - - - - - - - ") + summary.join(QLatin1Char(' '))));
-        QCOMPARE(w.lblTotEntrate->text(), QStringLiteral("858,00 €"));
-        QCOMPARE(w.lblTotUscite->text(), QStringLiteral("1644,50 €"));
-        QCOMPARE(w.lblBilancio->text(), QStringLiteral("-786,50 €"));
+        QCOMPARE(child<QLabel>(&w, "lblTotEntrate")->text(), QStringLiteral("858,00 €"));
+        QCOMPARE(child<QLabel>(&w, "lblTotUscite")->text(), QStringLiteral("1644,50 €"));
+        QCOMPARE(child<QLabel>(&w, "lblBilancio")->text(), QStringLiteral("-786,50 €"));
         QList<qsizetype> valueColumns;
         for (const QString &line : text.split(QLatin1Char('\n'))) {
             for (const char *head : {"INTERVALLO SELEZIONATO :", "TOTALE ENTRATE :", "TOTALE USCITE :", "BILANCIO ENTRATE E USCITE :"}) {
@@ -378,21 +379,21 @@ private slots:
         int paragraphs = 0;
         QTimer::singleShot(0, this, [&] {
             if (auto *help = qobject_cast<TfrmGuida *>(QApplication::activeModalWidget())) {
-                title = help->lblTitolo->text();
+                title = child<QLabel>(help, "lblTitolo")->text();
                 paragraphs = int(HelpTexts::forJournal().text.split(QStringLiteral("\r\n\r\n")).size());
             }
             while (QWidget *still = QApplication::activeModalWidget())
                 still->close();
         });
-        w.imgGuida->click();
+        child<PictureButton>(&w, "imgGuida")->click();
         QCOMPARE(title, QStringLiteral("App Primanota e Bilancio"));
         QCOMPARE(paragraphs, 4);
 
         QSignalSpy closed(&w, &TfrmBilancio::closed);
-        w.btnEsci->click();
+        child<QPushButton>(&w, "btnEsci")->click();
         QCOMPARE(closed.count(), 1);
         QVERIFY(!w.isVisible());
-        QCOMPARE(w.lstRecords->count(), 0);
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0);
 
         // The title-bar button closes the same way.
         TfrmBilancio other(QString(), kMarch1, kMarch31);

@@ -1,4 +1,5 @@
 // The payment status lists, the payment search and the list print.
+#include "Controls.h"
 #include "PaymentFixtures.h"
 #include "TestServices.h"
 
@@ -47,17 +48,17 @@ private slots:
         TfrmConfermati confermati;
         confermati.show();
         QCOMPARE(confermati.windowTitle(), QStringLiteral(" Riepilogo impegni da assolvere"));
-        QCOMPARE(confermati.lstRecords->count(), 2);
-        QVERIFY(confermati.lstRecords->text(0).startsWith(QStringLiteral("Ieri")));
+        QCOMPARE(child<RowListView>(&confermati, "lstRecords")->count(), 2);
+        QVERIFY(child<RowListView>(&confermati, "lstRecords")->text(0).startsWith(QStringLiteral("Ieri")));
         TfrmScaduti scaduti;
         scaduti.show();
         QCOMPARE(scaduti.windowTitle(), QStringLiteral(" Riepilogo impegni scaduti e non assolti"));
-        QCOMPARE(scaduti.lstRecords->count(), 1);
+        QCOMPARE(child<RowListView>(&scaduti, "lstRecords")->count(), 1);
         TfrmAssolti assolti;
         assolti.show();
         QCOMPARE(assolti.windowTitle(), QStringLiteral(" Riepilogo impegni assolti"));
-        QCOMPARE(assolti.lstRecords->texts().join(QString()).left(6), QStringLiteral("Pagato"));
-        QCOMPARE(assolti.lstRecords->font().pointSize(), 12);
+        QCOMPARE(child<RowListView>(&assolti, "lstRecords")->texts().join(QString()).left(6), QStringLiteral("Pagato"));
+        QCOMPARE(child<RowListView>(&assolti, "lstRecords")->font().pointSize(), 12);
     }
 
     void scrollBarsFadeWithNothingToScroll()
@@ -67,8 +68,8 @@ private slots:
         TfrmAssolti empty;
         empty.show();
         QVERIFY(QTest::qWaitForWindowExposed(&empty));
-        QVERIFY(empty.lstRecords->horizontalScrollBar()->isVisible());
-        QTRY_VERIFY(!empty.lstRecords->verticalScrollBar()->isEnabled());
+        QVERIFY(child<RowListView>(&empty, "lstRecords")->horizontalScrollBar()->isVisible());
+        QTRY_VERIFY(!child<RowListView>(&empty, "lstRecords")->verticalScrollBar()->isEnabled());
         QVector<PaymentRecord> many;
         for (int i = 0; i < 60; ++i)
             many << named(QStringLiteral("Pagato %1").arg(i), QStringLiteral("14/05/2025"), QStringLiteral("Sì"));
@@ -76,8 +77,8 @@ private slots:
         TfrmAssolti full;
         full.show();
         QVERIFY(QTest::qWaitForWindowExposed(&full));
-        QTRY_VERIFY(full.lstRecords->verticalScrollBar()->isEnabled());
-        QTRY_VERIFY(full.lstRecords->horizontalScrollBar()->isEnabled());
+        QTRY_VERIFY(child<RowListView>(&full, "lstRecords")->verticalScrollBar()->isEnabled());
+        QTRY_VERIFY(child<RowListView>(&full, "lstRecords")->horizontalScrollBar()->isEnabled());
     }
 
     void doubleClickHandsTheClickedRecord()
@@ -88,12 +89,12 @@ private slots:
                       named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025"))});
         TfrmConfermati list;
         list.show();
-        QCOMPARE(list.lstRecords->text(1), list.lstRecords->text(2));
+        QCOMPARE(child<RowListView>(&list, "lstRecords")->text(1), child<RowListView>(&list, "lstRecords")->text(2));
         QSignalSpy chosen(&list, &ListWindow::recordChosen);
-        const int firstRossi = list.lstRecords->rowModel()->rows()[1].record;
-        const QModelIndex index = list.lstRecords->rowModel()->index(1);
-        list.lstRecords->setCurrentIndex(index);
-        emit list.lstRecords->doubleClicked(index);
+        const int firstRossi = child<RowListView>(&list, "lstRecords")->rowModel()->rows()[1].record;
+        const QModelIndex index = child<RowListView>(&list, "lstRecords")->rowModel()->index(1);
+        child<RowListView>(&list, "lstRecords")->setCurrentIndex(index);
+        emit child<RowListView>(&list, "lstRecords")->doubleClicked(index);
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen.first().first().toInt(), firstRossi);
         QVERIFY(!list.isVisible());
@@ -105,11 +106,11 @@ private slots:
         TfrmConfermati list;
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        list.lstRecords->setCurrentRow(0);
+        child<RowListView>(&list, "lstRecords")->setCurrentRow(0);
         QSignalSpy chosen(&list, &ListWindow::recordChosen);
         // Below the only row.
-        const QPoint empty(20, list.lstRecords->viewport()->height() - 10);
-        QTest::mouseDClick(list.lstRecords->viewport(), Qt::LeftButton, {}, empty);
+        const QPoint empty(20, child<RowListView>(&list, "lstRecords")->viewport()->height() - 10);
+        QTest::mouseDClick(child<RowListView>(&list, "lstRecords")->viewport(), Qt::LeftButton, {}, empty);
         QCOMPARE(chosen.count(), 0);
         QVERIFY(!list.isVisible());
     }
@@ -118,7 +119,7 @@ private slots:
     {
         TfrmAssolti empty;
         empty.show();
-        empty.btnTrova->click();
+        child<QPushButton>(&empty, "btnTrova")->click();
         QCOMPARE(m_env->dialogs.texts(), QStringList({QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")}));
         QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Plain);
 
@@ -128,17 +129,17 @@ private slots:
         TfrmConfermati list;
         list.show();
         QApplication::setActiveWindow(&list);
-        list.txtTrova->setFocus();
-        QTest::keyClicks(list.txtTrova, "ROSSI");
-        QTest::keyClick(list.txtTrova, Qt::Key_Return);
-        QCOMPARE(list.lstRecords->currentRow(), -1); // Enter only moves to "Trova"
-        QVERIFY(list.btnTrova->hasFocus());
-        list.btnTrova->click();
-        QCOMPARE(list.lstRecords->currentRow(), 0);
-        list.btnTrova->click();
-        QCOMPARE(list.lstRecords->currentRow(), 2);
-        list.btnTrova->click();
-        QCOMPARE(list.lstRecords->currentRow(), 0);
+        child<QLineEdit>(&list, "txtTrova")->setFocus();
+        QTest::keyClicks(child<QLineEdit>(&list, "txtTrova"), "ROSSI");
+        QTest::keyClick(child<QLineEdit>(&list, "txtTrova"), Qt::Key_Return);
+        QCOMPARE(child<RowListView>(&list, "lstRecords")->currentRow(), -1); // Enter only moves to "Trova"
+        QVERIFY(child<QPushButton>(&list, "btnTrova")->hasFocus());
+        child<QPushButton>(&list, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&list, "lstRecords")->currentRow(), 0);
+        child<QPushButton>(&list, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&list, "lstRecords")->currentRow(), 2);
+        child<QPushButton>(&list, "btnTrova")->click();
+        QCOMPARE(child<RowListView>(&list, "lstRecords")->currentRow(), 0);
     }
 
     void printsTheListToPdf()
@@ -150,7 +151,7 @@ private slots:
         writePaymentArchive(many);
         TfrmConfermati list;
         list.show();
-        list.btnStampa->click();
+        child<QAbstractButton>(&list, "btnStampa")->click();
         QCOMPARE(m_env->reports.printed.size(), 1);
         const QString pdf = m_env->reports.printed.first();
         const QString text = pdfText(pdf);
@@ -170,7 +171,7 @@ private slots:
     {
         TfrmAssolti list;
         list.show();
-        list.btnStampa->click();
+        child<QAbstractButton>(&list, "btnStampa")->click();
         const QString pdf = m_env->reports.printed.value(0);
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("1"));
         const QString text = pdfText(pdf);
@@ -187,31 +188,31 @@ private slots:
         search.show();
         QApplication::setActiveWindow(&search);
         QCOMPARE(search.windowTitle(), QStringLiteral(" Trova pagamenti in archivio"));
-        QVERIFY(search.panAvvio->isVisible());
-        QVERIFY(search.txtData->hasFocus());
-        QVERIFY(search.frameOf(search.txtData)->isVisible());
+        QVERIFY(child<QWidget>(&search, "panAvvio")->isVisible());
+        QVERIFY(child<QLineEdit>(&search, "txtData")->hasFocus());
+        QVERIFY(child(&search, "effCampo01")->isVisible());
         // Enter walks the boxes and wraps from the notes to the date.
         for (int i = 0; i < 9; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(search.txtNote->hasFocus());
-        QVERIFY(!search.frameOf(search.txtData)->isVisible());
-        QTest::keyClick(search.txtNote, Qt::Key_Return);
-        QVERIFY(search.txtData->hasFocus());
+        QVERIFY(child<QLineEdit>(&search, "txtNote")->hasFocus());
+        QVERIFY(!child(&search, "effCampo01")->isVisible());
+        QTest::keyClick(child<QLineEdit>(&search, "txtNote"), Qt::Key_Return);
+        QVERIFY(child<QLineEdit>(&search, "txtData")->hasFocus());
 
-        search.txtContatto->setText(QStringLiteral("rossi"));
-        search.txtData->setText(QStringLiteral("15/03"));
-        search.btnCerca->click();
-        QVERIFY(search.panContainer->isVisible());
-        QVERIFY(!search.panAvvio->isVisible());
-        QCOMPARE(search.lstRecords->count(), 1);
-        QCOMPARE(search.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 1 schede."));
-        QCOMPARE(search.lblConta->text(), QStringLiteral("2"));
-        QVERIFY(search.txtTrova->hasFocus());
+        child<QLineEdit>(&search, "txtContatto")->setText(QStringLiteral("rossi"));
+        child<QLineEdit>(&search, "txtData")->setText(QStringLiteral("15/03"));
+        child<QPushButton>(&search, "btnCerca")->click();
+        QVERIFY(child<QWidget>(&search, "panContainer")->isVisible());
+        QVERIFY(!child<QWidget>(&search, "panAvvio")->isVisible());
+        QCOMPARE(child<RowListView>(&search, "lstRecords")->count(), 1);
+        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 1 schede."));
+        QCOMPARE(child<QLabel>(&search, "lblConta")->text(), QStringLiteral("2"));
+        QVERIFY(child<QLineEdit>(&search, "txtTrova")->hasFocus());
 
         // Only an opener that names itself gets the record.
         QSignalSpy chosen(&search, &ListWindow::recordChosen);
-        search.lstRecords->setCurrentRow(0);
-        emit search.lstRecords->doubleClicked(search.lstRecords->rowModel()->index(0));
+        child<RowListView>(&search, "lstRecords")->setCurrentRow(0);
+        emit child<RowListView>(&search, "lstRecords")->doubleClicked(child<RowListView>(&search, "lstRecords")->rowModel()->index(0));
         QCOMPARE(chosen.count(), 0);
         QVERIFY(!search.isVisible());
     }
@@ -220,16 +221,15 @@ private slots:
     {
         writePaymentArchive({named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
                       named(QStringLiteral("Verdi"), QStringLiteral("15/03/2025"))});
-        TfrmTrovaScadenze search;
-        search.lblMemory->setText(QStringLiteral("scadenze"));
+        TfrmTrovaScadenze search(Opener::PaymentEditor);
         search.show();
-        search.btnCerca->click();
-        QCOMPARE(search.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
+        child<QPushButton>(&search, "btnCerca")->click();
+        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
         QSignalSpy chosen(&search, &ListWindow::recordChosen);
-        search.lstRecords->setCurrentRow(1);
-        emit search.lstRecords->doubleClicked(search.lstRecords->rowModel()->index(1));
+        child<RowListView>(&search, "lstRecords")->setCurrentRow(1);
+        emit child<RowListView>(&search, "lstRecords")->doubleClicked(child<RowListView>(&search, "lstRecords")->rowModel()->index(1));
         QCOMPARE(chosen.value(0).value(0).toInt(), 2);
-        search.btnStampa->click();
+        child<QAbstractButton>(&search, "btnStampa")->click();
         QVERIFY(pdfText(m_env->reports.printed.value(0)).contains(QStringLiteral("Riepilogo pagamenti in archivio")));
     }
 
@@ -237,20 +237,20 @@ private slots:
     {
         TfrmTrovaScadenze search;
         search.show();
-        search.txtNote->setText(QStringLiteral("niente"));
-        search.btnCerca->click();
-        QCOMPARE(search.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+        child<QLineEdit>(&search, "txtNote")->setText(QStringLiteral("niente"));
+        child<QPushButton>(&search, "btnCerca")->click();
+        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
 
         TfrmTrovaScadenze blocked;
         blocked.show();
         const QString path = m_env->file(QString::fromLatin1(PaymentRecord::FileName));
         QFile::remove(path);
         QVERIFY(QDir().mkdir(path)); // a folder where the archive should be
-        blocked.btnCerca->click();
+        child<QPushButton>(&blocked, "btnCerca")->click();
         QCOMPARE(m_env->dialogs.texts().value(0),
                  QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                                 "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
-        QVERIFY(blocked.panAvvio->isVisible());
+        QVERIFY(child<QWidget>(&blocked, "panAvvio")->isVisible());
         QDir().rmdir(path);
     }
 };

@@ -1,4 +1,5 @@
 // The password window at start-up and the password change window.
+#include "Controls.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
 #include "WriteFailure.h"
@@ -92,30 +93,30 @@ class TestPasswordWindows : public QObject {
     void enter(QWidget *box) { QTest::keyClick(box, Qt::Key_Return); }
     void tryPassword(const QString &text)
     {
-        type(login()->txtPassword, text);
-        enter(login()->txtPassword);
+        type(child<QLineEdit>(login(), "txtPassword"), text);
+        enter(child<QLineEdit>(login(), "txtPassword"));
     }
     void openChange()
     {
-        login()->btnCambiaPassword->click();
+        child<QPushButton>(login(), "btnCambiaPassword")->click();
         QVERIFY(change()->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(change()));
     }
     void fillChange(const QString &old, const QString &fresh, const QString &confirm)
     {
-        type(change()->txtPasswordOld, old);
-        type(change()->txtPasswordNew, fresh);
-        type(change()->txtConferma, confirm);
+        type(child<QLineEdit>(change(), "txtPasswordOld"), old);
+        type(child<QLineEdit>(change(), "txtPasswordNew"), fresh);
+        type(child<QLineEdit>(change(), "txtConferma"), confirm);
     }
     // Back at the password window, with an empty box that has the focus.
     void backAtLogin()
     {
         QVERIFY(login()->isVisible());
         QVERIFY(!change()->isVisible());
-        QVERIFY(login()->txtPassword->text().isEmpty());
+        QVERIFY(child<QLineEdit>(login(), "txtPassword")->text().isEmpty());
         QVERIFY(QTest::qWaitForWindowActive(login()));
-        QTRY_COMPARE(QApplication::focusWidget(), login()->txtPassword);
-        QVERIFY(!login()->cmdOK->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(login(), "txtPassword"));
+        QVERIFY(!child<QPushButton>(login(), "cmdOK")->isEnabled());
     }
 
 private slots:
@@ -138,16 +139,16 @@ private slots:
         QVERIFY(login()->isVisible());
         QVERIFY(!menu()->isVisible());
         QCOMPARE(login()->windowTitle(), QStringLiteral(" Tarvenio 3.0 - Autenticazione"));
-        QCOMPARE(login()->lblRigo05->text(), QStringLiteral("Immetti la password e premi OK."));
-        QCOMPARE(login()->txtPassword->echoMode(), QLineEdit::Password);
-        QCOMPARE(login()->txtPassword->font().pointSize(), 14);
-        QVERIFY(login()->txtPassword->font().bold());
-        QCOMPARE(login()->cmdOK->text(), QStringLiteral("OK"));
-        QCOMPARE(login()->cmdEsci->text(), QStringLiteral("Esci"));
-        QCOMPARE(login()->btnCambiaPassword->text(), QStringLiteral("Cambia password"));
-        QVERIFY(!login()->cmdOK->isEnabled());
-        QTRY_COMPARE(QApplication::focusWidget(), login()->txtPassword);
-        QVERIFY(login()->effPassword->isVisible());
+        QCOMPARE(child<QLabel>(login(), "lblRigo05")->text(), QStringLiteral("Immetti la password e premi OK."));
+        QCOMPARE(child<QLineEdit>(login(), "txtPassword")->echoMode(), QLineEdit::Password);
+        QCOMPARE(child<QLineEdit>(login(), "txtPassword")->font().pointSize(), 14);
+        QVERIFY(child<QLineEdit>(login(), "txtPassword")->font().bold());
+        QCOMPARE(child<QPushButton>(login(), "cmdOK")->text(), QStringLiteral("OK"));
+        QCOMPARE(child<QAbstractButton>(login(), "cmdEsci")->text(), QStringLiteral("Esci"));
+        QCOMPARE(child<QPushButton>(login(), "btnCambiaPassword")->text(), QStringLiteral("Cambia password"));
+        QVERIFY(!child<QPushButton>(login(), "cmdOK")->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(login(), "txtPassword"));
+        QVERIFY(child<FocusFrame>(login(), "effPassword")->isVisible());
         // No close, minimise or maximise buttons: the window is left through its own.
         QVERIFY(!(login()->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(login()->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -166,22 +167,22 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(bool, enabled);
-        type(login()->txtPassword, text);
-        QCOMPARE(login()->cmdOK->isEnabled(), enabled);
+        type(child<QLineEdit>(login(), "txtPassword"), text);
+        QCOMPARE(child<QPushButton>(login(), "cmdOK")->isEnabled(), enabled);
         // Erasing it all disables OK again.
-        login()->txtPassword->selectAll();
-        QTest::keyClick(login()->txtPassword, Qt::Key_Backspace);
-        QVERIFY(!login()->cmdOK->isEnabled());
+        child<QLineEdit>(login(), "txtPassword")->selectAll();
+        QTest::keyClick(child<QLineEdit>(login(), "txtPassword"), Qt::Key_Backspace);
+        QVERIFY(!child<QPushButton>(login(), "cmdOK")->isEnabled());
     }
 
     void enterOnBlanksDoesNothing()
     {
-        type(login()->txtPassword, QStringLiteral("   "));
-        enter(login()->txtPassword);
-        QTest::keyClick(login()->txtPassword, Qt::Key_Enter);
+        type(child<QLineEdit>(login(), "txtPassword"), QStringLiteral("   "));
+        enter(child<QLineEdit>(login(), "txtPassword"));
+        QTest::keyClick(child<QLineEdit>(login(), "txtPassword"), Qt::Key_Enter);
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QVERIFY(login()->isVisible());
-        QCOMPARE(login()->txtPassword->text(), QStringLiteral("   "));
+        QCOMPARE(child<QLineEdit>(login(), "txtPassword")->text(), QStringLiteral("   "));
     }
 
     void rightPasswordOpensTheMenu_data()
@@ -196,15 +197,15 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, byEnter);
-        type(login()->txtPassword, typed);
+        type(child<QLineEdit>(login(), "txtPassword"), typed);
         if (byEnter)
-            enter(login()->txtPassword);
+            enter(child<QLineEdit>(login(), "txtPassword"));
         else
-            QTest::mouseClick(login()->cmdOK, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(login(), "cmdOK"), Qt::LeftButton);
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QVERIFY(menu()->isVisible());
         QVERIFY(!login()->isVisible());
-        QVERIFY(login()->txtPassword->text().isEmpty());
+        QVERIFY(child<QLineEdit>(login(), "txtPassword")->text().isEmpty());
     }
 
     void wrongPassword()
@@ -215,8 +216,8 @@ private slots:
         QCOMPARE(m_env->dialogs.shown[0].text, QStringLiteral("Attenzione: password errata."));
         QVERIFY(login()->isVisible());
         QVERIFY(!menu()->isVisible());
-        QVERIFY(login()->txtPassword->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), login()->txtPassword);
+        QVERIFY(child<QLineEdit>(login(), "txtPassword")->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(login(), "txtPassword"));
         // No limit on the attempts.
         tryPassword(QStringLiteral("ancora no"));
         tryPassword(QStringLiteral("tarvenio"));
@@ -259,7 +260,7 @@ private slots:
                  QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della password. "
                                 "Si consiglia di reinstallare il software."));
         QVERIFY(login()->isVisible());
-        QCOMPARE(login()->txtPassword->text(), QStringLiteral("tarvenio"));
+        QCOMPARE(child<QLineEdit>(login(), "txtPassword")->text(), QStringLiteral("tarvenio"));
     }
 
     void fileFromAnotherSystemIsRead_data()
@@ -297,13 +298,13 @@ private slots:
         QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmPassword::readErrorMessage()});
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
         QVERIFY(login()->isVisible());
-        QCOMPARE(login()->txtPassword->text(), QStringLiteral("tarvenio"));
+        QCOMPARE(child<QLineEdit>(login(), "txtPassword")->text(), QStringLiteral("tarvenio"));
 
         m_env->dialogs.clear();
-        login()->txtPassword->clear();
+        child<QLineEdit>(login(), "txtPassword")->clear();
         openChange();
         fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         ::alarm(0);
         QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::changeErrorMessage()});
         QVERIFY(change()->isVisible());
@@ -329,16 +330,16 @@ private slots:
         {
             FileSizeLimit full(limit);
             QVERIFY(full.active());
-            QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         }
         QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::changeErrorMessage()});
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
         QVERIFY(change()->isVisible());
-        QCOMPARE(change()->txtPasswordNew->text(), QStringLiteral("nuova"));
+        QCOMPARE(child<QLineEdit>(change(), "txtPasswordNew")->text(), QStringLiteral("nuova"));
         QCOMPARE(storedBytes(), before);
         QCOMPARE(QDir(m_env->folder()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("unins000.dll")});
         // The old password still opens the program.
-        QTest::mouseClick(change()->cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(change(), "cmdEsci"), Qt::LeftButton);
         m_env->dialogs.clear();
         tryPassword(QStringLiteral("tarvenio"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
@@ -348,38 +349,38 @@ private slots:
     void esciEndsTheProgram()
     {
         QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
-        QTimer::singleShot(0, login()->cmdEsci, &QPushButton::click);
+        QTimer::singleShot(0, child<QAbstractButton>(login(), "cmdEsci"), &QPushButton::click);
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(quit.count(), 1);
     }
 
     void changeWindowLooksRight()
     {
-        type(login()->txtPassword, QStringLiteral("qualcosa"));
+        type(child<QLineEdit>(login(), "txtPassword"), QStringLiteral("qualcosa"));
         openChange();
         QVERIFY(!login()->isVisible());
         QCOMPARE(change()->windowTitle(), QStringLiteral(" Cambia password"));
-        QCOMPARE(change()->lblRigo05->text(), QStringLiteral("Vecchia password:"));
-        QCOMPARE(change()->lblRigo06->text(), QStringLiteral("Nuova password:"));
-        QCOMPARE(change()->lblRigo07->text(), QStringLiteral("Conferma nuova password:"));
-        QCOMPARE(change()->cmdEsci->text(), QStringLiteral("Chiudi"));
-        for (QLineEdit *box : {change()->txtPasswordOld, change()->txtPasswordNew, change()->txtConferma}) {
+        QCOMPARE(child<QLabel>(change(), "lblRigo05")->text(), QStringLiteral("Vecchia password:"));
+        QCOMPARE(child<QLabel>(change(), "lblRigo06")->text(), QStringLiteral("Nuova password:"));
+        QCOMPARE(child<QLabel>(change(), "lblRigo07")->text(), QStringLiteral("Conferma nuova password:"));
+        QCOMPARE(child<QAbstractButton>(change(), "cmdEsci")->text(), QStringLiteral("Chiudi"));
+        for (QLineEdit *box : {child<QLineEdit>(change(), "txtPasswordOld"), child<QLineEdit>(change(), "txtPasswordNew"), child<QLineEdit>(change(), "txtConferma")}) {
             QCOMPARE(box->echoMode(), QLineEdit::Password);
             QVERIFY(box->text().isEmpty());
         }
-        QVERIFY(!change()->cmdOK->isEnabled());
-        QTRY_COMPARE(QApplication::focusWidget(), change()->txtPasswordOld);
+        QVERIFY(!child<QPushButton>(change(), "cmdOK")->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(change(), "txtPasswordOld"));
         QVERIFY(!(change()->windowFlags() & Qt::WindowCloseButtonHint));
     }
 
     void enterMovesRoundTheBoxes()
     {
         openChange();
-        QTRY_COMPARE(QApplication::focusWidget(), change()->txtPasswordOld);
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(change(), "txtPasswordOld"));
         const QList<QPair<QLineEdit *, FocusFrame *>> chain = {
-            {change()->txtPasswordOld, change()->effPasswordOld},
-            {change()->txtPasswordNew, change()->effPasswordNew},
-            {change()->txtConferma, change()->effConferma}};
+            {child<QLineEdit>(change(), "txtPasswordOld"), child<FocusFrame>(change(), "effPasswordOld")},
+            {child<QLineEdit>(change(), "txtPasswordNew"), child<FocusFrame>(change(), "effPasswordNew")},
+            {child<QLineEdit>(change(), "txtConferma"), child<FocusFrame>(change(), "effConferma")}};
         for (int step = 0; step < 4; ++step) {
             const auto &here = chain[step % 3];
             QCOMPARE(QApplication::focusWidget(), here.first);
@@ -389,7 +390,7 @@ private slots:
             enter(here.first);
         }
         // All three filled, yet Enter never confirms.
-        QVERIFY(change()->cmdOK->isEnabled());
+        QVERIFY(child<QPushButton>(change(), "cmdOK")->isEnabled());
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QVERIFY(change()->isVisible());
         QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
@@ -414,14 +415,14 @@ private slots:
         QFETCH(bool, enabled);
         openChange();
         fillChange(old, fresh, confirm);
-        QCOMPARE(change()->cmdOK->isEnabled(), enabled);
+        QCOMPARE(child<QPushButton>(change(), "cmdOK")->isEnabled(), enabled);
     }
 
     void successfulChange()
     {
         openChange();
         fillChange(QStringLiteral("tarvenio"), QStringLiteral("  Nuova Chiave  "), QStringLiteral("Nuova Chiave"));
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Modifica della password completata con successo.")});
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
         // Stored upper-cased and trimmed.
@@ -439,11 +440,11 @@ private slots:
     {
         openChange();
         fillChange(QStringLiteral("sbagliata"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: vecchia password errata.")});
-        QVERIFY(change()->txtPasswordOld->text().isEmpty());
-        QCOMPARE(change()->txtPasswordNew->text(), QStringLiteral("nuova"));
-        QCOMPARE(QApplication::focusWidget(), change()->txtPasswordOld);
+        QVERIFY(child<QLineEdit>(change(), "txtPasswordOld")->text().isEmpty());
+        QCOMPARE(child<QLineEdit>(change(), "txtPasswordNew")->text(), QStringLiteral("nuova"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(change(), "txtPasswordOld"));
         QVERIFY(change()->isVisible());
         QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
     }
@@ -453,7 +454,7 @@ private slots:
         QVERIFY(QFile::remove(m_env->file(QStringLiteral("unins000.dll"))));
         openChange();
         fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Attenzione: vecchia password errata.")});
         QVERIFY(!QFile::exists(m_env->file(QStringLiteral("unins000.dll"))));
     }
@@ -478,17 +479,17 @@ private slots:
         QFETCH(QString, confirm);
         QFETCH(QString, message);
         openChange();
-        type(change()->txtPasswordOld, QStringLiteral("tarvenio"));
+        type(child<QLineEdit>(change(), "txtPasswordOld"), QStringLiteral("tarvenio"));
         // Set directly: typing 256 characters one by one adds nothing to the test.
-        change()->txtPasswordNew->setText(fresh);
-        change()->txtConferma->setText(confirm);
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        child<QLineEdit>(change(), "txtPasswordNew")->setText(fresh);
+        child<QLineEdit>(change(), "txtConferma")->setText(confirm);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(m_env->dialogs.texts(), QStringList {message});
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
-        QVERIFY(change()->txtPasswordNew->text().isEmpty());
-        QVERIFY(change()->txtConferma->text().isEmpty());
-        QCOMPARE(change()->txtPasswordOld->text(), QStringLiteral("tarvenio"));
-        QCOMPARE(QApplication::focusWidget(), change()->txtPasswordNew);
+        QVERIFY(child<QLineEdit>(change(), "txtPasswordNew")->text().isEmpty());
+        QVERIFY(child<QLineEdit>(change(), "txtConferma")->text().isEmpty());
+        QCOMPARE(child<QLineEdit>(change(), "txtPasswordOld")->text(), QStringLiteral("tarvenio"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(change(), "txtPasswordNew"));
         QVERIFY(change()->isVisible());
         QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
     }
@@ -497,13 +498,13 @@ private slots:
     {
         const QString longest(255, QLatin1Char('w'));
         openChange();
-        type(change()->txtPasswordOld, QStringLiteral("tarvenio"));
-        change()->txtPasswordNew->setText(longest);
-        change()->txtConferma->setText(longest);
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        type(child<QLineEdit>(change(), "txtPasswordOld"), QStringLiteral("tarvenio"));
+        child<QLineEdit>(change(), "txtPasswordNew")->setText(longest);
+        child<QLineEdit>(change(), "txtConferma")->setText(longest);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::doneMessage()});
-        login()->txtPassword->setText(longest);
-        QTest::mouseClick(login()->cmdOK, Qt::LeftButton);
+        child<QLineEdit>(login(), "txtPassword")->setText(longest);
+        QTest::mouseClick(child<QPushButton>(login(), "cmdOK"), Qt::LeftButton);
         QVERIFY(menu()->isVisible());
     }
 
@@ -513,14 +514,14 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
         openChange();
         fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(m_env->dialogs.texts(),
                  QStringList {QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
                                              "della password. Si consiglia di reinstallare il software.")});
         QVERIFY(change()->isVisible());
-        QCOMPARE(change()->txtPasswordOld->text(), QStringLiteral("tarvenio"));
-        QCOMPARE(change()->txtPasswordNew->text(), QStringLiteral("nuova"));
-        QCOMPARE(change()->txtConferma->text(), QStringLiteral("nuova"));
+        QCOMPARE(child<QLineEdit>(change(), "txtPasswordOld")->text(), QStringLiteral("tarvenio"));
+        QCOMPARE(child<QLineEdit>(change(), "txtPasswordNew")->text(), QStringLiteral("nuova"));
+        QCOMPARE(child<QLineEdit>(change(), "txtConferma")->text(), QStringLiteral("nuova"));
         QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
     }
 
@@ -529,7 +530,7 @@ private slots:
         m_env->writeFile(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=ZZ\r\n");
         openChange();
         fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-        QTest::mouseClick(change()->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(m_env->dialogs.texts(), QStringList {TfrmCambiaPassword::changeErrorMessage()});
         QCOMPARE(storedBytes(), QByteArray("[Accesso]\r\nValore=ZZ\r\n"));
     }
@@ -538,15 +539,15 @@ private slots:
     {
         openChange();
         fillChange(QStringLiteral("tarvenio"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-        QTest::mouseClick(change()->cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(change(), "cmdEsci"), Qt::LeftButton);
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("TARVENIO")));
         backAtLogin();
         // The boxes start empty at the next visit.
         openChange();
-        QVERIFY(change()->txtPasswordOld->text().isEmpty());
-        QVERIFY(change()->txtPasswordNew->text().isEmpty());
-        QVERIFY(!change()->cmdOK->isEnabled());
+        QVERIFY(child<QLineEdit>(change(), "txtPasswordOld")->text().isEmpty());
+        QVERIFY(child<QLineEdit>(change(), "txtPasswordNew")->text().isEmpty());
+        QVERIFY(!child<QPushButton>(change(), "cmdOK")->isEnabled());
     }
 };
 

@@ -1,5 +1,6 @@
 // The payment editor's records: the blank card, browsing, show, duplicate and
 // save, the failures, and the way there from the agenda and back to the menu.
+#include "Controls.h"
 #include "PaymentFixtures.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
@@ -58,16 +59,16 @@ class TestPaymentEditor : public QObject {
     }
     void fillCard()
     {
-        ed()->txtData->setText(QStringLiteral("20/06/2025"));
-        ed()->txtOreApp->setEditText(QStringLiteral("14"));
-        ed()->txtMinutiApp->setEditText(QStringLiteral("45"));
-        ed()->txtAvviso->setText(QStringLiteral("3"));
-        ed()->txtTipologia->setEditText(QStringLiteral("In entrata"));
-        ed()->txtCausale->setText(QStringLiteral("  Fattura n. 12 "));
-        ed()->txtContatto->setText(QStringLiteral("Studio Verdi"));
-        ed()->txtEmail->setText(QStringLiteral("verdi@example.it"));
-        ed()->txtImporto->setText(QStringLiteral("1250,50"));
-        ed()->txtNote->setText(QStringLiteral("Più città, perché"));
+        child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("20/06/2025"));
+        child<QComboBox>(ed(), "txtOreApp")->setEditText(QStringLiteral("14"));
+        child<QComboBox>(ed(), "txtMinutiApp")->setEditText(QStringLiteral("45"));
+        child<QLineEdit>(ed(), "txtAvviso")->setText(QStringLiteral("3"));
+        child<QComboBox>(ed(), "txtTipologia")->setEditText(QStringLiteral("In entrata"));
+        child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("  Fattura n. 12 "));
+        child<QLineEdit>(ed(), "txtContatto")->setText(QStringLiteral("Studio Verdi"));
+        child<QLineEdit>(ed(), "txtEmail")->setText(QStringLiteral("verdi@example.it"));
+        child<QLineEdit>(ed(), "txtImporto")->setText(QStringLiteral("1250,50"));
+        child<QLineEdit>(ed(), "txtNote")->setText(QStringLiteral("Più città, perché"));
     }
     QString messages() const { return m_env->dialogs.texts().join(QLatin1Char('|')); }
 
@@ -87,21 +88,21 @@ private slots:
     void opensWithABlankCard()
     {
         QCOMPARE(ed()->windowTitle(), QStringLiteral(" Tarvenio 3.0 - Archivio Pagamenti"));
-        QCOMPARE(ed()->txtData->text(), QString());
-        QCOMPARE(ed()->txtOreApp->currentText(), QStringLiteral("00"));
-        QCOMPARE(ed()->txtOreApp->currentIndex(), -1);
-        QCOMPARE(ed()->txtMinutiApp->currentText(), QStringLiteral("00"));
-        QCOMPARE(ed()->txtAvviso->text(), QStringLiteral("0"));
-        QCOMPARE(ed()->txtTipologia->currentText(), QString());
-        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("0,00"));
-        QVERIFY(!ed()->chkOttemperata->isChecked());
-        QCOMPARE(ed()->lblPosizione->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), ed()->txtData);
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QString());
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentText(), QStringLiteral("00"));
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(ed(), "txtMinutiApp")->currentText(), QStringLiteral("00"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtAvviso")->text(), QStringLiteral("0"));
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->currentText(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), QStringLiteral("0,00"));
+        QVERIFY(!child<QCheckBox>(ed(), "chkOttemperata")->isChecked());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtData"));
         // The widths the file can hold, and nothing opened yet.
-        QCOMPARE(ed()->txtCausale->maxLength(), 250);
-        QCOMPARE(ed()->txtContatto->maxLength(), 50);
-        QCOMPARE(ed()->txtImporto->maxLength(), 15);
-        QCOMPARE(ed()->txtTipologia->lineEdit()->maxLength(), 50);
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->maxLength(), 250);
+        QCOMPARE(child<QLineEdit>(ed(), "txtContatto")->maxLength(), 50);
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->maxLength(), 15);
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->lineEdit()->maxLength(), 50);
         QVERIFY(!QFile::exists(m_env->file(archiveName)));
     }
 
@@ -116,13 +117,13 @@ private slots:
     void emptyArchive()
     {
         QFETCH(QString, command);
-        ed()->txtCausale->setText(QStringLiteral("scritto a mano"));
-        ed()->findChild<PictureButton *>(command)->click();
+        child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("scritto a mano"));
+        child<PictureButton>(ed(), command)->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kEmpty);
-        QCOMPARE(ed()->txtCausale->text(), QStringLiteral("scritto a mano"));
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QStringLiteral("scritto a mano"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QVERIFY(QFile::exists(m_env->file(archiveName)));
     }
 
@@ -131,35 +132,35 @@ private slots:
         // The card shows record 3 of a file that has since become empty.
         ed()->ShowPaymentRecord(numbered(3), 3);
         m_env->writeFile(archiveName, {});
-        ed()->cmdAvanti->click();
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        child<PictureButton>(ed(), "cmdAvanti")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QCOMPARE(messages(), kEmpty);
     }
 
     void browsing()
     {
         writeArchive(3);
-        ed()->cmdAvanti->click(); // from a new card: the first record
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(ed()->txtCausale->text(), QStringLiteral("Pagamento 1"));
-        ed()->cmdIndietro->click(); // from record 1: nothing at all
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
-        ed()->cmdAvanti->click();
-        QCOMPARE(ed()->txtCausale->text(), QStringLiteral("Pagamento 2"));
-        ed()->cmdUltimo->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
-        QCOMPARE(ed()->txtData->text(), QStringLiteral("03/03/2025"));
-        ed()->cmdAvanti->click(); // past the last: nothing
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("3"));
-        ed()->cmdIndietro->click();
-        QCOMPARE(ed()->txtCausale->text(), QStringLiteral("Pagamento 2"));
-        ed()->cmdPrimo->click();
-        QCOMPARE(ed()->txtCausale->text(), QStringLiteral("Pagamento 1"));
-        ed()->cmdNuovo->click();
-        QCOMPARE(ed()->lblPosizione->text(), QString());
-        QCOMPARE(ed()->txtCausale->text(), QString());
-        ed()->cmdIndietro->click(); // from a new card: the first record
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("1"));
+        child<PictureButton>(ed(), "cmdAvanti")->click(); // from a new card: the first record
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QStringLiteral("Pagamento 1"));
+        child<PictureButton>(ed(), "cmdIndietro")->click(); // from record 1: nothing at all
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
+        child<PictureButton>(ed(), "cmdAvanti")->click();
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QStringLiteral("Pagamento 2"));
+        child<PictureButton>(ed(), "cmdUltimo")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QStringLiteral("03/03/2025"));
+        child<PictureButton>(ed(), "cmdAvanti")->click(); // past the last: nothing
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
+        child<PictureButton>(ed(), "cmdIndietro")->click();
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QStringLiteral("Pagamento 2"));
+        child<PictureButton>(ed(), "cmdPrimo")->click();
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QStringLiteral("Pagamento 1"));
+        child<PictureButton>(ed(), "cmdNuovo")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QString());
+        child<PictureButton>(ed(), "cmdIndietro")->click(); // from a new card: the first record
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
 
@@ -169,23 +170,23 @@ private slots:
         r.Ora = QStringLiteral("7:05");
         r.Note = QStringLiteral("Perché sì");
         ed()->ShowPaymentRecord(r, 42);
-        QCOMPARE(ed()->txtData->text(), r.Data);
-        QCOMPARE(ed()->txtOreApp->currentText(), QStringLiteral("7")); // shown as stored, no rule runs
-        QCOMPARE(ed()->txtMinutiApp->currentText(), r.MinutiApp);
-        QCOMPARE(ed()->lblOra->text(), r.Ora);
-        QCOMPARE(ed()->txtAvviso->text(), r.Avviso);
-        QCOMPARE(ed()->txtTipologia->currentText(), r.Tipologia);
-        QCOMPARE(ed()->txtCausale->text(), r.Causale);
-        QCOMPARE(ed()->txtDettagli->text(), r.Dettagli);
-        QCOMPARE(ed()->txtContatto->text(), r.Contatto);
-        QCOMPARE(ed()->txtTel->text(), r.Tel);
-        QCOMPARE(ed()->txtCel->text(), r.Cel);
-        QCOMPARE(ed()->txtEmail->text(), r.Email);
-        QCOMPARE(ed()->txtLuogo->text(), r.Luogo);
-        QCOMPARE(ed()->txtImporto->text(), r.Importo);
-        QCOMPARE(ed()->txtNote->text(), r.Note);
-        QVERIFY(ed()->chkOttemperata->isChecked());
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("42"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), r.Data);
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentText(), QStringLiteral("7")); // shown as stored, no rule runs
+        QCOMPARE(child<QComboBox>(ed(), "txtMinutiApp")->currentText(), r.MinutiApp);
+        QCOMPARE(child<QLabel>(ed(), "lblOra")->text(), r.Ora);
+        QCOMPARE(child<QLineEdit>(ed(), "txtAvviso")->text(), r.Avviso);
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->currentText(), r.Tipologia);
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), r.Causale);
+        QCOMPARE(child<QLineEdit>(ed(), "txtDettagli")->text(), r.Dettagli);
+        QCOMPARE(child<QLineEdit>(ed(), "txtContatto")->text(), r.Contatto);
+        QCOMPARE(child<QLineEdit>(ed(), "txtTel")->text(), r.Tel);
+        QCOMPARE(child<QLineEdit>(ed(), "txtCel")->text(), r.Cel);
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), r.Email);
+        QCOMPARE(child<QLineEdit>(ed(), "txtLuogo")->text(), r.Luogo);
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), r.Importo);
+        QCOMPARE(child<QLineEdit>(ed(), "txtNote")->text(), r.Note);
+        QVERIFY(child<QCheckBox>(ed(), "chkOttemperata")->isChecked());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("42"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
 
@@ -205,11 +206,11 @@ private slots:
         PaymentRecord r = numbered(1);
         r.Ottemperata = flag;
         m_env->writeFile(archiveName, paymentFile({r}));
-        ed()->chkOttemperata->setChecked(before);
-        ed()->cmdPrimo->click();
-        QCOMPARE(ed()->chkOttemperata->isChecked(), before);
+        child<QCheckBox>(ed(), "chkOttemperata")->setChecked(before);
+        child<PictureButton>(ed(), "cmdPrimo")->click();
+        QCOMPARE(child<QCheckBox>(ed(), "chkOttemperata")->isChecked(), before);
         // Saving it writes one of the two known values.
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(stored(1).Ottemperata, before ? QStringLiteral("Sì") : QStringLiteral("No"));
         QCOMPARE(archive().mid(1262, 3), before ? QByteArray("\x02S\xEC") : QByteArray("\x02No"));
     }
@@ -219,9 +220,9 @@ private slots:
         writeArchive(7);
         const QByteArray firstSeven = archive();
         fillCard();
-        ed()->chkOttemperata->setChecked(true);
-        ed()->cmdSalva->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("8"));
+        child<QCheckBox>(ed(), "chkOttemperata")->setChecked(true);
+        child<PictureButton>(ed(), "cmdSalva")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("8"));
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text, kInserted);
@@ -237,10 +238,10 @@ private slots:
         QCOMPARE(r.Ottemperata, QStringLiteral("Sì"));
 
         m_env->dialogs.clear();
-        ed()->txtCausale->setText(QStringLiteral("Fattura n. 13"));
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("Fattura n. 13"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(messages(), kChanged);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("8"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("8"));
         QCOMPARE(archive().size(), 8 * PaymentRecord::Size);
         QCOMPARE(stored(8).Causale, QStringLiteral("Fattura n. 13"));
         QCOMPARE(archive().left(firstSeven.size()), firstSeven);
@@ -249,10 +250,10 @@ private slots:
     void saveOverABrowsedRecord()
     {
         writeArchive(3);
-        ed()->cmdAvanti->click();
-        ed()->cmdAvanti->click();
-        ed()->txtLuogo->setText(QStringLiteral("Modena"));
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdAvanti")->click();
+        child<PictureButton>(ed(), "cmdAvanti")->click();
+        child<QLineEdit>(ed(), "txtLuogo")->setText(QStringLiteral("Modena"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(messages(), kChanged);
         QCOMPARE(stored(2).Luogo, QStringLiteral("Modena"));
         QCOMPARE(stored(1), numbered(1));
@@ -288,14 +289,14 @@ private slots:
             if (auto *box = ed()->findChild<QLineEdit *>(name))
                 box->setText(blank);
             else
-                ed()->findChild<QComboBox *>(name)->setEditText(blank);
+                child<QComboBox>(ed(), name)->setEditText(blank);
         }
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Warning);
         QCOMPARE(m_env->dialogs.shown[0].text, warning);
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QVERIFY(archive().isEmpty());
     }
 
@@ -320,38 +321,38 @@ private slots:
         QFETCH(QString, time);
         QFETCH(QString, storedAmount);
         fillCard();
-        ed()->txtOreApp->setEditText(hour);
-        ed()->txtMinutiApp->setEditText(minute);
-        ed()->txtImporto->setText(amount);
-        ed()->cmdSalva->click();
+        child<QComboBox>(ed(), "txtOreApp")->setEditText(hour);
+        child<QComboBox>(ed(), "txtMinutiApp")->setEditText(minute);
+        child<QLineEdit>(ed(), "txtImporto")->setText(amount);
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(messages(), kInserted);
-        QCOMPARE(ed()->lblOra->text(), time);
+        QCOMPARE(child<QLabel>(ed(), "lblOra")->text(), time);
         QCOMPARE(stored(1).Ora, time);
         QCOMPARE(stored(1).OreApp, hour);
         QCOMPARE(stored(1).Importo, storedAmount);
-        QCOMPARE(ed()->txtImporto->text(), storedAmount);
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), storedAmount);
     }
 
     void saveRunsTheLeavingRuleOfTheEditedBox()
     {
         fillCard();
-        ed()->txtImporto->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), ed()->txtImporto);
-        ed()->txtImporto->setText(QStringLiteral("12,345"));
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtImporto")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtImporto"));
+        child<QLineEdit>(ed(), "txtImporto")->setText(QStringLiteral("12,345"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(stored(1).Importo, QStringLiteral("12,35"));
-        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("12,35"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), QStringLiteral("12,35"));
     }
 
     void duplicateRefusedOnANewCard()
     {
         fillCard();
-        ed()->cmdDuplica->click();
+        child<PictureButton>(ed(), "cmdDuplica")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Warning);
         QCOMPARE(m_env->dialogs.shown[0].text,
                  QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio."));
-        QCOMPARE(ed()->txtData->text(), QStringLiteral("20/06/2025"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QStringLiteral("20/06/2025"));
     }
 
     void duplicateKeepsAllButDateAndTime()
@@ -359,24 +360,24 @@ private slots:
         PaymentRecord third = numbered(3);
         third.Ottemperata = QStringLiteral("Sì");
         m_env->writeFile(archiveName, paymentFile({numbered(1), numbered(2), third}));
-        ed()->cmdUltimo->click();
-        ed()->txtOreApp->setCurrentIndex(9);
-        ed()->cmdDuplica->click();
+        child<PictureButton>(ed(), "cmdUltimo")->click();
+        child<QComboBox>(ed(), "txtOreApp")->setCurrentIndex(9);
+        child<PictureButton>(ed(), "cmdDuplica")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Information);
         QCOMPARE(m_env->dialogs.shown[0].text,
                  QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                                 "Al termine premere Salva per inserire la scheda in archivio."));
-        QCOMPARE(ed()->lblPosizione->text(), QString());
-        QCOMPARE(ed()->txtData->text(), QString());
-        QCOMPARE(ed()->txtOreApp->currentText(), QStringLiteral("00"));
-        QCOMPARE(ed()->txtOreApp->currentIndex(), -1);
-        QCOMPARE(ed()->txtMinutiApp->currentText(), QStringLiteral("00"));
-        QCOMPARE(QApplication::focusWidget(), ed()->txtData);
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QString());
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentText(), QStringLiteral("00"));
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(ed(), "txtMinutiApp")->currentText(), QStringLiteral("00"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(ed(), "txtData"));
 
-        ed()->txtData->setText(QStringLiteral("03/04/2025"));
-        ed()->cmdSalva->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("4"));
+        child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("03/04/2025"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("4"));
         PaymentRecord copy = stored(4);
         QCOMPARE(copy.Data, QStringLiteral("03/04/2025"));
         QCOMPARE(copy.Ora, QStringLiteral("00:00"));
@@ -408,23 +409,23 @@ private slots:
             ed()->ShowPaymentRecord(numbered(2), 2);
         else
             fillCard();
-        ed()->txtCausale->setText(QStringLiteral("Modificata"));
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("Modificata"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Error);
         QCOMPARE(m_env->dialogs.shown[0].text, kAccess);
         QCOMPARE(QFile::exists(m_env->file(archiveName)), existing);
         QCOMPARE(archive(), before);
-        QCOMPARE(ed()->lblPosizione->text(), existing ? QStringLiteral("2") : QString());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), existing ? QStringLiteral("2") : QString());
 
         // A read-only archive is still read: browsing shows its records. With
         // no archive the folder lets none be created, and browsing says so.
         // Duplicating, which prepares a save, needs the archive writable.
         m_env->dialogs.clear();
-        ed()->cmdPrimo->click();
+        child<PictureButton>(ed(), "cmdPrimo")->click();
         if (existing)
-            QCOMPARE(ed()->txtCausale->text(), numbered(1).Causale);
-        ed()->cmdDuplica->click();
+            QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), numbered(1).Causale);
+        child<PictureButton>(ed(), "cmdDuplica")->click();
         QCOMPARE(m_env->dialogs.shown.size(), existing ? 1 : 2);
         QCOMPARE(m_env->dialogs.shown.last().kind, existing ? MessageKind::Error : MessageKind::Warning);
         QCOMPARE(m_env->dialogs.shown.last().text == kAccess, existing);
@@ -443,8 +444,8 @@ private slots:
     {
         QFETCH(QString, address);
         QFETCH(QString, url);
-        ed()->txtEmail->setText(address);
-        ed()->btnEmail->click();
+        child<QLineEdit>(ed(), "txtEmail")->setText(address);
+        child<PictureButton>(ed(), "btnEmail")->click();
         QCOMPARE(m_env->shell.opened.size(), 1);
         QCOMPARE(m_env->shell.opened[0].toString(), url);
     }
@@ -453,27 +454,27 @@ private slots:
     {
         // The bar's design text, until the pointer moves over the window.
         TfrmArchivio_Scadenze fresh;
-        QCOMPARE(fresh.panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        QCOMPARE(child<InfoBar>(&fresh, "panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
 
         auto hover = [](QWidget *w, QEvent::Type type) {
             QEvent e(type);
             QApplication::sendEvent(w, &e);
         };
-        hover(ed()->cmdSalva, QEvent::Enter);
-        QCOMPARE(ed()->panInfo->text(), QStringLiteral("Salva la scheda corrente in archivio."));
-        hover(ed()->cmdSalva, QEvent::Leave);
-        QCOMPARE(ed()->panInfo->text(), QString());
-        hover(ed()->chkOttemperata, QEvent::Enter);
-        QCOMPARE(ed()->panInfo->text(), QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."));
-        hover(ed()->chkOttemperata, QEvent::Leave);
-        hover(ed()->impContatto, QEvent::Enter);
-        QCOMPARE(ed()->panInfo->text(), QStringLiteral("Importa i dati dall'archivio anagrafico dei contatti."));
+        hover(child<PictureButton>(ed(), "cmdSalva"), QEvent::Enter);
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Salva la scheda corrente in archivio."));
+        hover(child<PictureButton>(ed(), "cmdSalva"), QEvent::Leave);
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QString());
+        hover(child<QCheckBox>(ed(), "chkOttemperata"), QEvent::Enter);
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."));
+        hover(child<QCheckBox>(ed(), "chkOttemperata"), QEvent::Leave);
+        hover(child<PictureButton>(ed(), "impContatto"), QEvent::Enter);
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Importa i dati dall'archivio anagrafico dei contatti."));
         // Over the window background the bar is empty, whatever it held.
-        ed()->panInfo->setText(QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        child<InfoBar>(ed(), "panInfo")->setText(QStringLiteral("Pronto per archiviare una nuova scheda..."));
         hover(ed(), QEvent::Enter);
-        QCOMPARE(ed()->panInfo->text(), QString());
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QString());
         for (PictureButton *p : ed()->findChildren<PictureButton *>())
-            QVERIFY2(!ed()->panInfo->hintFor(p).isEmpty(), qPrintable(p->objectName()));
+            QVERIFY2(!child<InfoBar>(ed(), "panInfo")->hintFor(p).isEmpty(), qPrintable(p->objectName()));
     }
 
     void reachedFromTheAgendaAndLeftToTheMenu_data()
@@ -487,21 +488,21 @@ private slots:
         QFETCH(QString, button);
         TfrmAgenda *agenda = Windows::resident().agenda;
         TfrmAvvio *menu = Windows::resident().avvio;
-        ed()->cmdEsci->click();
+        child<QAbstractButton>(ed(), "cmdEsci")->click();
         QVERIFY(menu->isVisible());
         QVERIFY(!ed()->isVisible());
 
         m_env->writeFile(QStringLiteral("Avviso.mp3"), "ID3");
         m_env->writeFile(archiveName, paymentFile({makePayment(QStringLiteral("10/05/2025"))}));
-        menu->btnApp02->click();
+        child<PictureButton>(menu, "btnApp02")->click();
         QVERIFY(m_env->alarm.playing);
-        ed()->txtCausale->setText(QStringLiteral("left over"));
-        agenda->findChild<PictureButton *>(button)->click();
+        child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("left over"));
+        child<PictureButton>(agenda, button)->click();
         QVERIFY(ed()->isVisible());
         QVERIFY(ed()->windowState() & Qt::WindowMaximized);
         QVERIFY(!agenda->isVisible());
         QVERIFY(m_env->alarm.playing); // the alarm goes on
-        QCOMPARE(ed()->txtCausale->text(), QString()); // every show starts blank
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QString()); // every show starts blank
 
         // The title bar, like the exit picture, leads to the menu, not the agenda.
         QVERIFY(!ed()->close());

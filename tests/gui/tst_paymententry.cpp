@@ -1,5 +1,6 @@
 // The payment card's entry rules: the keys each box takes, what leaving a box
 // does, the Enter chain, and the date picker.
+#include "Controls.h"
 #include "ModalDriver.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -35,7 +37,7 @@ class TestPaymentEntry : public QObject {
         w->setFocus(Qt::MouseFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), w);
     }
-    void leave() { focus(ed()->txtCausale); }
+    void leave() { focus(child<QLineEdit>(ed(), "txtCausale")); }
 
     // Acts on the date picker once it is shown modally; `seen` tells it was.
     void onPicker(bool &seen, std::function<void(TfrmCalendario *)> act)
@@ -61,24 +63,24 @@ private slots:
 
     void layoutOfTheBoxes()
     {
-        QCOMPARE(ed()->txtOreApp->count(), 24);
-        QCOMPARE(ed()->txtOreApp->itemText(23), QStringLiteral("23"));
-        QCOMPARE(ed()->txtMinutiApp->count(), 60);
-        QCOMPARE(ed()->txtMinutiApp->itemText(7), QStringLiteral("07"));
-        QCOMPARE(ed()->txtTipologia->count(), 2);
-        QCOMPARE(ed()->txtTipologia->itemText(0), QStringLiteral("In entrata"));
-        QCOMPARE(ed()->txtTipologia->itemText(1), QStringLiteral("In uscita"));
-        QVERIFY(ed()->txtData->isReadOnly());
-        QVERIFY(ed()->txtData->alignment() & Qt::AlignHCenter);
-        QVERIFY(ed()->txtAvviso->alignment() & Qt::AlignHCenter);
-        QVERIFY(ed()->txtImporto->alignment() & Qt::AlignRight);
-        for (QWidget *w : std::initializer_list<QWidget *>{ed()->txtData, ed()->txtOreApp, ed()->txtTipologia, ed()->txtNote}) {
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->count(), 24);
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->itemText(23), QStringLiteral("23"));
+        QCOMPARE(child<QComboBox>(ed(), "txtMinutiApp")->count(), 60);
+        QCOMPARE(child<QComboBox>(ed(), "txtMinutiApp")->itemText(7), QStringLiteral("07"));
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->count(), 2);
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->itemText(0), QStringLiteral("In entrata"));
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->itemText(1), QStringLiteral("In uscita"));
+        QVERIFY(child<QLineEdit>(ed(), "txtData")->isReadOnly());
+        QVERIFY(child<QLineEdit>(ed(), "txtData")->alignment() & Qt::AlignHCenter);
+        QVERIFY(child<QLineEdit>(ed(), "txtAvviso")->alignment() & Qt::AlignHCenter);
+        QVERIFY(child<QLineEdit>(ed(), "txtImporto")->alignment() & Qt::AlignRight);
+        for (QWidget *w : std::initializer_list<QWidget *>{child<QLineEdit>(ed(), "txtData"), child<QComboBox>(ed(), "txtOreApp"), child<QComboBox>(ed(), "txtTipologia"), child<QLineEdit>(ed(), "txtNote")}) {
             QVERIFY(w->font().bold());
             QCOMPARE(w->font().pointSize(), 12);
         }
-        QVERIFY(ed()->lblPosizione->font().bold());
-        QVERIFY(ed()->lblPosizione->alignment() & Qt::AlignHCenter);
-        QVERIFY(ed()->lblOra->isHidden());
+        QVERIFY(child<QLabel>(ed(), "lblPosizione")->font().bold());
+        QVERIFY(child<QLabel>(ed(), "lblPosizione")->alignment() & Qt::AlignHCenter);
+        QVERIFY(child<QLabel>(ed(), "lblOra")->isHidden());
     }
 
     void clickedNumberBoxIsReplacedByTyping_data()
@@ -99,7 +101,7 @@ private slots:
         ed()->newCard();
         // A real click, at either end of the text already there.
         for (const QPoint at : {QPoint(4, edit->height() / 2), QPoint(edit->width() - 4, edit->height() / 2)}) {
-            focus(ed()->txtCausale);
+            focus(child<QLineEdit>(ed(), "txtCausale"));
             QTest::mouseClick(edit, Qt::LeftButton, {}, at);
             QTRY_VERIFY(edit->hasFocus());
             QTRY_COMPARE(edit->selectedText(), edit->text());
@@ -133,7 +135,7 @@ private slots:
         auto *edit = ed()->findChild<QLineEdit *>(box);
         QVERIFY(edit);
         ed()->newCard();
-        focus(ed()->txtCausale);
+        focus(child<QLineEdit>(ed(), "txtCausale"));
         QWidget other;
         other.setGeometry(0, 0, 200, 100);
         other.show();
@@ -151,19 +153,19 @@ private slots:
 
     void amountKeys()
     {
-        focus(ed()->txtImporto);
-        ed()->txtImporto->clear();
-        QTest::keyClicks(ed()->txtImporto, QStringLiteral("a1.-2 x,5E"));
-        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("12,5"));
-        QTest::keyClick(ed()->txtImporto, Qt::Key_Left);
-        QTest::keyClick(ed()->txtImporto, Qt::Key_Backspace);
-        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("125"));
-        QTest::keyClick(ed()->txtImporto, Qt::Key_Right);
-        QTest::keyClicks(ed()->txtImporto, QStringLiteral(",5"));
+        focus(child<QLineEdit>(ed(), "txtImporto"));
+        child<QLineEdit>(ed(), "txtImporto")->clear();
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtImporto"), QStringLiteral("a1.-2 x,5E"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), QStringLiteral("12,5"));
+        QTest::keyClick(child<QLineEdit>(ed(), "txtImporto"), Qt::Key_Left);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtImporto"), Qt::Key_Backspace);
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), QStringLiteral("125"));
+        QTest::keyClick(child<QLineEdit>(ed(), "txtImporto"), Qt::Key_Right);
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtImporto"), QStringLiteral(",5"));
         leave();
-        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("125,50"));
-        QTest::keyClicks(ed()->txtImporto, QStringLiteral("123456789012345678"));
-        QVERIFY(ed()->txtImporto->text().size() <= 15);
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), QStringLiteral("125,50"));
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtImporto"), QStringLiteral("123456789012345678"));
+        QVERIFY(child<QLineEdit>(ed(), "txtImporto")->text().size() <= 15);
     }
 
     void amountLeavingRule_data()
@@ -179,40 +181,40 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, left);
-        focus(ed()->txtImporto);
-        ed()->txtImporto->clear();
-        QTest::keyClicks(ed()->txtImporto, typed);
+        focus(child<QLineEdit>(ed(), "txtImporto"));
+        child<QLineEdit>(ed(), "txtImporto")->clear();
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtImporto"), typed);
         leave();
-        QCOMPARE(ed()->txtImporto->text(), left);
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), left);
     }
 
     void pasteObeysTheKeyRules()
     {
-        focus(ed()->txtImporto);
-        ed()->txtImporto->clear();
+        focus(child<QLineEdit>(ed(), "txtImporto"));
+        child<QLineEdit>(ed(), "txtImporto")->clear();
         QApplication::clipboard()->setText(QStringLiteral("-1.250,5 €"));
         if (QApplication::clipboard()->text().isEmpty())
             QSKIP("no clipboard on this platform");
-        ed()->txtImporto->paste();
-        QCOMPARE(ed()->txtImporto->text(), QStringLiteral("1250,5"));
-        focus(ed()->txtAvviso);
-        ed()->txtAvviso->clear();
+        child<QLineEdit>(ed(), "txtImporto")->paste();
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), QStringLiteral("1250,5"));
+        focus(child<QLineEdit>(ed(), "txtAvviso"));
+        child<QLineEdit>(ed(), "txtAvviso")->clear();
         QApplication::clipboard()->setText(QStringLiteral("1x0"));
-        ed()->txtAvviso->paste();
-        QCOMPARE(ed()->txtAvviso->text(), QStringLiteral("10"));
+        child<QLineEdit>(ed(), "txtAvviso")->paste();
+        QCOMPARE(child<QLineEdit>(ed(), "txtAvviso")->text(), QStringLiteral("10"));
     }
 
     void noticeKeys()
     {
-        focus(ed()->txtAvviso);
-        ed()->txtAvviso->clear();
-        QTest::keyClicks(ed()->txtAvviso, QStringLiteral("1a-2.b345"));
-        QCOMPARE(ed()->txtAvviso->text(), QStringLiteral("123"));
+        focus(child<QLineEdit>(ed(), "txtAvviso"));
+        child<QLineEdit>(ed(), "txtAvviso")->clear();
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtAvviso"), QStringLiteral("1a-2.b345"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtAvviso")->text(), QStringLiteral("123"));
         for (int i = 0; i < 3; ++i)
-            QTest::keyClick(ed()->txtAvviso, Qt::Key_Backspace);
-        QCOMPARE(ed()->txtAvviso->text(), QString());
+            QTest::keyClick(child<QLineEdit>(ed(), "txtAvviso"), Qt::Key_Backspace);
+        QCOMPARE(child<QLineEdit>(ed(), "txtAvviso")->text(), QString());
         leave();
-        QCOMPARE(ed()->txtAvviso->text(), QStringLiteral("0"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtAvviso")->text(), QStringLiteral("0"));
     }
 
     void hourAndMinuteTakeNoTyping_data()
@@ -239,11 +241,11 @@ private slots:
 
     void dropDownForgetsItsSelectionOnEntering()
     {
-        ed()->txtOreApp->setCurrentIndex(5);
-        QCOMPARE(ed()->txtOreApp->currentText(), QStringLiteral("05"));
-        focus(ed()->txtOreApp);
-        QCOMPARE(ed()->txtOreApp->currentIndex(), -1);
-        QCOMPARE(ed()->txtOreApp->currentText(), QStringLiteral("05"));
+        child<QComboBox>(ed(), "txtOreApp")->setCurrentIndex(5);
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentText(), QStringLiteral("05"));
+        focus(child<QComboBox>(ed(), "txtOreApp"));
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentText(), QStringLiteral("05"));
     }
 
     void dropDownLeavingRules_data()
@@ -272,42 +274,42 @@ private slots:
 
     void typeBox()
     {
-        focus(ed()->txtTipologia);
-        QTest::keyClicks(ed()->txtTipologia, QStringLiteral("In uscita"));
-        QCOMPARE(ed()->txtTipologia->currentText(), QString());
-        ed()->txtTipologia->setCurrentIndex(1);
-        QCOMPARE(ed()->txtTipologia->currentText(), QStringLiteral("In uscita"));
-        QTest::keyClick(ed()->txtTipologia, Qt::Key_Backspace);
-        QCOMPARE(ed()->txtTipologia->currentText(), QString());
-        ed()->txtTipologia->setCurrentIndex(0);
-        QTest::keyClick(ed()->txtTipologia, Qt::Key_Delete);
-        QCOMPARE(ed()->txtTipologia->currentText(), QString());
+        focus(child<QComboBox>(ed(), "txtTipologia"));
+        QTest::keyClicks(child<QComboBox>(ed(), "txtTipologia"), QStringLiteral("In uscita"));
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->currentText(), QString());
+        child<QComboBox>(ed(), "txtTipologia")->setCurrentIndex(1);
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->currentText(), QStringLiteral("In uscita"));
+        QTest::keyClick(child<QComboBox>(ed(), "txtTipologia"), Qt::Key_Backspace);
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->currentText(), QString());
+        child<QComboBox>(ed(), "txtTipologia")->setCurrentIndex(0);
+        QTest::keyClick(child<QComboBox>(ed(), "txtTipologia"), Qt::Key_Delete);
+        QCOMPARE(child<QComboBox>(ed(), "txtTipologia")->currentText(), QString());
 
         // Save then stops at the type.
-        ed()->txtData->setText(QStringLiteral("01/06/2025"));
-        ed()->cmdSalva->click();
+        child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("01/06/2025"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.texts(),
                  QStringList{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la tipologia di pagamento (in entrata o in uscita).")});
-        QCOMPARE(QApplication::focusWidget(), ed()->txtTipologia);
+        QCOMPARE(QApplication::focusWidget(), child<QComboBox>(ed(), "txtTipologia"));
     }
 
     void emailTrimmedWhileTyping()
     {
-        focus(ed()->txtEmail);
-        QTest::keyClicks(ed()->txtEmail, QStringLiteral(" mario rossi "));
-        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("mariorossi"));
-        ed()->txtEmail->setCursorPosition(5);
-        QTest::keyClick(ed()->txtEmail, Qt::Key_Space);
-        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("mario rossi"));
-        QTest::keyClick(ed()->txtEmail, Qt::Key_A);
-        QCOMPARE(ed()->txtEmail->text(), QStringLiteral("mario arossi"));
+        focus(child<QLineEdit>(ed(), "txtEmail"));
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtEmail"), QStringLiteral(" mario rossi "));
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QStringLiteral("mariorossi"));
+        child<QLineEdit>(ed(), "txtEmail")->setCursorPosition(5);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtEmail"), Qt::Key_Space);
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QStringLiteral("mario rossi"));
+        QTest::keyClick(child<QLineEdit>(ed(), "txtEmail"), Qt::Key_A);
+        QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QStringLiteral("mario arossi"));
     }
 
     void freeTextAcceptsEverything()
     {
-        focus(ed()->txtCausale);
-        typeText(ed()->txtCausale, QStringLiteral("Città: 1.250,00 € - perché?"));
-        QCOMPARE(ed()->txtCausale->text(), QStringLiteral("Città: 1.250,00 € - perché?"));
+        focus(child<QLineEdit>(ed(), "txtCausale"));
+        typeText(child<QLineEdit>(ed(), "txtCausale"), QStringLiteral("Città: 1.250,00 € - perché?"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QStringLiteral("Città: 1.250,00 € - perché?"));
     }
 
     void enterChain()
@@ -315,7 +317,7 @@ private slots:
         const QStringList chain = {"txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
                                    "txtDettagli", "txtContatto", "txtTel", "txtCel", "txtEmail",
                                    "txtLuogo", "txtImporto", "txtNote", "txtData"};
-        focus(ed()->txtOreApp);
+        focus(child<QComboBox>(ed(), "txtOreApp"));
         for (qsizetype i = 1; i < chain.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget()->objectName(), chain.at(i));
@@ -326,69 +328,70 @@ private slots:
 
     void dateBoxKeys()
     {
-        ed()->txtData->setText(QStringLiteral("01/06/2025"));
-        QTest::keyClick(ed()->txtData, Qt::Key_Backspace);
-        QCOMPARE(ed()->txtData->text(), QString());
-        ed()->txtData->setText(QStringLiteral("01/06/2025"));
-        QTest::keyClick(ed()->txtData, Qt::Key_Delete);
-        QCOMPARE(ed()->txtData->text(), QString());
+        child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("01/06/2025"));
+        QTest::keyClick(child<QLineEdit>(ed(), "txtData"), Qt::Key_Backspace);
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QString());
+        child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("01/06/2025"));
+        QTest::keyClick(child<QLineEdit>(ed(), "txtData"), Qt::Key_Delete);
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QString());
 
-        // Any other key shows the picker at today; Importa writes the date.
+        // Any other key shows the picker at today; Importa writes the date (the
+        // editor opens it for its due date, the one opener it serves).
         bool seen = false;
         QDate shown;
         onPicker(seen, [&shown](TfrmCalendario *picker) {
-            shown = picker->calAppuntamenti->selectedDate();
+            shown = child<QCalendarWidget>(picker, "calAppuntamenti")->selectedDate();
             QCOMPARE(picker->windowTitle(), QStringLiteral(" Importazione data"));
-            QCOMPARE(picker->lblMemory->text(), QStringLiteral("data"));
-            picker->btnImportaData->click();
+            child<QPushButton>(picker, "btnImportaData")->click();
         });
-        QTest::keyClick(ed()->txtData, Qt::Key_K);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtData"), Qt::Key_K);
         QVERIFY(seen);
         QCOMPARE(shown, QDate(2025, 5, 15));
-        QCOMPARE(ed()->txtData->text(), QStringLiteral("15/05/2025"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QStringLiteral("15/05/2025"));
 
         // Annulla leaves the box as it was.
-        ed()->txtData->clear();
+        child<QLineEdit>(ed(), "txtData")->clear();
         onPicker(seen, [](TfrmCalendario *picker) {
-            picker->calAppuntamenti->setSelectedDate(QDate(2025, 12, 24));
-            picker->btnAnnulla->click();
+            child<QCalendarWidget>(picker, "calAppuntamenti")->setSelectedDate(QDate(2025, 12, 24));
+            child<QPushButton>(picker, "btnAnnulla")->click();
         });
-        QTest::keyClick(ed()->txtData, Qt::Key_5);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtData"), Qt::Key_5);
         QVERIFY(seen);
-        QCOMPARE(ed()->txtData->text(), QString());
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QString());
 
         // Enter opens it too, and a chosen day is written as dd/mm/yyyy.
         onPicker(seen, [](TfrmCalendario *picker) {
-            picker->calAppuntamenti->setSelectedDate(QDate(2026, 1, 2));
-            picker->btnImportaData->click();
+            child<QCalendarWidget>(picker, "calAppuntamenti")->setSelectedDate(QDate(2026, 1, 2));
+            child<QPushButton>(picker, "btnImportaData")->click();
         });
-        QTest::keyClick(ed()->txtData, Qt::Key_Return);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtData"), Qt::Key_Return);
         QVERIFY(seen);
-        QCOMPARE(ed()->txtData->text(), QStringLiteral("02/01/2026"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QStringLiteral("02/01/2026"));
 
         // Shift on its own (on the way to a capital) does not.
-        QTest::keyClick(ed()->txtData, Qt::Key_Shift);
+        QTest::keyClick(child<QLineEdit>(ed(), "txtData"), Qt::Key_Shift);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     void calendarPictureOpensThePicker()
     {
         bool seen = false;
-        onPicker(seen, [](TfrmCalendario *picker) { picker->btnImportaData->click(); });
-        ed()->impData->click();
+        onPicker(seen, [](TfrmCalendario *picker) { child<QPushButton>(picker, "btnImportaData")->click(); });
+        child<PictureButton>(ed(), "impData")->click();
         QVERIFY(seen);
-        QCOMPARE(ed()->txtData->text(), QStringLiteral("15/05/2025"));
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QStringLiteral("15/05/2025"));
     }
 
     void pickerForAnotherOpenerStaysOpen()
     {
-        TfrmCalendario picker(ed());
-        picker.lblMemory->setText(QStringLiteral("scadenze"));
+        TfrmCalendario picker(Opener::PaymentEditor, ed());
+        QSignalSpy chosen(&picker, &TfrmCalendario::dateChosen);
         picker.show();
-        picker.btnImportaData->click();
+        child<QPushButton>(&picker, "btnImportaData")->click();
         QVERIFY(picker.isVisible());
-        QCOMPARE(ed()->txtData->text(), QString());
-        picker.btnAnnulla->click();
+        QCOMPARE(chosen.count(), 0);
+        QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QString());
+        child<QPushButton>(&picker, "btnAnnulla")->click();
         QVERIFY(!picker.isVisible());
     }
 };

@@ -3,6 +3,7 @@
 // reported, never shown as calm, empty or exported "with success"; a save
 // waits for another copy only so long, backs the file up once a day, and
 // refuses an amount its field cannot hold.
+#include "Controls.h"
 #include "LockHolder.h"
 #include "ModalDriver.h"
 #include "PaymentFixtures.h"
@@ -50,11 +51,11 @@ class TestReliability : public QObject {
     }
     void fillCard()
     {
-        ed()->txtData->setText(QStringLiteral("20/06/2025"));
-        ed()->txtTipologia->setEditText(QStringLiteral("In uscita"));
-        ed()->txtCausale->setText(QStringLiteral("Affitto"));
-        ed()->txtContatto->setText(QStringLiteral("Immobiliare Rossi"));
-        ed()->txtImporto->setText(QStringLiteral("850,00"));
+        child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("20/06/2025"));
+        child<QComboBox>(ed(), "txtTipologia")->setEditText(QStringLiteral("In uscita"));
+        child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("Affitto"));
+        child<QLineEdit>(ed(), "txtContatto")->setText(QStringLiteral("Immobiliare Rossi"));
+        child<QLineEdit>(ed(), "txtImporto")->setText(QStringLiteral("850,00"));
     }
     void openEditor()
     {
@@ -82,16 +83,16 @@ private slots:
                              makePayment(QStringLiteral("01/04/2025"), QStringLiteral("09"), QStringLiteral("30"),
                                          QStringLiteral("0"), QStringLiteral("Sì"))});
         QVERIFY(QFile::setPermissions(archivePath(), QFile::ReadOwner | QFile::ReadGroup));
-        Windows::resident().avvio->btnApp02->click();
-        QCOMPARE(agenda()->lstRecords->count(), 1);
+        child<PictureButton>(Windows::resident().avvio, "btnApp02")->click();
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 1);
         QVERIFY(agenda()->isAlertState());
         TfrmAssolti settled;
         settled.show();
-        QCOMPARE(settled.lstRecords->count(), 1);
+        QCOMPARE(child<RowListView>(&settled, "lstRecords")->count(), 1);
         TfrmExpScadenzario grid;
         grid.show();
         QCOMPARE(grid.model()->rowCount(), 2);
-        QVERIFY(grid.cmdEsporta->isEnabled());
+        QVERIFY(child<PictureButton>(&grid, "cmdEsporta")->isEnabled());
         QCoreApplication::processEvents();
         QVERIFY(m_env->dialogs.shown.isEmpty());
     }
@@ -100,15 +101,15 @@ private slots:
     {
         writePaymentArchive({makePayment(QStringLiteral("12/05/2025"))});
         m_env->writeFile(QStringLiteral("Avviso.mp3"), QByteArray("ID3"));
-        Windows::resident().avvio->btnApp02->click();
+        child<PictureButton>(Windows::resident().avvio, "btnApp02")->click();
         QVERIFY(agenda()->isAlertState());
         agenda()->close();
         makeUnreadable();
-        Windows::resident().avvio->btnApp02->click();
+        child<PictureButton>(Windows::resident().avvio, "btnApp02")->click();
         QTRY_VERIFY(errorShown());
         // Not the quiet state: what was shown before stays.
         QVERIFY(agenda()->isAlertState());
-        QCOMPARE(agenda()->lstRecords->count(), 1);
+        QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 1);
         QCOMPARE(m_env->alarm.plays(), 1);
     }
 
@@ -119,7 +120,7 @@ private slots:
             TfrmConfermati list;
             list.show();
             QTRY_VERIFY(errorShown());
-            QCOMPARE(list.lstRecords->count(), 0);
+            QCOMPARE(child<RowListView>(&list, "lstRecords")->count(), 0);
         }
         m_env->dialogs.clear();
         TfrmExpScadenzario grid;
@@ -127,7 +128,7 @@ private slots:
         QTRY_VERIFY(errorShown());
         // The design rows are not offered for export as if they were the archive.
         QCOMPARE(grid.model()->rowCount(), 10);
-        QVERIFY(!grid.cmdEsporta->isEnabled());
+        QVERIFY(!child<PictureButton>(&grid, "cmdEsporta")->isEnabled());
     }
 
     void anotherCopyHoldingTheArchiveFailsTheSaveInTime()
@@ -141,16 +142,16 @@ private slots:
         fillCard();
         QElapsedTimer clock;
         clock.start();
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(m_env->dialogs.texts().last(), ArchiveMessages::inUse());
         QCOMPARE(m_env->dialogs.shown.last().kind, MessageKind::Warning);
-        QCOMPARE(ed()->lblPosizione->text(), QString());
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
         QCOMPARE(m_env->readFile(QString::fromLatin1(PaymentRecord::FileName)), before);
         // Once the other copy lets go, the same save goes through.
         other.release();
-        ed()->cmdSalva->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
     }
 
     void firstSaveOfTheDayBacksUpTheArchive()
@@ -159,8 +160,8 @@ private slots:
         const QByteArray before = m_env->readFile(QString::fromLatin1(PaymentRecord::FileName));
         openEditor();
         fillCard();
-        ed()->cmdSalva->click();
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         const QString copy = DailyBackup::folder() + DailyBackup::copyName(QString::fromLatin1(PaymentRecord::FileName),
                                                                            QDate(2025, 5, 15));
         QFile f(copy);
@@ -177,9 +178,9 @@ private slots:
         m_env->writeFile(QStringLiteral("Backup"), QByteArray("non una cartella"));
         openEditor();
         fillCard();
-        ed()->cmdSalva->click();
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("2"));
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("2"));
+        child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.texts().count(DailyBackup::failureWarning()), 1);
         QCOMPARE(m_env->dialogs.texts().count(EditorMessagesChanged()), 1);
     }
@@ -199,8 +200,8 @@ private slots:
         }
         openEditor();
         fillCard();
-        ed()->cmdSalva->click();
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         const QString today = DailyBackup::copyName(file, QDate(2025, 5, 15));
         QCOMPARE(m_env->readFile(QStringLiteral("Backup/") + today), before);
         for (const QString &name : future)
@@ -226,10 +227,10 @@ private slots:
         Services::setFreeSpace([](const QString &) { return qint64(40) << 20; });
         openEditor();
         fillCard();
-        ed()->cmdSalva->click();
+        child<PictureButton>(ed(), "cmdSalva")->click();
         Services::setFreeSpace({});
         QCOMPARE(m_env->dialogs.texts().count(DailyBackup::failureWarning()), 1);
-        QCOMPARE(ed()->lblPosizione->text(), QStringLiteral("50001"));
+        QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("50001"));
         QCOMPARE(QFileInfo(path).size(), size + PaymentRecord::Size);
         QVERIFY(QDir(DailyBackup::folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
@@ -252,22 +253,22 @@ private slots:
         QFETCH(QString, left);
         openEditor();
         fillCard();
-        ed()->txtImporto->setFocus(Qt::MouseFocusReason);
-        QTRY_VERIFY(ed()->txtImporto->hasFocus());
-        ed()->txtImporto->clear();
-        QTest::keyClicks(ed()->txtImporto, typed);
-        ed()->txtCausale->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(ed()->txtImporto->text(), left);
+        child<QLineEdit>(ed(), "txtImporto")->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(child<QLineEdit>(ed(), "txtImporto")->hasFocus());
+        child<QLineEdit>(ed(), "txtImporto")->clear();
+        QTest::keyClicks(child<QLineEdit>(ed(), "txtImporto"), typed);
+        child<QLineEdit>(ed(), "txtCausale")->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(child<QLineEdit>(ed(), "txtImporto")->text(), left);
         const QString warning = QStringLiteral("Attenzione: l'importo indicato è troppo grande: sono ammesse al "
                                                "massimo 12 cifre prima della virgola.");
         QCOMPARE(m_env->dialogs.texts().contains(warning), !fits);
         if (!fits) {
-            QTRY_VERIFY(ed()->txtImporto->hasFocus());
+            QTRY_VERIFY(child<QLineEdit>(ed(), "txtImporto")->hasFocus());
             // Save refuses it too, once, and writes nothing.
             m_env->dialogs.clear();
-            ed()->cmdSalva->click();
+            child<PictureButton>(ed(), "cmdSalva")->click();
             QCOMPARE(m_env->dialogs.texts(), QStringList{warning});
-            QCOMPARE(ed()->lblPosizione->text(), QString());
+            QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
             QCOMPARE(m_env->readFile(QString::fromLatin1(PaymentRecord::FileName)), QByteArray());
         }
     }

@@ -2,6 +2,7 @@
 // it: log in, enter a contact, schedule a payment for it, be warned, settle
 // it, see it in the journal and export it. Each step looks at what the user
 // sees: rows, labels and messages.
+#include "Controls.h"
 #include "CalcReader.h"
 #include "ModalDriver.h"
 #include "ResidentFixture.h"
@@ -96,34 +97,34 @@ class TestRoad : public QObject {
         Residents::switchTo(nullptr, Windows::first());
         QCOMPARE(Windows::first(), w().password);
         QVERIFY(QTest::qWaitForWindowActive(w().password));
-        w().password->txtPassword->setFocus();
-        typeText(w().password->txtPassword, QStringLiteral("TARVENIO"));
-        QTest::keyClick(w().password->txtPassword, Qt::Key_Return);
+        child<QLineEdit>(w().password, "txtPassword")->setFocus();
+        typeText(child<QLineEdit>(w().password, "txtPassword"), QStringLiteral("TARVENIO"));
+        QTest::keyClick(child<QLineEdit>(w().password, "txtPassword"), Qt::Key_Return);
         QTRY_VERIFY(w().avvio->isVisible());
         QVERIFY(!w().password->isVisible());
     }
 
     void enterContact()
     {
-        w().avvio->btnApp01->click();
+        child<PictureButton>(w().avvio, "btnApp01")->click();
         TfrmAnagrafica *c = w().anagrafica;
         QVERIFY(QTest::qWaitForWindowActive(c));
-        c->cmdNuovo->click();
-        fill(c->txtNome, QStringLiteral("Studio Bianchi"));
-        fill(c->txtIndirizzo, QStringLiteral("Via Mazzini"));
-        fill(c->txtNum, QStringLiteral("12"));
+        child<PictureButton>(c, "cmdNuovo")->click();
+        fill(child<QLineEdit>(c, "txtNome"), QStringLiteral("Studio Bianchi"));
+        fill(child<QLineEdit>(c, "txtIndirizzo"), QStringLiteral("Via Mazzini"));
+        fill(child<QLineEdit>(c, "txtNum"), QStringLiteral("12"));
         // The postcode boxes move on by themselves, one digit each.
-        fill(c->txtCap01, QStringLiteral("40121"));
-        QCOMPARE(QApplication::focusWidget(), c->txtLocalita);
+        fill(child<QLineEdit>(c, "txtCap01"), QStringLiteral("40121"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(c, "txtLocalita"));
         typeAtFocus(QStringLiteral("Bologna"));
-        fill(c->txtProv01, QStringLiteral("bo"));
-        fill(c->txtTel, QStringLiteral("051 123456"));
-        fill(c->txtEmail, QStringLiteral("studio@bianchi.it"));
-        fill(c->txtSesso, QStringLiteral("m"));
-        fill(c->txtCel, QStringLiteral("333 7654321"));
+        fill(child<QLineEdit>(c, "txtProv01"), QStringLiteral("bo"));
+        fill(child<QLineEdit>(c, "txtTel"), QStringLiteral("051 123456"));
+        fill(child<QLineEdit>(c, "txtEmail"), QStringLiteral("studio@bianchi.it"));
+        fill(child<QLineEdit>(c, "txtSesso"), QStringLiteral("m"));
+        fill(child<QLineEdit>(c, "txtCel"), QStringLiteral("333 7654321"));
         m_env->dialogs.clear();
-        c->cmdSalva->click();
-        QCOMPARE(c->lblPosizione->text(), QStringLiteral("1"));
+        child<PictureButton>(c, "cmdSalva")->click();
+        QCOMPARE(child<QLabel>(c, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(ContactArchive::count(), 1);
         const ContactRecord saved = ContactArchive::read(1);
         QCOMPARE(saved.Nome, QStringLiteral("Studio Bianchi"));
@@ -131,96 +132,96 @@ class TestRoad : public QObject {
         QCOMPARE(saved.Prov01 + saved.Prov02, QStringLiteral("BO"));
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Information);
-        c->cmdEsci->click();
+        child<QAbstractButton>(c, "cmdEsci")->click();
         QVERIFY(w().avvio->isVisible());
     }
 
     void schedulePayment()
     {
-        w().avvio->btnApp02->click();
+        child<PictureButton>(w().avvio, "btnApp02")->click();
         TfrmAgenda *agenda = w().agenda;
         QVERIFY(QTest::qWaitForWindowActive(agenda));
-        QCOMPARE(agenda->lstRecords->count(), 0);
+        QCOMPARE(child<RowListView>(agenda, "lstRecords")->count(), 0);
         QCOMPARE(m_env->alarm.plays(), 0);
-        agenda->btnArchivio->click();
+        child<PictureButton>(agenda, "btnArchivio")->click();
         TfrmArchivio_Scadenze *ed = w().archivio;
         QVERIFY(QTest::qWaitForWindowActive(ed));
-        ed->cmdNuovo->click();
+        child<PictureButton>(ed, "cmdNuovo")->click();
 
-        QVERIFY2(whileModal<TfrmCalendario>([ed] { ed->impData->click(); },
+        QVERIFY2(whileModal<TfrmCalendario>([ed] { child<PictureButton>(ed, "impData")->click(); },
                                             [](TfrmCalendario *picker) {
-                                                picker->calAppuntamenti->setSelectedDate(QDate(2025, 5, 20));
-                                                picker->btnImportaData->click();
+                                                child<QCalendarWidget>(picker, "calAppuntamenti")->setSelectedDate(QDate(2025, 5, 20));
+                                                child<QPushButton>(picker, "btnImportaData")->click();
                                             }),
                  "the date picker did not open");
-        QCOMPARE(ed->txtData->text(), QStringLiteral("20/05/2025"));
-        pick(ed->txtOreApp, QStringLiteral("09"));
-        pick(ed->txtMinutiApp, QStringLiteral("30"));
-        fill(ed->txtAvviso, QStringLiteral("7"));
-        pick(ed->txtTipologia, QStringLiteral("In entrata"));
-        fill(ed->txtCausale, QStringLiteral("Parcella consulenza"));
+        QCOMPARE(child<QLineEdit>(ed, "txtData")->text(), QStringLiteral("20/05/2025"));
+        pick(child<QComboBox>(ed, "txtOreApp"), QStringLiteral("09"));
+        pick(child<QComboBox>(ed, "txtMinutiApp"), QStringLiteral("30"));
+        fill(child<QLineEdit>(ed, "txtAvviso"), QStringLiteral("7"));
+        pick(child<QComboBox>(ed, "txtTipologia"), QStringLiteral("In entrata"));
+        fill(child<QLineEdit>(ed, "txtCausale"), QStringLiteral("Parcella consulenza"));
 
-        QVERIFY2(whileModal<TfrmImportaAnagrafica>([ed] { ed->impContatto->click(); },
+        QVERIFY2(whileModal<TfrmImportaAnagrafica>([ed] { child<PictureButton>(ed, "impContatto")->click(); },
                                                    [](TfrmImportaAnagrafica *find) {
-                                                       find->txtNome->setText(QStringLiteral("bianchi"));
-                                                       find->btnCerca->click();
-                                                       QCOMPARE(find->lstRecords->count(), 1);
-                                                       doubleClick(find->lstRecords, 0);
+                                                       child<QLineEdit>(find, "txtNome")->setText(QStringLiteral("bianchi"));
+                                                       child<QPushButton>(find, "btnCerca")->click();
+                                                       QCOMPARE(child<RowListView>(find, "lstRecords")->count(), 1);
+                                                       doubleClick(child<RowListView>(find, "lstRecords"), 0);
                                                    }),
                  "the contact import did not open");
-        QCOMPARE(ed->txtContatto->text(), QStringLiteral("Studio Bianchi"));
-        QCOMPARE(ed->txtTel->text(), QStringLiteral("051 123456"));
-        QCOMPARE(ed->txtCel->text(), QStringLiteral("333 7654321"));
-        QCOMPARE(ed->txtEmail->text(), QStringLiteral("studio@bianchi.it"));
+        QCOMPARE(child<QLineEdit>(ed, "txtContatto")->text(), QStringLiteral("Studio Bianchi"));
+        QCOMPARE(child<QLineEdit>(ed, "txtTel")->text(), QStringLiteral("051 123456"));
+        QCOMPARE(child<QLineEdit>(ed, "txtCel")->text(), QStringLiteral("333 7654321"));
+        QCOMPARE(child<QLineEdit>(ed, "txtEmail")->text(), QStringLiteral("studio@bianchi.it"));
 
-        fill(ed->txtImporto, QStringLiteral("150"));
-        QTest::keyClick(ed->txtImporto, Qt::Key_Tab);
-        QCOMPARE(ed->txtImporto->text(), QStringLiteral("150,00"));
+        fill(child<QLineEdit>(ed, "txtImporto"), QStringLiteral("150"));
+        QTest::keyClick(child<QLineEdit>(ed, "txtImporto"), Qt::Key_Tab);
+        QCOMPARE(child<QLineEdit>(ed, "txtImporto")->text(), QStringLiteral("150,00"));
 
         m_env->dialogs.clear();
-        ed->cmdSalva->click();
+        child<PictureButton>(ed, "cmdSalva")->click();
         QVERIFY2(m_env->dialogs.shown.size() == 1, qPrintable(messages().join(QLatin1Char('|'))));
         QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Information);
-        QCOMPARE(ed->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(ed, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(PaymentArchive::count(), 1);
-        ed->cmdEsci->click();
+        child<QAbstractButton>(ed, "cmdEsci")->click();
         QVERIFY(w().avvio->isVisible());
     }
 
     // Opens the agenda from the main menu and hands back its rows.
     QStringList agendaRows()
     {
-        w().avvio->btnApp02->click();
+        child<PictureButton>(w().avvio, "btnApp02")->click();
         if (!QTest::qWaitForWindowActive(w().agenda))
             return {QStringLiteral("the agenda did not open")};
-        return w().agenda->lstRecords->texts();
+        return child<RowListView>(w().agenda, "lstRecords")->texts();
     }
 
     void settle()
     {
-        w().agenda->btnArchivio->click();
+        child<PictureButton>(w().agenda, "btnArchivio")->click();
         TfrmArchivio_Scadenze *ed = w().archivio;
         QVERIFY(QTest::qWaitForWindowActive(ed));
         // The user finds it among the payments to settle and opens it.
-        QVERIFY2(whileModal<TfrmConfermati>([ed] { ed->cmdDaAssolvere->click(); },
+        QVERIFY2(whileModal<TfrmConfermati>([ed] { child<PictureButton>(ed, "cmdDaAssolvere")->click(); },
                                             [](TfrmConfermati *list) {
-                                                QCOMPARE(list->lstRecords->count(), 1);
-                                                doubleClick(list->lstRecords, 0);
+                                                QCOMPARE(child<RowListView>(list, "lstRecords")->count(), 1);
+                                                doubleClick(child<RowListView>(list, "lstRecords"), 0);
                                             }),
                  "the list of payments to settle did not open");
-        QCOMPARE(ed->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(ed->txtCausale->text(), QStringLiteral("Parcella consulenza"));
-        ed->chkOttemperata->setChecked(true);
-        ed->cmdSalva->click();
+        QCOMPARE(child<QLabel>(ed, "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(ed, "txtCausale")->text(), QStringLiteral("Parcella consulenza"));
+        child<QCheckBox>(ed, "chkOttemperata")->setChecked(true);
+        child<PictureButton>(ed, "cmdSalva")->click();
         QCOMPARE(PaymentArchive::count(), 1);
         QCOMPARE(PaymentArchive::read(1).Ottemperata, QStringLiteral("Sì"));
 
-        QVERIFY2(whileModal<TfrmAssolti>([ed] { ed->cmdAssolti->click(); },
+        QVERIFY2(whileModal<TfrmAssolti>([ed] { child<PictureButton>(ed, "cmdAssolti")->click(); },
                                          [](TfrmAssolti *list) {
-                                             QCOMPARE(list->lstRecords->count(), 1);
-                                             QVERIFY2(anyRowHas(list->lstRecords->texts(),
+                                             QCOMPARE(child<RowListView>(list, "lstRecords")->count(), 1);
+                                             QVERIFY2(anyRowHas(child<RowListView>(list, "lstRecords")->texts(),
                                                                 {QStringLiteral("20/05/2025"), QStringLiteral("Parcella consulenza")}),
-                                                      qPrintable(list->lstRecords->texts().join(QLatin1Char('\n'))));
+                                                      qPrintable(child<RowListView>(list, "lstRecords")->texts().join(QLatin1Char('\n'))));
                                              list->reject();
                                          }),
                  "the settled list did not open");
@@ -228,46 +229,46 @@ class TestRoad : public QObject {
 
     void journal()
     {
-        w().avvio->btnApp03->click();
+        child<PictureButton>(w().avvio, "btnApp03")->click();
         TfrmMenuBilancio *q = w().menuBilancio;
         QVERIFY(QTest::qWaitForWindowActive(q));
-        QCOMPARE(q->txtAnno->text(), QStringLiteral("2025"));
-        pick(q->txtGiornoInizio, QStringLiteral("01"));
-        pick(q->txtMeseInizio, QStringLiteral("Maggio"));
-        pick(q->txtGiornoFine, QStringLiteral("31"));
-        pick(q->txtMeseFine, QStringLiteral("Maggio"));
-        QVERIFY2(whileModal<TfrmBilancio>([q] { q->btnVisualizza->click(); },
+        QCOMPARE(child<EntryBox>(q, "txtAnno")->text(), QStringLiteral("2025"));
+        pick(child<QComboBox>(q, "txtGiornoInizio"), QStringLiteral("01"));
+        pick(child<QComboBox>(q, "txtMeseInizio"), QStringLiteral("Maggio"));
+        pick(child<QComboBox>(q, "txtGiornoFine"), QStringLiteral("31"));
+        pick(child<QComboBox>(q, "txtMeseFine"), QStringLiteral("Maggio"));
+        QVERIFY2(whileModal<TfrmBilancio>([q] { child<QPushButton>(q, "btnVisualizza")->click(); },
                                           [](TfrmBilancio *reg) {
-                                              QCOMPARE(reg->lstRecords->count(), 1);
-                                              const QString row = reg->lstRecords->texts().value(0);
+                                              QCOMPARE(child<RowListView>(reg, "lstRecords")->count(), 1);
+                                              const QString row = child<RowListView>(reg, "lstRecords")->texts().value(0);
                                               QVERIFY2(row.contains(QStringLiteral("20/05/2025"))
                                                            && row.contains(QStringLiteral("Parcella consulenza"))
                                                            && row.contains(QStringLiteral("150,00")),
                                                        qPrintable(row));
-                                              QCOMPARE(reg->lblIntervallo->text(), QStringLiteral("Dal   01/05/2025   al   31/05/2025"));
-                                              QCOMPARE(reg->lblTotEntrate->text(), QStringLiteral("150,00 €"));
-                                              QCOMPARE(reg->lblTotUscite->text(), QStringLiteral("0,00 €"));
-                                              QCOMPARE(reg->lblBilancio->text(), QStringLiteral("150,00 €"));
+                                              QCOMPARE(child<QLabel>(reg, "lblIntervallo")->text(), QStringLiteral("Dal   01/05/2025   al   31/05/2025"));
+                                              QCOMPARE(child<QLabel>(reg, "lblTotEntrate")->text(), QStringLiteral("150,00 €"));
+                                              QCOMPARE(child<QLabel>(reg, "lblTotUscite")->text(), QStringLiteral("0,00 €"));
+                                              QCOMPARE(child<QLabel>(reg, "lblBilancio")->text(), QStringLiteral("150,00 €"));
                                               reg->reject();
                                           }),
                  "the register did not open");
-        q->imgEsci->click();
+        child<PictureButton>(q, "imgEsci")->click();
         QVERIFY(w().avvio->isVisible());
     }
 
     void exportEverything()
     {
-        w().avvio->btnApp02->click();
+        child<PictureButton>(w().avvio, "btnApp02")->click();
         QVERIFY(QTest::qWaitForWindowActive(w().agenda));
-        w().agenda->btnArchivio->click();
+        child<PictureButton>(w().agenda, "btnArchivio")->click();
         TfrmArchivio_Scadenze *ed = w().archivio;
         QVERIFY(QTest::qWaitForWindowActive(ed));
         m_env->dialogs.clear();
         m_env->dialogs.queue({true, false}); // export now; do not open it
-        QVERIFY2(whileModal<TfrmExpScadenzario>([ed] { ed->cmdEsporta->click(); },
+        QVERIFY2(whileModal<TfrmExpScadenzario>([ed] { child<PictureButton>(ed, "cmdEsporta")->click(); },
                                                 [](TfrmExpScadenzario *grid) {
                                                     QCOMPARE(grid->model()->rowCount(), 1);
-                                                    grid->cmdEsporta->click();
+                                                    child<PictureButton>(grid, "cmdEsporta")->click();
                                                     grid->accept();
                                                 }),
                  "the grid did not open");
@@ -312,16 +313,16 @@ private slots:
         QVERIFY2(anyRowHas(due, {QStringLiteral("20/05/2025"), QStringLiteral("Parcella consulenza"),
                                  QStringLiteral("150,00")}),
                  qPrintable(due.value(0)));
-        QVERIFY(w().agenda->imgAppuntamentiSI->isVisible());
+        QVERIFY(child<QLabel>(w().agenda, "imgAppuntamentiSI")->isVisible());
         QCOMPARE(m_env->alarm.plays(), 1);
 
         settle();
-        w().archivio->cmdEsci->click();
+        child<QAbstractButton>(w().archivio, "cmdEsci")->click();
         QVERIFY(w().avvio->isVisible());
         QCOMPARE(agendaRows(), QStringList());
-        QVERIFY(w().agenda->imgAppuntamentiNO->isVisible());
+        QVERIFY(child<QLabel>(w().agenda, "imgAppuntamentiNO")->isVisible());
         QCOMPARE(m_env->alarm.plays(), 1);
-        w().agenda->imgEsci->click();
+        child<PictureButton>(w().agenda, "imgEsci")->click();
 
         journal();
         exportEverything();

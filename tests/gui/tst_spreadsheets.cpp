@@ -2,6 +2,7 @@
 // with Italian and with English settings: every text cell exactly as
 // exported, every amount a number to the cent, every due date a date and
 // every time a time, the headers bold and the document named.
+#include "Controls.h"
 #include "CalcReader.h"
 #include "ContactFixtures.h"
 #include "PaymentFixtures.h"
@@ -119,7 +120,7 @@ class TestSpreadsheets : public QObject {
             e.grid << cells;
         }
         m_env->dialogs.queue({true, false});
-        window.cmdEsporta->click();
+        child<PictureButton>(&window, "cmdEsporta")->click();
         QVERIFY(QFile::exists(m_env->file(e.file)));
         m_exports << e;
     }

@@ -1,4 +1,5 @@
 // Start-up, the main menu and the moves between the resident windows.
+#include "Controls.h"
 #include "ResidentFixture.h"
 #include "TestServices.h"
 
@@ -95,7 +96,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, exit);
         TfrmAvvio *menu = Windows::resident().avvio;
-        menu->findChild<PictureButton *>(picture)->click();
+        child<PictureButton>(menu, picture)->click();
         QWidget *app = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->objectName() == window)
@@ -108,10 +109,10 @@ private slots:
         QCOMPARE(visibleResidentWindows(), 1);
 
         // Both the exit picture and the title bar lead back to the menu.
-        app->findChild<PictureButton *>(exit)->click();
+        child<PictureButton>(app, exit)->click();
         QVERIFY(menu->isVisible());
         QVERIFY(!app->isVisible());
-        menu->findChild<PictureButton *>(picture)->click();
+        child<PictureButton>(menu, picture)->click();
         QVERIFY(app->close() == false); // the window lives on, only hidden
         QVERIFY(menu->isVisible());
         QVERIFY(!app->isVisible());
@@ -122,7 +123,7 @@ private slots:
     {
         TfrmAvvio *menu = Windows::resident().avvio;
         QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
-        QTimer::singleShot(0, menu->imgEsci, &PictureButton::click);
+        QTimer::singleShot(0, child<PictureButton>(menu, "imgEsci"), &PictureButton::click);
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(quit.count(), 1);
     }
@@ -139,14 +140,14 @@ private slots:
 
     void webSiteBanner()
     {
-        Windows::resident().avvio->imgSito->click();
+        child<PictureButton>(Windows::resident().avvio, "imgSito")->click();
         QCOMPARE(m_env->shell.opened.size(), 1);
         QCOMPARE(m_env->shell.opened.first().scheme(), QStringLiteral("https"));
     }
 
     void agendaCalendarStartsToday()
     {
-        QCOMPARE(Windows::resident().agenda->calAppuntamenti->selectedDate(), QDate(2025, 5, 15));
+        QCOMPARE(child<QCalendarWidget>(Windows::resident().agenda, "calAppuntamenti")->selectedDate(), QDate(2025, 5, 15));
     }
 };
 

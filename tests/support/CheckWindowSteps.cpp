@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "CheckWindowSteps.h"
 
 #include "contacts/CheckWindow.h"
@@ -14,7 +15,7 @@ bool showCheckWindow(CheckWindow *window)
 CheckOutcome pressControlla(CheckWindow *window, QWidget *box, FakeDialogs &dialogs)
 {
     dialogs.clear();
-    window->btnControlla->click();
+    child<QPushButton>(window, "btnControlla")->click();
     CheckOutcome out;
     out.messages = int(dialogs.shown.size());
     if (!dialogs.shown.isEmpty()) {

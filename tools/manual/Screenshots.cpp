@@ -26,13 +26,11 @@
 #include "payments/TfrmStartup.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "records/RecordArchive.h"
-#include "ui/EntryBox.h"
 
 #include <QComboBox>
 #include <QGraphicsView>
 #include <QScrollBar>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -40,6 +38,16 @@
 #include <QPushButton>
 
 namespace {
+
+// A window's control, found as a user finds it: by its name.
+template <typename T>
+T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window->objectName()), name);
+    return found;
+}
 
 // Lets layouts, queued fills and repaints run before a picture is taken.
 void settle()
@@ -80,13 +88,13 @@ public:
 void passwordWindows(Camera &camera, const ResidentWindows &w)
 {
     Residents::switchTo(nullptr, w.password);
-    w.password->txtPassword->setText(QStringLiteral("tarvenio"));
+    control<QLineEdit>(w.password, "txtPassword")->setText(QStringLiteral("tarvenio"));
     camera.grab(QStringLiteral("password.png"), w.password);
 
     Residents::switchTo(w.password, w.cambiaPassword);
-    w.cambiaPassword->txtPasswordOld->setText(QStringLiteral("tarvenio"));
-    w.cambiaPassword->txtPasswordNew->setText(QStringLiteral("ufficio2025"));
-    w.cambiaPassword->txtConferma->setText(QStringLiteral("ufficio2025"));
+    control<QLineEdit>(w.cambiaPassword, "txtPasswordOld")->setText(QStringLiteral("tarvenio"));
+    control<QLineEdit>(w.cambiaPassword, "txtPasswordNew")->setText(QStringLiteral("ufficio2025"));
+    control<QLineEdit>(w.cambiaPassword, "txtConferma")->setText(QStringLiteral("ufficio2025"));
     camera.grab(QStringLiteral("cambia_password.png"), w.cambiaPassword);
 
     Residents::switchTo(w.cambiaPassword, w.avvio);
@@ -112,18 +120,16 @@ void paymentEditor(Camera &camera, const ResidentWindows &w, SilentReportOutput 
     editor->ShowPaymentRecord(PaymentArchive::read(shown), shown);
     camera.grab(QStringLiteral("archivio_pagamenti.png"), editor);
 
-    TfrmCalendario calendar(editor);
-    calendar.lblMemory->setText(QStringLiteral("data"));
+    TfrmCalendario calendar(Opener::PaymentDueDate, editor);
     camera.grabDialog(QStringLiteral("calendario.png"), calendar);
 
     TfrmConfermati unsettled(editor);
     camera.grabDialog(QStringLiteral("da_assolvere.png"), unsettled);
 
-    TfrmTrovaScadenze search(editor);
-    search.lblMemory->setText(QStringLiteral("scadenze"));
+    TfrmTrovaScadenze search(Opener::PaymentEditor, editor);
     search.show();
-    search.txtCausale->setText(QStringLiteral("affitto"));
-    search.txtCausale->setFocus();
+    control<QLineEdit>(&search, "txtCausale")->setText(QStringLiteral("affitto"));
+    control<QLineEdit>(&search, "txtCausale")->setFocus();
     camera.grab(QStringLiteral("trova_pagamenti.png"), &search);
     search.search();
     camera.grab(QStringLiteral("trova_pagamenti_elenco.png"), &search);
@@ -133,7 +139,7 @@ void paymentEditor(Camera &camera, const ResidentWindows &w, SilentReportOutput 
     camera.grabDialog(QStringLiteral("esporta_pagamenti.png"), archive);
 
     TfrmStampaScadenza print(editor);
-    print.setPayment(editor->card().read());
+    print.setPayment(PaymentArchive::read(shown));
     camera.grabDialog(QStringLiteral("stampa_scheda.png"), print);
 
     // The preview window is the print preview of the report engine: its
@@ -155,10 +161,10 @@ void paymentEditor(Camera &camera, const ResidentWindows &w, SilentReportOutput 
         dialog.hide();
     };
     TfrmStartup preview(editor);
-    preview.setPayment(editor->card().read());
+    preview.setPayment(PaymentArchive::read(shown));
     preview.show();
     camera.grab(QStringLiteral("anteprima.png"), &preview);
-    preview.btnStampa->click();
+    control<QPushButton>(&preview, "btnStampa")->click();
     preview.hide();
     output.onPreview = nullptr;
 }
@@ -167,30 +173,26 @@ void contactEditor(Camera &camera, const ResidentWindows &w)
 {
     TfrmAnagrafica *editor = w.anagrafica;
     Residents::switchTo(w.archivio, editor);
-    editor->showChosenContact(SampleArchive::shownContact());
+    const int shown = SampleArchive::shownContact();
+    editor->showChosenContact(shown);
     camera.grab(QStringLiteral("archivio_anagrafico.png"), editor);
-    const ContactRecord contact = editor->card().read();
+    const ContactRecord contact = ContactArchive::read(shown);
 
-    TfrmAllegaCartella attachments(editor);
-    attachments.lblMemory->setText(QStringLiteral("anagrafica"));
-    attachments.txtFile01->setText(contact.File01);
-    attachments.txtDesc01->setText(contact.Desc01);
-    attachments.txtFile02->setText(contact.File02);
-    attachments.txtDesc02->setText(contact.Desc02);
+    TfrmAllegaCartella attachments(Opener::ContactEditor, {contact.File01, contact.File02, contact.File03},
+                                   {contact.Desc01, contact.Desc02, contact.Desc03}, editor);
     camera.grabDialog(QStringLiteral("allegati.png"), attachments);
 
     TfrmCodFisc fiscalCode(editor);
-    fiscalCode.txtCodFisc->setText(contact.CodFisc);
+    fiscalCode.setEntry(contact.CodFisc);
     camera.grabDialog(QStringLiteral("codice_fiscale.png"), fiscalCode);
     TfrmPartitaIva vatNumber(editor);
-    vatNumber.txtPartitaIva->setText(contact.PartitaIva);
+    vatNumber.setEntry(contact.PartitaIva);
     camera.grabDialog(QStringLiteral("partita_iva.png"), vatNumber);
 
-    TfrmTrovaAnagrafica search(editor);
-    search.lblMemory->setText(QLatin1String(TfrmTrovaAnagrafica::Opener));
+    TfrmTrovaAnagrafica search(Opener::ContactEditor, editor);
     search.show();
-    search.txtLocalita->setText(QStringLiteral("bologna"));
-    search.txtLocalita->setFocus();
+    control<QLineEdit>(&search, "txtLocalita")->setText(QStringLiteral("bologna"));
+    control<QLineEdit>(&search, "txtLocalita")->setFocus();
     search.search();
     camera.grab(QStringLiteral("trova_contatti.png"), &search);
     search.hide();
@@ -211,10 +213,10 @@ void journal(Camera &camera, const ResidentWindows &w)
     TfrmMenuBilancio *query = w.menuBilancio;
     Residents::switchTo(w.anagrafica, query);
     const QString year = QString::number(SampleArchive::today().year());
-    query->txtGiornoInizio->setCurrentText(QStringLiteral("01"));
-    query->txtMeseInizio->setCurrentText(QStringLiteral("Marzo"));
-    query->txtGiornoFine->setCurrentText(QStringLiteral("30"));
-    query->txtMeseFine->setCurrentText(QStringLiteral("Giugno"));
+    control<QComboBox>(query, "txtGiornoInizio")->setCurrentText(QStringLiteral("01"));
+    control<QComboBox>(query, "txtMeseInizio")->setCurrentText(QStringLiteral("Marzo"));
+    control<QComboBox>(query, "txtGiornoFine")->setCurrentText(QStringLiteral("30"));
+    control<QComboBox>(query, "txtMeseFine")->setCurrentText(QStringLiteral("Giugno"));
     camera.grab(QStringLiteral("primanota.png"), query, query->findChild<QWidget *>(QStringLiteral("panScelta")));
 
     TfrmBilancio journal(QString(), QStringLiteral("01/03/") + year, QStringLiteral("30/06/") + year, query);
