@@ -6,6 +6,7 @@
 #include "platform/FixedWindow.h"
 #include "ui/PictureButton.h"
 #include "ui/TMisc.h"
+#include "ui/Widgets.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -22,13 +23,6 @@ namespace {
 const QString kTag = QStringLiteral("anagrafica");
 
 QString numbered(const char *prefix, int k) { return QLatin1String(prefix) + QStringLiteral("0%1").arg(k); }
-
-QLabel *caption(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("lblCaption"));
-    return label;
-}
 }
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
@@ -111,12 +105,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
             b->setAutoDefault(false);
 
         grid->addWidget(number, 0, 0, 4, 1, Qt::AlignTop);
-        grid->addWidget(caption(QStringLiteral("Nome %1 file allegato:").arg(ordinal), panel), 0, 1, 1, 4);
+        grid->addWidget(Widgets::caption(panel, QStringLiteral("Nome %1 file allegato:").arg(ordinal)), 0, 1, 1, 4);
         grid->addWidget(s.file, 1, 1);
         grid->addWidget(s.empty, 1, 2);
         grid->addWidget(s.browse, 1, 3);
         grid->addWidget(s.open, 1, 4);
-        grid->addWidget(caption(QStringLiteral("Descrizione %1 file allegato:").arg(ordinal), panel), 2, 1, 1, 4);
+        grid->addWidget(Widgets::caption(panel, QStringLiteral("Descrizione %1 file allegato:").arg(ordinal)), 2, 1, 1, 4);
         grid->addWidget(s.description, 3, 1, 1, 4);
         grid->setColumnStretch(1, 1);
         layout->addWidget(panel);

@@ -10,6 +10,7 @@
 #include "ui/PictureButton.h"
 #include "ui/Toolbar.h"
 #include "ui/TitleBand.h"
+#include "ui/Widgets.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -79,14 +80,6 @@ QVector<CardField<ContactRecord>> contactCard()
         {&ContactRecord::Desc02, {.name = "lblDesc02", .kind = BoxKind::Hidden, .flags = 0}},
         {&ContactRecord::Desc03, {.name = "lblDesc03", .kind = BoxKind::Hidden, .flags = 0}},
     };
-}
-
-QFont boxFont(const QWidget *w)
-{
-    QFont f = w->font();
-    f.setPointSize(kBoxPoints);
-    f.setBold(true);
-    return f;
 }
 
 // A caption above its box, close to it: the card has many rows to fit.
@@ -246,7 +239,7 @@ QWidget *TfrmAnagrafica::buildCard()
     lblDesc03 = m_card.box<QLabel>(&ContactRecord::Desc03);
 
     for (QWidget *w : m_card.boxes().chain())
-        w->setFont(boxFont(card));
+        w->setFont(Widgets::boldFont(card, kBoxPoints));
     const QFontMetrics metrics(txtNome->font());
     const int oneWide = metrics.horizontalAdvance(QLatin1Char('W')) + 20;
     for (QLineEdit *one : {txtCap01, txtCap02, txtCap03, txtCap04, txtCap05, txtProv01, txtProv02, txtSesso})

@@ -7,14 +7,15 @@
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
+#include "ui/FieldRules.h"
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
 #include "ui/TitleBand.h"
+#include "ui/Widgets.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -119,10 +120,7 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
     hints->addWidget(lblRigo02);
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    QFont bold = txtTrova->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    txtTrova->setFont(bold);
+    txtTrova->setFont(Widgets::boldFont(txtTrova, 12));
     txtTrova->setMinimumWidth(340);
     btnTrova = new QPushButton(QStringLiteral("Trova"), this);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));
@@ -165,8 +163,10 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
 
     for (QPushButton *b : {btnTrova, btnStampa, btnEsci})
         b->setAutoDefault(false);
-    txtTrova->installEventFilter(this);
-    btnTrova->installEventFilter(this);
+    // Enter in the find box moves to "Trova"; on "Trova" it searches.
+    auto *keys = new FieldRules(this);
+    keys->setEnterTarget(txtTrova, btnTrova);
+    keys->setClickOnEnter(btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &TfrmBilancio::find);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmBilancio::print);
     connect(btnEsci, &QPushButton::clicked, this, [this] { close(); });
@@ -299,20 +299,4 @@ void TfrmBilancio::done(int result)
     lstRecords->clear();
     emit closed();
     QDialog::done(result);
-}
-
-bool TfrmBilancio::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter in the find box moves to "Trova"; on "Trova" it searches.
-            if (watched == txtTrova)
-                btnTrova->setFocus(Qt::TabFocusReason);
-            else if (watched == btnTrova)
-                btnTrova->click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

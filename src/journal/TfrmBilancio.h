@@ -50,7 +50,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildTotals();

@@ -12,6 +12,7 @@
 #include "ui/InfoBar.h"
 #include "ui/PictureButton.h"
 #include "ui/Toolbar.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,14 +30,6 @@
 namespace {
 
 QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1String(name); }
-
-QFont entryFont(const QWidget *w)
-{
-    QFont f = w->font();
-    f.setPointSize(12);
-    f.setBold(true);
-    return f;
-}
 
 // The card, one row per field of the payment record, in the order of the
 // Enter chain (from the notes it wraps to the date).
@@ -205,7 +198,7 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     chkOttemperata = m_card.box<QCheckBox>(&PaymentRecord::Ottemperata);
     chkOttemperata->setText(QStringLiteral("Impegno assolto"));
     for (int i = 0; i < m_card.boxes().size(); ++i)
-        m_card.boxes().widget(i)->setFont(entryFont(card));
+        m_card.boxes().widget(i)->setFont(Widgets::boldFont(card, 12));
     txtData->setMinimumWidth(150);
     txtAvviso->setMaximumWidth(120);
     txtTipologia->setMinimumWidth(170);
@@ -219,7 +212,7 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     time->setSpacing(4);
     time->addWidget(txtOreApp);
     auto *colon = new QLabel(QStringLiteral(":"), card);
-    colon->setFont(entryFont(colon));
+    colon->setFont(Widgets::boldFont(colon, 12));
     time->addWidget(colon);
     time->addWidget(txtMinutiApp);
     auto *timeCaptions = new QHBoxLayout;

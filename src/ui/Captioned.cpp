@@ -1,5 +1,7 @@
 #include "ui/Captioned.h"
 
+#include "ui/Widgets.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -12,9 +14,7 @@ QWidget *above(QWidget *parent, const QString &caption, QLayout *content, int sp
     auto *v = new QVBoxLayout(cell);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(spacing);
-    auto *label = new QLabel(caption, cell);
-    label->setObjectName(QStringLiteral("lblCaption"));
-    v->addWidget(label);
+    v->addWidget(Widgets::caption(cell, caption));
     v->addLayout(content);
     return cell;
 }

@@ -1,8 +1,13 @@
 #include "ui/FieldRules.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 
 void FieldRules::watch(QWidget *field)
@@ -40,6 +45,36 @@ void FieldRules::setEnterTarget(QWidget *field, QWidget *target)
 {
     m_targets.insert(field, target);
     watch(field);
+}
+
+void FieldRules::setClickOnEnter(QAbstractButton *button)
+{
+    m_clickOnEnter.append(button);
+    watch(button);
+}
+
+void FieldRules::setListOnly(QComboBox *box, int keys)
+{
+    setKeyRule(box, [box, keys](QKeyEvent *key) {
+        if ((keys & DeleteEmpties) && isDelete(key)) {
+            box->setCurrentIndex(-1);
+            box->setEditText(QString());
+            return true;
+        }
+        const bool caret = (keys & CaretMoves) && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right);
+        return !(isEnter(key) || isListKey(key) || isFocusMove(key) || isModifierOnly(key) || caret);
+    });
+    setEntering(box, [box] {
+        const QString text = box->currentText();
+        box->setCurrentIndex(-1);
+        box->setEditText(text);
+    });
+}
+
+void FieldRules::setSelectAllOnEntry(QLineEdit *box)
+{
+    m_selectAll.append(box);
+    watch(box);
 }
 
 void FieldRules::setAfterKey(QWidget *field, std::function<void(QKeyEvent *)> action)
@@ -105,6 +140,11 @@ bool FieldRules::eventFilter(QObject *watched, QEvent *event)
         const auto rule = m_keys.constFind(watched);
         if (rule != m_keys.constEnd() && (*rule)(key))
             return true;
+        if (isEnter(key) && m_clickOnEnter.contains(watched)) {
+            if (!key->isAutoRepeat())
+                static_cast<QAbstractButton *>(watched)->click();
+            return true;
+        }
         if (const auto after = m_after.constFind(watched); after != m_after.constEnd() && !isEnter(key)) {
             // The box takes the key first; then the action sees the result.
             m_forwarding = true;
@@ -136,8 +176,37 @@ bool FieldRules::eventFilter(QObject *watched, QEvent *event)
         const auto action = actions.constFind(watched);
         if (action != actions.constEnd())
             (*action)();
+        if (event->type() == QEvent::FocusIn && m_selectAll.contains(watched)) {
+            // After the mouse press that gave the focus has placed the caret.
+            auto *box = static_cast<QLineEdit *>(watched);
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus())
+                    box->selectAll();
+            });
+        }
         break;
     }
+    case QEvent::MouseButtonPress:
+        // A click that enters the box. Without a window manager the click
+        // into a window that is not active (just after a message or the date
+        // picker closed) gives the focus only as the window's activation,
+        // which is no entry of its own: the click is what counts.
+        if (m_selectAll.contains(watched)) {
+            auto *box = static_cast<QLineEdit *>(watched);
+            const bool entering = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && !box->hasFocus();
+            m_clickEntering = entering ? box : nullptr;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_clickEntering) {
+            m_clickEntering = nullptr;
+            auto *box = static_cast<QLineEdit *>(watched);
+            QTimer::singleShot(0, box, [box] {
+                if (box->window()->focusWidget() == box)
+                    box->selectAll();
+            });
+        }
+        break;
     default:
         break;
     }

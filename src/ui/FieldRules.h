@@ -1,8 +1,9 @@
 #pragma once
 // Per-field keyboard and focus rules of a window: which keys a box takes, what
 // happens when the focus enters or leaves it, and where the Enter key moves the
-// focus (a chain through the boxes, or one target). One event filter serves the
-// whole window. What characters may be typed or pasted is InputRule's.
+// focus (a chain through the boxes, or one target, a button that Enter then
+// clicks). One event filter serves the whole window. What characters may be
+// typed or pasted is InputRule's.
 
 #include <QHash>
 #include <QList>
@@ -11,7 +12,10 @@
 
 #include <functional>
 
+class QAbstractButton;
+class QComboBox;
 class QKeyEvent;
+class QLineEdit;
 class QWidget;
 
 class FieldRules : public QObject {
@@ -32,6 +36,20 @@ public:
     void setEnterChain(const QList<QWidget *> &chain);
     // Enter in field focuses target and does nothing else.
     void setEnterTarget(QWidget *field, QWidget *target);
+    // Enter on the button clicks it, once per press.
+    void setClickOnEnter(QAbstractButton *button);
+
+    // A drop-down whose value comes only from its list: typing is discarded,
+    // while Enter, the focus keys and the keys that open or walk the list keep
+    // their effect. Entering it forgets the list selection; the text stays.
+    enum ListOnlyKeys {
+        DeleteEmpties = 1, // Backspace or Delete empties the box at once
+        CaretMoves = 2,    // Left and Right move the caret
+    };
+    void setListOnly(QComboBox *box, int keys = 0);
+    // Every entry into the box selects its whole text, by mouse or keyboard,
+    // so that typing replaces the value instead of adding to it.
+    void setSelectAllOnEntry(QLineEdit *box);
     // Runs after the field itself has handled a key that no rule discarded
     // (a one-character box moving on once its character is in).
     void setAfterKey(QWidget *field, std::function<void(QKeyEvent *)> action);
@@ -63,5 +81,9 @@ private:
     QList<QWidget *> m_chain;
     QHash<QObject *, QPointer<QWidget>> m_targets;
     QHash<QObject *, std::function<void(QKeyEvent *)>> m_after;
+    QList<QObject *> m_clickOnEnter;
+    QList<QObject *> m_selectAll;
+    // The box a left button went down on while it did not have the focus.
+    QPointer<QWidget> m_clickEntering;
     bool m_forwarding = false;
 };

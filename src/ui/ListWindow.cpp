@@ -9,6 +9,7 @@
 #include "ui/PictureButton.h"
 #include "ui/RowList.h"
 #include "ui/TitleBand.h"
+#include "ui/Widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,10 +47,7 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     auto *lblTrova = new QLabel(QStringLiteral("Testo da trovare:"), panContainer);
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    QFont bold = txtTrova->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    txtTrova->setFont(bold);
+    txtTrova->setFont(Widgets::boldFont(txtTrova, 12));
     txtTrova->setMinimumWidth(420);
     btnTrova = new QPushButton(QStringLiteral("Trova"), panContainer);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));

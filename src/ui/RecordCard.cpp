@@ -2,6 +2,7 @@
 
 #include "ui/FieldRules.h"
 #include "ui/InfoBar.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,27 +34,14 @@ QWidget *makeBox(const BoxDef &def, int capacity, QWidget *parent)
             e->setMaxLength(capacity);
         e->setAlignment(alignmentOf(def));
         e->setReadOnly(def.kind == BoxKind::ReadOnlyText);
-        if (!def.allowed.isEmpty() || def.normalise != InputRule::Normalise::None
-            || (def.flags & BoxDef::SelectAll)) {
-            InputRule *rule = InputRule::attach(e)->allow(def.allowed)->normalise(def.normalise);
-            if (def.flags & BoxDef::SelectAll)
-                rule->selectAllOnEntry();
-        }
+        if (!def.allowed.isEmpty() || def.normalise != InputRule::Normalise::None)
+            InputRule::attach(e)->allow(def.allowed)->normalise(def.normalise);
         w = e;
         break;
     }
-    case BoxKind::DropDown: {
-        auto *c = new QComboBox(parent);
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr);
-        c->addItems(def.items);
-        if (capacity > 0)
-            c->lineEdit()->setMaxLength(capacity);
-        c->setMaxVisibleItems(12);
-        w = c;
+    case BoxKind::DropDown:
+        w = Widgets::dropDown(parent, QLatin1String(def.name), def.items, capacity);
         break;
-    }
     case BoxKind::Check:
         w = new QCheckBox(parent);
         break;
@@ -156,16 +144,8 @@ void CardBoxes::installRules(FieldRules *rules)
         const BoxDef &def = m_defs[i];
         QWidget *w = widget(i);
         const bool empties = def.flags & BoxDef::EmptiedByDelete;
-        if (def.flags & BoxDef::ListOnly) {
-            // The value comes from the list: typing is discarded, the list
-            // keys, Enter and the focus keys keep their effect.
-            rules->setKeyRule(w, [this, i, empties](QKeyEvent *key) {
-                if (empties && Keys::isDelete(key)) {
-                    setText(i, QString());
-                    return true;
-                }
-                return !(FieldRules::isEnter(key) || Keys::isListKey(key) || Keys::isFocusMove(key) || Keys::isModifierOnly(key));
-            });
+        if (def.kind == BoxKind::DropDown && (def.flags & BoxDef::ListOnly)) {
+            rules->setListOnly(static_cast<QComboBox *>(w), empties ? FieldRules::DeleteEmpties : 0);
         } else if (def.flags & BoxDef::OneCharacter) {
             rules->setKeyRule(w, [this, i](QKeyEvent *key) {
                 if (Keys::isDelete(key)) {
@@ -196,7 +176,7 @@ void CardBoxes::installRules(FieldRules *rules)
                 return true;
             });
         }
-        if (def.kind == BoxKind::DropDown) {
+        if (def.kind == BoxKind::DropDown && !(def.flags & BoxDef::ListOnly)) {
             // Entering a drop-down forgets its list selection; the text stays.
             auto *box = static_cast<QComboBox *>(w);
             rules->setEntering(w, [box] {
@@ -205,6 +185,8 @@ void CardBoxes::installRules(FieldRules *rules)
                 box->setEditText(text);
             });
         }
+        if (auto *edit = qobject_cast<QLineEdit *>(w); edit && (def.flags & BoxDef::SelectAll))
+            rules->setSelectAllOnEntry(edit);
         if (def.leaving)
             rules->setLeaving(w, [this, i, leaving = def.leaving] { setText(i, leaving(text(i))); });
     }

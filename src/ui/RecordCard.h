@@ -75,7 +75,8 @@ public:
 
     // The boxes of the Enter chain, in table order.
     QList<QWidget *> chain() const;
-    // Key, Enter, entering and leaving rules, and the input rules of the boxes.
+    // Key, Enter, entering and leaving rules of the boxes (what may be typed
+    // into a box is its InputRule, made with it).
     void installRules(FieldRules *rules);
     void addHints(InfoBar *bar) const;
 

@@ -7,6 +7,7 @@
 #include "ui/FieldRules.h"
 #include "ui/FocusFrame.h"
 #include "ui/RowList.h"
+#include "ui/Widgets.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -32,25 +33,18 @@ SearchWindow::SearchWindow(const QString &name, const QString &caption, const QS
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(10);
-    QFont bold;
-    bold.setPointSize(12);
-    bold.setBold(true);
+    const QFont bold = Widgets::boldFont(panAvvio, 12);
     for (int i = 0; i < boxes.size(); ++i) {
         const CriterionBox &criterion = boxes[i];
         auto *label = new QLabel(QString::fromUtf8(criterion.label), panAvvio);
-        // Room around the box for its highlight frame, drawn behind it.
-        auto *cell = new QWidget(panAvvio);
-        auto *cellBox = new QVBoxLayout(cell);
-        cellBox->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
-        auto *box = new QLineEdit(cell);
+        auto *box = new QLineEdit(panAvvio);
         box->setObjectName(QLatin1String(criterion.name));
         box->setFont(bold);
-        cellBox->addWidget(box);
         label->setBuddy(box);
-        auto *frame = new FocusFrame(QLatin1String(criterion.frame), box);
+        FocusFrame *frame = nullptr;
         const int row = (i / 2) * 2, column = i % 2;
         grid->addWidget(label, row, column);
-        grid->addWidget(cell, row + 1, column);
+        grid->addLayout(Widgets::framed(box, QLatin1String(criterion.frame), &frame), row + 1, column);
         m_boxes.append(box);
         m_frames.insert(box, frame);
     }

@@ -1,6 +1,7 @@
 #include "ui/Toolbar.h"
 
 #include "ui/PictureButton.h"
+#include "ui/Widgets.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -84,10 +85,7 @@ QLabel *Toolbar::positionLabel()
     label->setObjectName(QStringLiteral("lblPosizione"));
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(90);
-    QFont bold = label->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    label->setFont(bold);
+    label->setFont(Widgets::boldFont(label, 12));
     label->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
     auto *cell = new QVBoxLayout;
     cell->setSpacing(1);
