@@ -1,6 +1,7 @@
 #include "app/TfrmAvvio.h"
 
 #include "ui/HelpTexts.h"
+#include "ui/Look.h"
 #include "app/Product.h"
 #include "ui/TMisc.h"
 #include "ui/TfrmGuida.h"
@@ -121,7 +122,7 @@ void TfrmAvvio::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor(0xf4, 0xf8, 0xfc));
-    sky.setColorAt(1, QColor(0xdc, 0xe8, 0xf3));
+    sky.setColorAt(0, QColor(Look::Mist));
+    sky.setColorAt(1, QColor(Look::Sky));
     painter.fillRect(rect(), sky);
 }

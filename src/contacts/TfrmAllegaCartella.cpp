@@ -31,14 +31,6 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
     setObjectName(QStringLiteral("TfrmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral(
-        "TfrmAllegaCartella { background: #eef2f6; }"
-        "QFrame#panAllegato { background: white; border: 1px solid #c8d3de; border-radius: 6px; }"
-        "QLabel#lblCaption { color: #44546a; }"
-        "QLabel#lblNumero { color: #1f4e79; font-weight: bold; font-size: 15pt; }"
-        "QLineEdit { padding: 3px 5px; border: 1px solid #aebdcc; border-radius: 3px; background: white; }"
-        "QLineEdit[readOnly=\"true\"] { background: #f4f6f8; color: #6b7785; }"
-        "QPushButton { min-height: 26px; padding: 0 12px; }"));
 
     auto *imgLogo = PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/cartella_allegati.svg"),
                                               QSize(64, 64), this);

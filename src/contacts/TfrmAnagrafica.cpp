@@ -124,18 +124,8 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     , m_card(contactCard(), this)
     , m_rules(new FieldRules(this))
 {
-    // Every box: sky-blue border; alice blue, yellow while it has the focus.
-    setStyleSheet(QStringLiteral(
-        "TfrmAnagrafica { background: #eef2f6; }"
-        "#panComandi { background: white; border-bottom: 1px solid #c8d3de; }"
-        "#panComandi QLabel#lblComando { color: #44546a; font-size: 8pt; }"
-        "QFrame#panAnagrafica, QFrame#panDettagli { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "QLabel#lblCaption { color: #44546a; font-size: 8pt; font-weight: bold; }"
-        "QFrame#panAnagrafica QLineEdit, QFrame#panDettagli QLineEdit {"
-        " background: #F0F8FF; border: 1px solid #87CEEB; border-radius: 0; padding: 2px 5px; }"
-        "QFrame#panAnagrafica QLineEdit:focus, QFrame#panDettagli QLineEdit:focus { background: #FFFF00; }"
-        "QFrame#shpSeparatore { background: #c8d3de; border: none; }"
-        "QFrame#sepComandi { color: #c8d3de; }"));
+    // Its look (every box sky-blue edged, alice blue, yellow while it has
+    // the focus) is the application style sheet's.
     setAttribute(Qt::WA_StyledBackground);
 
     auto *layout = new QVBoxLayout(this);

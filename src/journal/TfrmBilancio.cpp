@@ -61,16 +61,6 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
                    | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setWindowState(Qt::WindowMaximized);
-    setStyleSheet(QStringLiteral(
-        "TfrmBilancio { background: #eef2f6; }"
-        "#panIntestazione, #panTotali { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "QLabel#lblTipologia, QLabel#infIntervallo { color: #44546a; font: bold 11pt; }"
-        "QLabel#titCausale, QLabel#lblIntervallo { color: #1f4e79; font: bold 12pt; }"
-        "QLabel#lblRigo01, QLabel#lblRigo02 { color: #44546a; }"
-        "#panTotali QLabel { font: bold 11pt; color: #44546a; }"
-        "#panTotali QLabel#lblTotEntrate, #panTotali QLabel#lblTotUscite { color: #1f2d3d; font: bold 12pt; }"
-        "#panTotali QLabel#lblBilancio { color: #1f4e79; font: bold 13pt; }"
-        "QFrame#sepTotali { background: #c8d3de; }"));
     setAttribute(Qt::WA_StyledBackground);
 
     auto *outer = new QVBoxLayout(this);

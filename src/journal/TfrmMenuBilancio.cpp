@@ -73,18 +73,6 @@ TfrmMenuBilancio::TfrmMenuBilancio(QWidget *parent)
     : ResidentWindow(QStringLiteral("TfrmMenuBilancio"), QStringLiteral(" Tarvenio 3.0 - Primanota e Bilancio"), parent)
     , m_rules(new FieldRules(this))
 {
-    setStyleSheet(QStringLiteral(
-        "TfrmMenuBilancio { background: #eef2f6; }"
-        "#panScelta { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "#panScelta QLabel[caption=\"true\"] { color: #44546a; }"
-        "#panScelta QLabel#lblCampo01, #panScelta QLabel#lblCampo03 { color: #1f4e79; font: bold 11pt; }"
-        "#panScelta QLabel#lblCampo02 { color: #44546a; }"
-        "#panScelta QLineEdit, #panScelta QComboBox { font: bold 12pt; padding: 3px 6px; }"
-        "#panScelta QGroupBox { font: bold 10pt; color: #1f4e79; border: 1px solid #c8d3de; border-radius: 6px;"
-        " margin-top: 12px; padding: 14px 10px 8px 10px; }"
-        "#panScelta QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 2px; }"
-        "#panScelta QLabel#lblAnnoInizio, #panScelta QLabel#lblAnnoFine { font: bold 12pt; color: #1f4e79; }"
-        "#panScelta QLabel#lblAttendere { color: #b03a2e; font: bold 10pt; }"));
     setAttribute(Qt::WA_StyledBackground);
 
     auto *layout = new QVBoxLayout(this);

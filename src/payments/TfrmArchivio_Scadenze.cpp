@@ -79,23 +79,6 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     , m_card(paymentCard(), this)
     , m_rules(new FieldRules(this))
 {
-    setStyleSheet(QStringLiteral(
-        "TfrmArchivio_Scadenze { background: #eef2f6; }"
-        "#panComandi { background: white; border-bottom: 1px solid #c8d3de; }"
-        "#panComandi QLabel#lblComando { color: #44546a; font-size: 8pt; }"
-        "#panScheda { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "#panScheda QLabel#lblCaption { color: #44546a; }"
-        "#panScheda QLineEdit, #panScheda QComboBox, #panScheda QCheckBox { font: bold 12pt; }"
-        "#panScheda QLineEdit, #panScheda QComboBox { padding: 3px 6px; }"
-        "#panScheda QLineEdit[readOnly=\"true\"] { background: #f6f8fa; }"
-        // The settled box is read at a glance: a large, dark-edged square.
-        "#panScheda QCheckBox { spacing: 10px; color: #1f2d3d; }"
-        "#panScheda QCheckBox::indicator { width: 24px; height: 24px; border: 2px solid #1f4e79;"
-        " border-radius: 4px; background: white; }"
-        "#panScheda QCheckBox::indicator:checked { background: #1f7a3a; border-color: #145228;"
-        " image: url(:/pictures/spunta.svg); }"
-        "#panScheda QCheckBox::indicator:focus { border-color: #e08a00; }"
-        "QFrame#sepComandi { color: #c8d3de; }"));
     setAttribute(Qt::WA_StyledBackground);
 
     auto *layout = new QVBoxLayout(this);

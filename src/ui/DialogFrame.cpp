@@ -1,19 +1,47 @@
 #include "ui/DialogFrame.h"
 
+#include "ui/Look.h"
 #include "ui/PictureButton.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace DialogFrame {
 
+namespace {
+// Under the application style sheet Qt hands a window's palette on to no
+// child. The buttons and boxes draw their edges from the background colour,
+// so it is handed on here, once the window is polished with its children made.
+class BackgroundHandOn : public QObject {
+public:
+    explicit BackgroundHandOn(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish) {
+            for (QWidget *child : watched->findChildren<QWidget *>()) {
+                if (child->isWindow())
+                    continue;
+                QPalette p = child->palette();
+                p.setColor(QPalette::Window, QColor(Look::Mist));
+                child->setPalette(p);
+            }
+        }
+        return false;
+    }
+};
+}
+
 void setBackground(QWidget *window)
 {
     QPalette p = window->palette();
-    p.setColor(QPalette::Window, QColor(0xf4, 0xf8, 0xfc));
+    p.setColor(QPalette::Window, QColor(Look::Mist));
     window->setPalette(p);
     window->setAutoFillBackground(true);
+    new BackgroundHandOn(window);
 }
 
 QLabel *addLogo(QWidget *window, QBoxLayout *layout, QSize size)
@@ -25,8 +53,6 @@ QLabel *addLogo(QWidget *window, QBoxLayout *layout, QSize size)
     strip->setObjectName(QStringLiteral("shpStriscia"));
     strip->setFixedHeight(4);
     strip->setAttribute(Qt::WA_StyledBackground);
-    strip->setStyleSheet(QStringLiteral("#shpStriscia { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-                                        "stop:0 #1f4e79, stop:0.6 #2a9d8f, stop:0.85 #e9c46a, stop:1 #e76f51); }"));
     layout->addWidget(strip);
     return logo;
 }

@@ -144,8 +144,6 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     // Cells are never cut with "…": columns widen to what they show.
     grdRecords->setTextElideMode(Qt::ElideNone);
     ScrollBars::setContrast(grdRecords);
-    grdRecords->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c8d3df; alternate-background-color: #eef4fa; }"
-                                             "QHeaderView::section { background: #dce8f3; font-weight: bold; padding: 4px; border: 0; border-right: 1px solid #c8d3df; }"));
     auto *gridBox = new QVBoxLayout;
     gridBox->setContentsMargins(12, 12, 12, 8);
     gridBox->addWidget(grdRecords);

@@ -7,7 +7,6 @@ InfoBar::InfoBar(QWidget *parent) : QLabel(parent)
     setObjectName(QStringLiteral("panInfo"));
     setMinimumHeight(28);
     setIndent(8);
-    setStyleSheet(QStringLiteral("QLabel#panInfo { background: #1f4e79; color: white; font-weight: bold; }"));
 }
 
 void InfoBar::setBackgroundText(const QString &text)

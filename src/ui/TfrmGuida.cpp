@@ -2,6 +2,7 @@
 
 #include "ui/DialogFrame.h"
 #include "ui/HelpTexts.h"
+#include "ui/Look.h"
 #include "ui/TMisc.h"
 #include "platform/Services.h"
 #include "platform/FixedWindow.h"
@@ -40,15 +41,13 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     title.setBold(true);
     lblTitolo->setFont(title);
     QPalette blue = lblTitolo->palette();
-    blue.setColor(QPalette::WindowText, QColor(0x1f, 0x4e, 0x79));
+    blue.setColor(QPalette::WindowText, QColor(Look::Title));
     lblTitolo->setPalette(blue);
     layout->addWidget(lblTitolo);
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("shpTitolo"));
     rule->setFixedHeight(3);
     rule->setAttribute(Qt::WA_StyledBackground);
-    rule->setStyleSheet(QStringLiteral("#shpTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-                                       "stop:0 #2a9d8f, stop:0.7 #e9c46a, stop:1 #f4f8fc); }"));
     layout->addWidget(rule);
 
     txtGuida = new QPlainTextEdit(this);
@@ -60,8 +59,6 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     body.setPointSize(12);
     body.setBold(true);
     txtGuida->setFont(body);
-    txtGuida->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: #2b3a4a; "
-                                           "border: 1px solid #cfdde9; padding: 6px; }"));
     layout->addWidget(txtGuida, 1);
 
     auto *foot = new QHBoxLayout;

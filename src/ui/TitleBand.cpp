@@ -12,7 +12,6 @@ TitleBand makeTitleBand(QWidget *parent, const QString &logoName, const QString 
     auto *band = new QWidget(parent);
     band->setObjectName(QStringLiteral("bkgTitolo"));
     band->setAttribute(Qt::WA_StyledBackground);
-    band->setStyleSheet(QStringLiteral("#bkgTitolo { background: #1f4e79; } #bkgTitolo QLabel { color: white; }"));
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(16, 8, 16, 8);
     row->addWidget(PictureButton::decoration(logoName, QStringLiteral(":/pictures/icona_app.svg"), QSize(48, 48), band));

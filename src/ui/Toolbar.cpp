@@ -86,7 +86,6 @@ QLabel *Toolbar::positionLabel()
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(90);
     label->setFont(Widgets::boldFont(label, 12));
-    label->setStyleSheet(QStringLiteral("QLabel { color: #1f4e79; }"));
     auto *cell = new QVBoxLayout;
     cell->setSpacing(1);
     cell->addWidget(label, 1);

@@ -1,6 +1,7 @@
 #include "TestServices.h"
 
 #include "platform/ProcessSettings.h"
+#include "ui/Look.h"
 #include "ui/RowList.h"
 
 #include <QFile>
@@ -68,6 +69,7 @@ TestEnvironment::TestEnvironment(QDate today, QTime now)
 {
     // As start-up does, once for the process.
     ProcessSettings::apply();
+    Look::install();
     Services::setProgramFolder(m_dir->path());
     Services::setClock(&clock);
     Services::setDialogs(&dialogs);
