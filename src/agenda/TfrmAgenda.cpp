@@ -12,6 +12,7 @@
 #include "ui/PictureButton.h"
 #include "ui/Residents.h"
 #include "ui/RowList.h"
+#include "ui/Widgets.h"
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>
@@ -78,10 +79,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     body->addLayout(top);
 
     auto *caption = new QLabel(QStringLiteral("Scadenze imminenti (in ordine di data e ora)"), this);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 2);
-    caption->setFont(bold);
+    caption->setFont(Widgets::boldFont(caption, caption->font().pointSize() + 2));
     body->addWidget(caption);
     lstRecords = new RowListView(QStringLiteral("lstRecords"), 14, this);
     // At 14 points a row of 150 characters needs 1710 pixels: a little less
@@ -93,9 +91,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     auto *commands = new QHBoxLayout;
     m_lblConteggio = new QLabel(this);
     m_lblConteggio->setObjectName(QStringLiteral("lblConteggio"));
-    QFont count = m_lblConteggio->font();
-    count.setBold(true);
-    m_lblConteggio->setFont(count);
+    m_lblConteggio->setFont(Widgets::boldFont(m_lblConteggio));
     btnArchivio = new PictureButton(QStringLiteral("btnArchivio"), pic("btn_archivio.svg"), QSize(220, 48), QStringLiteral("Archivio Pagamenti"), this);
     appApriArchivio = new PictureButton(QStringLiteral("appApriArchivio"), pic("apri_archivio.svg"), QSize(48, 48), QStringLiteral("Apri l'archivio pagamenti"), this);
     btnExcel = new PictureButton(QStringLiteral("btnExcel"), pic("btn_excel.svg"), QSize(220, 48), QStringLiteral("Esporta in Excel"), this);

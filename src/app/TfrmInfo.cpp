@@ -6,6 +6,7 @@
 #include "platform/FixedWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
+#include "ui/Widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,10 +38,7 @@ TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
     imgEmail = new PictureButton(QStringLiteral("imgEmail"), QStringLiteral(":/pictures/email.svg"), QSize(36, 36),
                                  QStringLiteral("Scrivi una e-mail"), this);
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), Product::email(), this);
-    QFont f = lnkWeb->font();
-    f.setPointSize(f.pointSize() + 2);
-    f.setBold(true);
-    lnkWeb->setFont(f);
+    lnkWeb->setFont(Widgets::boldFont(lnkWeb, lnkWeb->font().pointSize() + 2));
     lnkWeb->addPicture(imgEmail);
     btnChiudi = DialogFrame::button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     mail->addWidget(imgEmail);

@@ -8,6 +8,7 @@
 #include "platform/FixedWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureButton.h"
+#include "ui/Widgets.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -36,10 +37,7 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    QFont title = lblTitolo->font();
-    title.setPointSize(15);
-    title.setBold(true);
-    lblTitolo->setFont(title);
+    lblTitolo->setFont(Widgets::boldFont(lblTitolo, 15));
     QPalette blue = lblTitolo->palette();
     blue.setColor(QPalette::WindowText, QColor(Look::Title));
     lblTitolo->setPalette(blue);
@@ -55,10 +53,7 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     txtGuida->setReadOnly(true);
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtGuida->setWordWrapMode(QTextOption::WordWrap);
-    QFont body = txtGuida->font();
-    body.setPointSize(12);
-    body.setBold(true);
-    txtGuida->setFont(body);
+    txtGuida->setFont(Widgets::boldFont(txtGuida, 12));
     layout->addWidget(txtGuida, 1);
 
     auto *foot = new QHBoxLayout;

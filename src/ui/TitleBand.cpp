@@ -1,6 +1,7 @@
 #include "ui/TitleBand.h"
 
 #include "ui/PictureButton.h"
+#include "ui/Widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,10 +19,7 @@ TitleBand makeTitleBand(QWidget *parent, const QString &logoName, const QString 
     auto *texts = new QVBoxLayout;
     auto *label = new QLabel(title, band);
     label->setObjectName(QStringLiteral("lblTitolo"));
-    QFont f = label->font();
-    f.setPointSize(titlePoints);
-    f.setBold(true);
-    label->setFont(f);
+    label->setFont(Widgets::boldFont(label, titlePoints));
     texts->addWidget(label);
     if (!subtitle.isEmpty()) {
         auto *s = new QLabel(subtitle, band);
