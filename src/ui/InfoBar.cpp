@@ -1,6 +1,7 @@
 #include "ui/InfoBar.h"
 
 #include <QEvent>
+#include <QStatusTipEvent>
 
 InfoBar::InfoBar(QWidget *parent) : QLabel(parent)
 {
@@ -17,18 +18,38 @@ void InfoBar::setBackgroundText(const QString &text)
 
 void InfoBar::addHint(QWidget *control, const QString &hint)
 {
-    m_hints.insert(control, hint);
-    control->installEventFilter(this);
+    if (hint.isEmpty()) {
+        // Qt sends no status tip for a place without one.
+        m_blanks.insert(control);
+        control->installEventFilter(this);
+    } else {
+        control->setStatusTip(hint);
+    }
+    // A status tip goes up from the control to its window, where the bar
+    // picks it up.
+    QWidget *window = control->window();
+    if (!m_windows.contains(window)) {
+        m_windows.insert(window);
+        if (window != control)
+            window->installEventFilter(this);
+    }
 }
 
 bool InfoBar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter) {
-        auto it = m_hints.constFind(static_cast<QWidget *>(watched));
-        if (it != m_hints.constEnd())
-            setText(it.value());
-    } else if (event->type() == QEvent::Leave) {
-        setText(m_background);
+    switch (event->type()) {
+    case QEvent::StatusTip: {
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        setText(tip.isEmpty() ? m_background : tip);
+        break;
+    }
+    case QEvent::Enter:
+    case QEvent::Leave:
+        if (m_blanks.contains(watched))
+            setText(m_background);
+        break;
+    default:
+        break;
     }
     return QLabel::eventFilter(watched, event);
 }
