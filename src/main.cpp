@@ -1,8 +1,8 @@
 #include "platform/ProcessSettings.h"
 #include "app/StaleFiles.h"
 #include "app/Windows.h"
-#include "ui/Look.h"
-#include "ui/Translations.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/Translations.h"
 #include "platform/SafeFile.h"
 
 #include <QApplication>

@@ -2,17 +2,17 @@
 
 #include "agenda/Imminence.h"
 #include "agenda/PaymentGridWindows.h"
-#include "ui/AppFrame.h"
+#include "ui/widgets/AppFrame.h"
 #include "lists/ListReport.h"
-#include "ui/HelpTexts.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/windows/TfrmGuida.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/ArchiveMessages.h"
-#include "ui/PictureButton.h"
-#include "ui/Residents.h"
-#include "ui/RowList.h"
-#include "ui/Widgets.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/Residents.h"
+#include "ui/widgets/RowList.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>

@@ -1,17 +1,17 @@
 #include "app/TfrmAvvio.h"
 
-#include "ui/HelpTexts.h"
-#include "ui/Look.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/widgets/Look.h"
 #include "app/Product.h"
-#include "ui/TMisc.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/TMisc.h"
+#include "ui/windows/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "app/Windows.h"
 #include "contacts/TfrmAnagrafica.h"
 #include "journal/TfrmMenuBilancio.h"
 #include "agenda/TfrmAgenda.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QLabel>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "app/TfrmCambiaPassword.h"
 
-#include "ui/DialogFrame.h"
+#include "ui/widgets/DialogFrame.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
 #include "app/TfrmPassword.h"
@@ -8,10 +8,10 @@
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "platform/FixedWindow.h"
-#include "ui/FocusFrame.h"
-#include "ui/FieldRules.h"
-#include "ui/PictureButton.h"
-#include "ui/Widgets.h"
+#include "ui/widgets/FocusFrame.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,15 +1,15 @@
 #include "app/TfrmPassword.h"
 
-#include "ui/DialogFrame.h"
+#include "ui/widgets/DialogFrame.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "platform/FixedWindow.h"
-#include "ui/FocusFrame.h"
-#include "ui/PictureButton.h"
-#include "ui/Residents.h"
-#include "ui/Widgets.h"
+#include "ui/widgets/FocusFrame.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/Residents.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
 #include "app/TfrmSplash.h"
 
-#include "ui/DialogFrame.h"
+#include "ui/widgets/DialogFrame.h"
 #include "app/Product.h"
-#include "ui/TMisc.h"
+#include "ui/windows/TMisc.h"
 #include "platform/FixedWindow.h"
-#include "ui/LinkLabel.h"
-#include "ui/PictureButton.h"
-#include "ui/Widgets.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "platform/FixedWindow.h"
-#include "ui/PictureButton.h"
-#include "ui/TMisc.h"
-#include "ui/Widgets.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/TMisc.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QFileInfo>
 #include <QFrame>

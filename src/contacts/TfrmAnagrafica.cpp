@@ -4,13 +4,13 @@
 // TfrmAnagraficaLinks.cpp.
 #include "contacts/TfrmAnagrafica.h"
 
-#include "ui/Captioned.h"
-#include "ui/FieldRules.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
-#include "ui/Toolbar.h"
-#include "ui/TitleBand.h"
-#include "ui/Widgets.h"
+#include "ui/widgets/Captioned.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Toolbar.h"
+#include "ui/widgets/TitleBand.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QFontMetrics>
 #include <QFrame>

@@ -1,17 +1,17 @@
 #include "journal/TfrmBilancio.h"
 
-#include "ui/HelpTexts.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/windows/TfrmGuida.h"
 #include "journal/JournalSelection.h"
 #include "lists/FindInList.h"
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
-#include "ui/FieldRules.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
-#include "ui/TitleBand.h"
-#include "ui/Widgets.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
+#include "ui/widgets/TitleBand.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -1,17 +1,17 @@
 #include "journal/TfrmMenuBilancio.h"
 
-#include "ui/AppFrame.h"
+#include "ui/widgets/AppFrame.h"
 #include "journal/JournalSelection.h"
 #include "journal/TfrmBilancio.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/DateText.h"
 #include "records/TextField.h"
-#include "ui/EntryBox.h"
-#include "ui/FieldRules.h"
-#include "ui/FocusFrame.h"
-#include "ui/PictureButton.h"
-#include "ui/Widgets.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/FocusFrame.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>

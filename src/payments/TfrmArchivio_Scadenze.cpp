@@ -2,17 +2,17 @@
 // rules of each box. The record commands are in TfrmArchivio_ScadenzeRecords.cpp.
 #include "payments/TfrmArchivio_Scadenze.h"
 
-#include "ui/AppFrame.h"
-#include "ui/Captioned.h"
+#include "ui/widgets/AppFrame.h"
+#include "ui/widgets/Captioned.h"
 #include "payments/AmountNormalisation.h"
 #include "payments/PaymentEntryRules.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
-#include "ui/FieldRules.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
-#include "ui/Toolbar.h"
-#include "ui/Widgets.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Toolbar.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

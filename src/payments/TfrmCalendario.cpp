@@ -2,7 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/FixedWindow.h"
-#include "ui/Widgets.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // Finds payments by up to ten criteria at once, then lists them.
 
-#include "ui/SearchWindow.h"
+#include "ui/windows/SearchWindow.h"
 
 class TfrmTrovaScadenze : public SearchWindow {
     Q_OBJECT

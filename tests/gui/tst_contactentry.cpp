@@ -12,10 +12,10 @@
 #include "contacts/TfrmCodFisc.h"
 #include "contacts/TfrmIban.h"
 #include "contacts/TfrmPartitaIva.h"
-#include "ui/EntryBox.h"
-#include "ui/HelpTexts.h"
-#include "ui/PictureButton.h"
-#include "ui/TfrmGuida.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/TfrmGuida.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // The entry box typing rules: limit, digits only, trim and upper case, Enter.
 #include "TestServices.h"
 
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 #include "TestServices.h"
 
 #include "contacts/TfrmIban.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 #include "TestServices.h"
 
 #include "contacts/TfrmPartitaIva.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QLabel>
 #include <QPushButton>

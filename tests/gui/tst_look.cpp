@@ -2,9 +2,9 @@
 // start-up the tests share installs it, and its rules reach the windows.
 #include "TestServices.h"
 #include "app/TfrmInfo.h"
-#include "ui/InfoBar.h"
-#include "ui/Look.h"
-#include "ui/ScrollBars.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/ScrollBars.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

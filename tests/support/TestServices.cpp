@@ -1,8 +1,8 @@
 #include "TestServices.h"
 
 #include "platform/ProcessSettings.h"
-#include "ui/Look.h"
-#include "ui/RowList.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/RowList.h"
 
 #include <QFile>
 #include <QProcess>

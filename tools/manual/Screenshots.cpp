@@ -26,7 +26,7 @@
 #include "payments/TfrmStartup.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "records/RecordArchive.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QComboBox>
 #include <QGraphicsView>

@@ -12,8 +12,8 @@
 
 #include "platform/ProcessSettings.h"
 #include "platform/Services.h"
-#include "ui/Look.h"
-#include "ui/Translations.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/Translations.h"
 
 #include <QApplication>
 #include <QDir>
