@@ -30,9 +30,7 @@ QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1St
 TfrmAgenda::TfrmAgenda(QWidget *parent)
     : ResidentWindow(QStringLiteral("TfrmAgenda"), QStringLiteral(" Tarvenio 3.0 - Gestione Scadenze"), parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout *layout = AppFrame::column(this);
     imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Gestione Scadenze"),
                                   QStringLiteral("Pagamenti in entrata e in uscita: le scadenze imminenti"));
 

@@ -9,7 +9,7 @@
 #include "ui/widgets/InfoBar.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/Toolbar.h"
-#include "ui/widgets/TitleBand.h"
+#include "ui/widgets/AppFrame.h"
 #include "ui/widgets/Widgets.h"
 
 #include <QFontMetrics>
@@ -128,25 +128,11 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     // the focus) is the application style sheet's.
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    const TitleBand header = makeTitleBand(this, QStringLiteral("icoApp"), QStringLiteral("Archivio Anagrafico"),
-                                           QStringLiteral("Clienti, fornitori e contatti"), 18);
-    layout->addWidget(header.band);
+    QVBoxLayout *layout = AppFrame::column(this);
+    AppFrame::addTitle(this, layout, QStringLiteral("Archivio Anagrafico"), QStringLiteral("Clienti, fornitori e contatti"));
     buildToolbar(layout);
-
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(18, 10, 18, 10);
-    middle->addStretch(1);
-    middle->addWidget(buildCard(), 30);
-    middle->addStretch(1);
-    layout->addStretch(1);
-    layout->addLayout(middle);
-    layout->addStretch(1);
-
-    panInfo = new InfoBar(this);
-    layout->addWidget(panInfo);
+    AppFrame::addCentredCard(layout, buildCard(), QMargins(18, 10, 18, 10), 30, 1);
+    panInfo = AppFrame::addInfoBar(this, layout);
 
     setHints();
     m_card.boxes().installRules(m_rules);

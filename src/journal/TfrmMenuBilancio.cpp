@@ -75,19 +75,10 @@ TfrmMenuBilancio::TfrmMenuBilancio(QWidget *parent)
 {
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout *layout = AppFrame::column(this);
     imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Primanota e Bilancio"),
                                   QStringLiteral("Entrate, uscite e bilancio di un periodo"));
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(24, 20, 24, 20);
-    middle->addStretch(1);
-    middle->addWidget(buildCard(), 4);
-    middle->addStretch(1);
-    layout->addStretch(1);
-    layout->addLayout(middle);
-    layout->addStretch(2);
+    AppFrame::addCentredCard(layout, buildCard(), QMargins(24, 20, 24, 20), 4, 2);
 
     setEntryRules();
 

@@ -81,25 +81,14 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
 {
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout *layout = AppFrame::column(this);
     cmdEsci = AppFrame::addHeader(this, layout, QStringLiteral("Archivio Pagamenti"),
                                   QStringLiteral("Registrazione e modifica dei pagamenti in entrata e in uscita"));
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     buildToolbar(layout);
 
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(24, 20, 24, 20);
-    middle->addStretch(1);
-    middle->addWidget(buildCard(), 6);
-    middle->addStretch(1);
-    layout->addStretch(1);
-    layout->addLayout(middle);
-    layout->addStretch(2);
-
-    panInfo = new InfoBar(this);
-    layout->addWidget(panInfo);
+    AppFrame::addCentredCard(layout, buildCard(), QMargins(24, 20, 24, 20), 6, 2);
+    panInfo = AppFrame::addInfoBar(this, layout);
 
     // Taking the focus away from the box being edited makes its leaving rule run
     // before save reads the card. A hidden widget cannot hold the focus, so this
