@@ -3,6 +3,7 @@
 #include "ui/widgets/Look.h"
 
 #include <QFocusEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -10,11 +11,14 @@
 
 PictureButton::PictureButton(const QString &name, const QString &resource, QSize size,
                              const QString &accessibleText, QWidget *parent)
-    : QAbstractButton(parent)
+    : QToolButton(parent)
     , m_picture(render(resource, size))
     , m_size(size)
 {
     setObjectName(name);
+    setIcon(QIcon(m_picture));
+    setIconSize(size);
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
     setFixedSize(size);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(accessibleText);
@@ -85,7 +89,7 @@ void PictureButton::focusInEvent(QFocusEvent *event)
     // The focus ring is for keyboard users only.
     m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
                       || event->reason() == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
+    QToolButton::focusInEvent(event);
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)
@@ -97,7 +101,7 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QAbstractButton::keyPressEvent(event);
+    QToolButton::keyPressEvent(event);
 }
 
 void PictureButton::keyReleaseEvent(QKeyEvent *event)
@@ -110,5 +114,5 @@ void PictureButton::keyReleaseEvent(QKeyEvent *event)
         }
         return;
     }
-    QAbstractButton::keyReleaseEvent(event);
+    QToolButton::keyReleaseEvent(event);
 }

@@ -1,14 +1,15 @@
 #pragma once
 // A clickable picture: the program's buttons are drawn pictures, but they are
-// buttons all the same, with the role, focus and keys users expect (Space or
-// Enter clicks once per press; a disabled one looks faded and does nothing).
+// tool buttons all the same, with the role, focus and keys users expect (Space
+// or Enter clicks once per press; a disabled one looks faded and does nothing).
+// The picture is also the button's icon, at its size.
 
-#include <QAbstractButton>
+#include <QToolButton>
 #include <QPixmap>
 
 class QLabel;
 
-class PictureButton : public QAbstractButton {
+class PictureButton : public QToolButton {
     Q_OBJECT
 public:
     // resource: an SVG or bitmap in the resources, drawn at size.
