@@ -6,6 +6,7 @@
 #include "lists/ListReport.h"
 #include "ui/windows/HelpTexts.h"
 #include "ui/windows/TfrmGuida.h"
+#include "platform/Colours.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/ArchiveMessages.h"
@@ -130,8 +131,8 @@ void TfrmAgenda::markToday()
     // Today stays marked when another day is chosen in the calendar.
     QTextCharFormat today;
     today.setFontWeight(QFont::Bold);
-    today.setBackground(QColor(0xff, 0xe0, 0x8a));
-    today.setForeground(QColor(0x7a, 0x2e, 0x00));
+    today.setBackground(QColor(Colour::TodayFill));
+    today.setForeground(QColor(Colour::TodayText));
     today.setToolTip(QStringLiteral("Oggi"));
     calAppuntamenti->setDateTextFormat(Services::clock().today(), today);
 }

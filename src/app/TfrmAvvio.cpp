@@ -122,7 +122,7 @@ void TfrmAvvio::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor(Look::Mist));
-    sky.setColorAt(1, QColor(Look::Sky));
+    sky.setColorAt(0, QColor(Colour::Mist));
+    sky.setColorAt(1, QColor(Colour::Sky));
     painter.fillRect(rect(), sky);
 }

@@ -26,7 +26,7 @@ private slots:
         QVERIFY(sheet.contains(QLatin1String("#panInfo")));
         // A name left as it is would make Qt drop the whole rule unseen.
         QCOMPARE(sheet.indexOf(QLatin1Char('@')), -1);
-        QVERIFY(sheet.contains(QColor(Look::Title).name()));
+        QVERIFY(sheet.contains(QColor(Colour::Title).name()));
     }
 
     void installedOnce()
@@ -41,7 +41,7 @@ private slots:
         InfoBar bar;
         bar.resize(200, 28);
         const QImage image = bar.grab().toImage();
-        QCOMPARE(image.pixelColor(2, 2), QColor(Look::Title));
+        QCOMPARE(image.pixelColor(2, 2), QColor(Colour::Title));
     }
 
     void aSmallWindowsButtonsDrawOnItsBackground()
@@ -52,7 +52,7 @@ private slots:
         info.show();
         auto *button = info.findChild<QPushButton *>(QStringLiteral("btnChiudi"));
         QVERIFY(button);
-        QCOMPARE(button->palette().color(QPalette::Window), QColor(Look::Mist));
+        QCOMPARE(button->palette().color(QPalette::Window), QColor(Colour::Mist));
     }
 
     void contrastScrollBarsTakeTheirLook()

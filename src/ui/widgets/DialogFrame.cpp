@@ -26,7 +26,7 @@ protected:
                 if (child->isWindow())
                     continue;
                 QPalette p = child->palette();
-                p.setColor(QPalette::Window, QColor(Look::Mist));
+                p.setColor(QPalette::Window, QColor(Colour::Mist));
                 child->setPalette(p);
             }
         }
@@ -38,7 +38,7 @@ protected:
 void setBackground(QWidget *window)
 {
     QPalette p = window->palette();
-    p.setColor(QPalette::Window, QColor(Look::Mist));
+    p.setColor(QPalette::Window, QColor(Colour::Mist));
     window->setPalette(p);
     window->setAutoFillBackground(true);
     new BackgroundHandOn(window);

@@ -2,6 +2,8 @@
 // A link text: dark blue, orange while the mouse button is held on it or on
 // its picture, dark blue again on release and when its action runs.
 
+#include "platform/Colours.h"
+
 #include <QColor>
 #include <QLabel>
 
@@ -14,8 +16,8 @@ public:
     // A picture beside the link with the same action.
     void addPicture(PictureButton *picture);
 
-    static QColor normalColour() { return QColor(0x00, 0x00, 0x80); }
-    static QColor pressedColour() { return QColor(0xff, 0x8c, 0x00); }
+    static QColor normalColour() { return QColor(Colour::Link); }
+    static QColor pressedColour() { return QColor(Colour::LinkPressed); }
     QColor textColour() const;
 
     void click();

@@ -1,6 +1,7 @@
 #include "ui/widgets/Look.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
@@ -11,37 +12,37 @@ static void initLookResource() { Q_INIT_RESOURCE(look); }
 namespace Look {
 
 namespace {
-const QHash<QString, QRgb> &named()
+const QHash<QString, unsigned> &named()
 {
-    static const QHash<QString, QRgb> colours {
-        {QStringLiteral("Ground"), Ground},
-        {QStringLiteral("Mist"), Mist},
-        {QStringLiteral("Sky"), Sky},
-        {QStringLiteral("Rule"), Rule},
-        {QStringLiteral("Caption"), Caption},
-        {QStringLiteral("Title"), Title},
-        {QStringLiteral("Ink"), Ink},
-        {QStringLiteral("Warning"), Warning},
-        {QStringLiteral("BoxEdge"), BoxEdge},
-        {QStringLiteral("ReadOnlyFill"), ReadOnlyFill},
-        {QStringLiteral("ReadOnlyText"), ReadOnlyText},
-        {QStringLiteral("ReadOnlyCard"), ReadOnlyCard},
-        {QStringLiteral("ContactBox"), ContactBox},
-        {QStringLiteral("ContactEdge"), ContactEdge},
-        {QStringLiteral("Typing"), Typing},
-        {QStringLiteral("Settled"), Settled},
-        {QStringLiteral("SettledEdge"), SettledEdge},
-        {QStringLiteral("FocusEdge"), FocusEdge},
-        {QStringLiteral("GridLine"), GridLine},
-        {QStringLiteral("GridAlternate"), GridAlternate},
-        {QStringLiteral("ScrollTrack"), ScrollTrack},
-        {QStringLiteral("ScrollEdge"), ScrollEdge},
-        {QStringLiteral("ScrollIdle"), ScrollIdle},
-        {QStringLiteral("HelpText"), HelpText},
-        {QStringLiteral("HelpEdge"), HelpEdge},
-        {QStringLiteral("Teal"), Teal},
-        {QStringLiteral("Sand"), Sand},
-        {QStringLiteral("Coral"), Coral},
+    static const QHash<QString, unsigned> colours {
+        {QStringLiteral("Ground"), Colour::Ground},
+        {QStringLiteral("Mist"), Colour::Mist},
+        {QStringLiteral("Sky"), Colour::Sky},
+        {QStringLiteral("Rule"), Colour::Rule},
+        {QStringLiteral("Caption"), Colour::Caption},
+        {QStringLiteral("Title"), Colour::Title},
+        {QStringLiteral("Ink"), Colour::Ink},
+        {QStringLiteral("Warning"), Colour::Warning},
+        {QStringLiteral("BoxEdge"), Colour::BoxEdge},
+        {QStringLiteral("ReadOnlyFill"), Colour::ReadOnlyFill},
+        {QStringLiteral("ReadOnlyText"), Colour::ReadOnlyText},
+        {QStringLiteral("ReadOnlyCard"), Colour::ReadOnlyCard},
+        {QStringLiteral("ContactBox"), Colour::ContactBox},
+        {QStringLiteral("ContactEdge"), Colour::ContactEdge},
+        {QStringLiteral("Typing"), Colour::Typing},
+        {QStringLiteral("Settled"), Colour::Settled},
+        {QStringLiteral("SettledEdge"), Colour::SettledEdge},
+        {QStringLiteral("FocusEdge"), Colour::FocusEdge},
+        {QStringLiteral("GridLine"), Colour::GridLine},
+        {QStringLiteral("GridAlternate"), Colour::GridAlternate},
+        {QStringLiteral("ScrollTrack"), Colour::ScrollTrack},
+        {QStringLiteral("ScrollEdge"), Colour::ScrollEdge},
+        {QStringLiteral("ScrollIdle"), Colour::ScrollIdle},
+        {QStringLiteral("HelpText"), Colour::HelpText},
+        {QStringLiteral("HelpEdge"), Colour::HelpEdge},
+        {QStringLiteral("Teal"), Colour::Teal},
+        {QStringLiteral("Sand"), Colour::Sand},
+        {QStringLiteral("Coral"), Colour::Coral},
     };
     return colours;
 }

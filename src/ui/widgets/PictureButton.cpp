@@ -77,7 +77,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     const QPoint offset = isDown() ? QPoint(1, 1) : QPoint();
     painter.drawPixmap(QRect(offset, m_size), m_picture);
     if (hasFocus() && m_keyboardFocus) {
-        QPen pen(QColor(Look::Title), 1.5, Qt::DotLine);
+        QPen pen(QColor(Colour::Title), 1.5, Qt::DotLine);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);

@@ -39,7 +39,7 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setFont(Widgets::boldFont(lblTitolo, 15));
     QPalette blue = lblTitolo->palette();
-    blue.setColor(QPalette::WindowText, QColor(Look::Title));
+    blue.setColor(QPalette::WindowText, QColor(Colour::Title));
     lblTitolo->setPalette(blue);
     layout->addWidget(lblTitolo);
     auto *rule = new QFrame(this);
