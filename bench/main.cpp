@@ -26,7 +26,7 @@
 #include "records/ContactRecord.h"
 #include "records/PaymentRecord.h"
 #include "records/RecordArchive.h"
-#include "ui/RowList.h"
+#include "ui/widgets/RowList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,8 @@
 #include "platform/ProcessSettings.h"
 #include "app/StaleFiles.h"
 #include "app/Windows.h"
-#include "ui/Translations.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/Translations.h"
 #include "platform/SafeFile.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     ProcessSettings::apply();
     Translations::installItalian();
+    Look::install();
     // What writes stopped by a crash left behind, before anything writes anew.
     StaleFiles::removeAtStartUp();
 

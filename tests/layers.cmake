@@ -1,6 +1,8 @@
 # Fails when a source file includes a header of a folder that lies above its
-# own in the layer order (see the README).
+# own in the layer order (see the README), and inside ui/ when a file includes
+# a header of a sub-folder above its own.
 set(order platform records checks report export lists ui contacts agenda payments journal app reminder)
+set(ui_order widgets entry windows)
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(bad "")
 foreach(f ${sources})
@@ -15,6 +17,15 @@ foreach(f ${sources})
     list(FIND order "${target}" targetRank)
     if(targetRank GREATER rank)
       list(APPEND bad "${f}: ${line}")
+    endif()
+    if(folder STREQUAL "ui" AND line MATCHES "^#include \"ui/")
+      string(REGEX MATCH "^ui/([a-z]+)/" _ "${f}")
+      list(FIND ui_order "${CMAKE_MATCH_1}" subRank)
+      string(REGEX REPLACE "^#include \"ui/([a-z]+)/.*" "\\1" targetSub "${line}")
+      list(FIND ui_order "${targetSub}" targetSubRank)
+      if(subRank EQUAL -1 OR targetSubRank EQUAL -1 OR targetSubRank GREATER subRank)
+        list(APPEND bad "${f}: ${line}")
+      endif()
     endif()
   endforeach()
 endforeach()

@@ -1,7 +1,7 @@
 #pragma once
 // The four payment summaries: one design, different selections.
 
-#include "ui/GridWindow.h"
+#include "ui/windows/GridWindow.h"
 #include "agenda/PaymentGrids.h"
 
 class PaymentGridWindow : public GridWindow {

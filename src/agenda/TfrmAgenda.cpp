@@ -2,16 +2,18 @@
 
 #include "agenda/Imminence.h"
 #include "agenda/PaymentGridWindows.h"
-#include "ui/AppFrame.h"
+#include "ui/widgets/AppFrame.h"
 #include "lists/ListReport.h"
-#include "ui/HelpTexts.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/windows/TfrmGuida.h"
+#include "platform/Colours.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/ArchiveMessages.h"
-#include "ui/PictureButton.h"
-#include "ui/Residents.h"
-#include "ui/RowList.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/Residents.h"
+#include "ui/widgets/RowList.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>
@@ -29,9 +31,7 @@ QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1St
 TfrmAgenda::TfrmAgenda(QWidget *parent)
     : ResidentWindow(QStringLiteral("TfrmAgenda"), QStringLiteral(" Tarvenio 3.0 - Gestione Scadenze"), parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout *layout = AppFrame::column(this);
     imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Gestione Scadenze"),
                                   QStringLiteral("Pagamenti in entrata e in uscita: le scadenze imminenti"));
 
@@ -78,10 +78,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     body->addLayout(top);
 
     auto *caption = new QLabel(QStringLiteral("Scadenze imminenti (in ordine di data e ora)"), this);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 2);
-    caption->setFont(bold);
+    caption->setFont(Widgets::boldFont(caption, caption->font().pointSize() + 2));
     body->addWidget(caption);
     lstRecords = new RowListView(QStringLiteral("lstRecords"), 14, this);
     // At 14 points a row of 150 characters needs 1710 pixels: a little less
@@ -93,9 +90,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     auto *commands = new QHBoxLayout;
     m_lblConteggio = new QLabel(this);
     m_lblConteggio->setObjectName(QStringLiteral("lblConteggio"));
-    QFont count = m_lblConteggio->font();
-    count.setBold(true);
-    m_lblConteggio->setFont(count);
+    m_lblConteggio->setFont(Widgets::boldFont(m_lblConteggio));
     btnArchivio = new PictureButton(QStringLiteral("btnArchivio"), pic("btn_archivio.svg"), QSize(220, 48), QStringLiteral("Archivio Pagamenti"), this);
     appApriArchivio = new PictureButton(QStringLiteral("appApriArchivio"), pic("apri_archivio.svg"), QSize(48, 48), QStringLiteral("Apri l'archivio pagamenti"), this);
     btnExcel = new PictureButton(QStringLiteral("btnExcel"), pic("btn_excel.svg"), QSize(220, 48), QStringLiteral("Esporta in Excel"), this);
@@ -136,8 +131,8 @@ void TfrmAgenda::markToday()
     // Today stays marked when another day is chosen in the calendar.
     QTextCharFormat today;
     today.setFontWeight(QFont::Bold);
-    today.setBackground(QColor(0xff, 0xe0, 0x8a));
-    today.setForeground(QColor(0x7a, 0x2e, 0x00));
+    today.setBackground(QColor(Colour::TodayFill));
+    today.setForeground(QColor(Colour::TodayText));
     today.setToolTip(QStringLiteral("Oggi"));
     calAppuntamenti->setDateTextFormat(Services::clock().today(), today);
 }

@@ -2,7 +2,7 @@
 // The payment schedule app: imminent payments, the alert pictures and sound.
 
 #include "agenda/Imminence.h"
-#include "ui/ResidentWindow.h"
+#include "ui/windows/ResidentWindow.h"
 
 class QCalendarWidget;
 class QLabel;

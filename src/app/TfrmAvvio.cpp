@@ -1,16 +1,17 @@
 #include "app/TfrmAvvio.h"
 
-#include "ui/HelpTexts.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/widgets/Look.h"
 #include "app/Product.h"
-#include "ui/TMisc.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/TMisc.h"
+#include "ui/windows/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "app/Windows.h"
 #include "contacts/TfrmAnagrafica.h"
 #include "journal/TfrmMenuBilancio.h"
 #include "agenda/TfrmAgenda.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QLabel>
 #include <QCloseEvent>
@@ -121,7 +122,7 @@ void TfrmAvvio::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor(0xf4, 0xf8, 0xfc));
-    sky.setColorAt(1, QColor(0xdc, 0xe8, 0xf3));
+    sky.setColorAt(0, QColor(Colour::Mist));
+    sky.setColorAt(1, QColor(Colour::Sky));
     painter.fillRect(rect(), sky);
 }

@@ -1,6 +1,6 @@
 #include "app/TfrmCambiaPassword.h"
 
-#include "ui/DialogFrame.h"
+#include "ui/widgets/DialogFrame.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
 #include "app/TfrmPassword.h"
@@ -8,8 +8,10 @@
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "platform/FixedWindow.h"
-#include "ui/FocusFrame.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/FocusFrame.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -59,9 +61,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     FixedWindow::apply(this);
 
     // Enter only moves on, round the three boxes; it never confirms.
-    connect(txtPasswordOld, &QLineEdit::returnPressed, txtPasswordNew, qOverload<>(&QWidget::setFocus));
-    connect(txtPasswordNew, &QLineEdit::returnPressed, txtConferma, qOverload<>(&QWidget::setFocus));
-    connect(txtConferma, &QLineEdit::returnPressed, txtPasswordOld, qOverload<>(&QWidget::setFocus));
+    auto *keys = new FieldRules(this);
+    keys->setEnterChain({txtPasswordOld, txtPasswordNew, txtConferma});
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::change);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -75,16 +76,9 @@ QLineEdit *TfrmCambiaPassword::addBox(QBoxLayout *layout, const QString &name, Q
     auto *box = new QLineEdit(this);
     box->setObjectName(name);
     box->setEchoMode(QLineEdit::Password);
-    QFont f = box->font();
-    f.setPointSize(12);
-    f.setBold(true);
-    box->setFont(f);
+    box->setFont(Widgets::boldFont(box, 12));
     box->setMinimumWidth(300);
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
-    row->addWidget(box);
-    layout->addLayout(row);
-    frame = new FocusFrame(frameName, box);
+    layout->addLayout(Widgets::framed(box, frameName, &frame));
     connect(box, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOK);
     return box;
 }

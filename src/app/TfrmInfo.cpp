@@ -1,11 +1,12 @@
 #include "app/TfrmInfo.h"
 
-#include "ui/DialogFrame.h"
+#include "ui/widgets/DialogFrame.h"
 #include "app/Product.h"
-#include "ui/TMisc.h"
+#include "ui/windows/TMisc.h"
 #include "platform/FixedWindow.h"
-#include "ui/LinkLabel.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,10 +38,7 @@ TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
     imgEmail = new PictureButton(QStringLiteral("imgEmail"), QStringLiteral(":/pictures/email.svg"), QSize(36, 36),
                                  QStringLiteral("Scrivi una e-mail"), this);
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), Product::email(), this);
-    QFont f = lnkWeb->font();
-    f.setPointSize(f.pointSize() + 2);
-    f.setBold(true);
-    lnkWeb->setFont(f);
+    lnkWeb->setFont(Widgets::boldFont(lnkWeb, lnkWeb->font().pointSize() + 2));
     lnkWeb->addPicture(imgEmail);
     btnChiudi = DialogFrame::button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     mail->addWidget(imgEmail);

@@ -1,14 +1,15 @@
 #include "app/TfrmPassword.h"
 
-#include "ui/DialogFrame.h"
+#include "ui/widgets/DialogFrame.h"
 #include "app/PasswordFile.h"
 #include "app/PasswordScrambling.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "platform/FixedWindow.h"
-#include "ui/FocusFrame.h"
-#include "ui/PictureButton.h"
-#include "ui/Residents.h"
+#include "ui/widgets/FocusFrame.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/Residents.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -41,18 +42,11 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
-    QFont big = txtPassword->font();
-    big.setPointSize(14);
-    big.setBold(true);
-    txtPassword->setFont(big);
+    txtPassword->setFont(Widgets::boldFont(txtPassword, 14));
     txtPassword->setMinimumWidth(300);
-    auto *boxRow = new QHBoxLayout;
-    boxRow->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
-    boxRow->addWidget(txtPassword);
-    column->addLayout(boxRow);
+    column->addLayout(Widgets::framed(txtPassword, QStringLiteral("effPassword"), &effPassword));
     entry->addLayout(column, 1);
     layout->addLayout(entry);
-    effPassword = new FocusFrame(QStringLiteral("effPassword"), txtPassword);
 
     auto *buttons = new QHBoxLayout;
     btnCambiaPassword = DialogFrame::button(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"), this);

@@ -1,11 +1,12 @@
 #include "app/TfrmSplash.h"
 
-#include "ui/DialogFrame.h"
+#include "ui/widgets/DialogFrame.h"
 #include "app/Product.h"
-#include "ui/TMisc.h"
+#include "ui/windows/TMisc.h"
 #include "platform/FixedWindow.h"
-#include "ui/LinkLabel.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,10 +33,7 @@ TfrmSplash::TfrmSplash(QWidget *parent) : QDialog(parent)
     imgWeb = new PictureButton(QStringLiteral("imgWeb"), QStringLiteral(":/pictures/globo.svg"), QSize(36, 36),
                                QStringLiteral("Sito web"), this);
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), Product::webSiteText(), this);
-    QFont f = lnkWeb->font();
-    f.setPointSize(f.pointSize() + 2);
-    f.setBold(true);
-    lnkWeb->setFont(f);
+    lnkWeb->setFont(Widgets::boldFont(lnkWeb, lnkWeb->font().pointSize() + 2));
     lnkWeb->addPicture(imgWeb);
     btnChiudi = DialogFrame::button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     foot->addWidget(imgWeb);

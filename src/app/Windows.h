@@ -1,9 +1,9 @@
 #pragma once
 // Start-up: creates the resident windows in their order and enters each in the
-// registry of ui/Residents, the one that holds them, through which the windows
+// registry of ui/windows/Residents, the one that holds them, through which the windows
 // reach one another.
 
-#include "ui/Residents.h"
+#include "ui/windows/Residents.h"
 
 class QWidget;
 class TfrmPassword;

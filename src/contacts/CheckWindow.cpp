@@ -1,7 +1,7 @@
 #include "contacts/CheckWindow.h"
 
 #include "platform/GuiServices.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

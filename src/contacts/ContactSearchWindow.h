@@ -2,7 +2,7 @@
 // Finds contacts by up to ten criteria at once, then lists them: the contact
 // search and the contact import are this one window with two openers.
 
-#include "ui/SearchWindow.h"
+#include "ui/windows/SearchWindow.h"
 
 class ContactSearchWindow : public SearchWindow {
     Q_OBJECT

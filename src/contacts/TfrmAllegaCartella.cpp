@@ -4,8 +4,9 @@
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
 #include "platform/FixedWindow.h"
-#include "ui/PictureButton.h"
-#include "ui/TMisc.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/TMisc.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -20,13 +21,6 @@
 
 namespace {
 QString numbered(const char *prefix, int k) { return QLatin1String(prefix) + QStringLiteral("0%1").arg(k); }
-
-QLabel *caption(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("lblCaption"));
-    return label;
-}
 }
 
 TfrmAllegaCartella::TfrmAllegaCartella(Opener opener, const QStringList &files, const QStringList &descriptions,
@@ -37,14 +31,6 @@ TfrmAllegaCartella::TfrmAllegaCartella(Opener opener, const QStringList &files, 
     setObjectName(QStringLiteral("TfrmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral(
-        "TfrmAllegaCartella { background: #eef2f6; }"
-        "QFrame#panAllegato { background: white; border: 1px solid #c8d3de; border-radius: 6px; }"
-        "QLabel#lblCaption { color: #44546a; }"
-        "QLabel#lblNumero { color: #1f4e79; font-weight: bold; font-size: 15pt; }"
-        "QLineEdit { padding: 3px 5px; border: 1px solid #aebdcc; border-radius: 3px; background: white; }"
-        "QLineEdit[readOnly=\"true\"] { background: #f4f6f8; color: #6b7785; }"
-        "QPushButton { min-height: 26px; padding: 0 12px; }"));
 
     auto *imgLogo = PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/cartella_allegati.svg"),
                                               QSize(64, 64), this);
@@ -111,12 +97,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(Opener opener, const QStringList &files, 
             b->setAutoDefault(false);
 
         grid->addWidget(number, 0, 0, 4, 1, Qt::AlignTop);
-        grid->addWidget(caption(QStringLiteral("Nome %1 file allegato:").arg(ordinal), panel), 0, 1, 1, 4);
+        grid->addWidget(Widgets::caption(panel, QStringLiteral("Nome %1 file allegato:").arg(ordinal)), 0, 1, 1, 4);
         grid->addWidget(s.file, 1, 1);
         grid->addWidget(s.empty, 1, 2);
         grid->addWidget(s.browse, 1, 3);
         grid->addWidget(s.open, 1, 4);
-        grid->addWidget(caption(QStringLiteral("Descrizione %1 file allegato:").arg(ordinal), panel), 2, 1, 1, 4);
+        grid->addWidget(Widgets::caption(panel, QStringLiteral("Descrizione %1 file allegato:").arg(ordinal)), 2, 1, 1, 4);
         grid->addWidget(s.description, 3, 1, 1, 4);
         grid->setColumnStretch(1, 1);
         layout->addWidget(panel);

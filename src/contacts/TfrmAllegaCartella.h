@@ -3,7 +3,7 @@
 // is copied into the attachments folder at once; "Applica e chiudi" hands the
 // names and descriptions back to the opener, which keeps them until it saves.
 
-#include "ui/Opener.h"
+#include "ui/windows/Opener.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -4,12 +4,13 @@
 // TfrmAnagraficaLinks.cpp.
 #include "contacts/TfrmAnagrafica.h"
 
-#include "ui/Captioned.h"
-#include "ui/FieldRules.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
-#include "ui/Toolbar.h"
-#include "ui/TitleBand.h"
+#include "ui/widgets/Captioned.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Toolbar.h"
+#include "ui/widgets/AppFrame.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -81,14 +82,6 @@ QVector<CardField<ContactRecord>> contactCard()
     };
 }
 
-QFont boxFont(const QWidget *w)
-{
-    QFont f = w->font();
-    f.setPointSize(kBoxPoints);
-    f.setBold(true);
-    return f;
-}
-
 // A caption above its box, close to it: the card has many rows to fit.
 QWidget *captioned(QWidget *parent, const QString &caption, QLayout *content)
 {
@@ -131,39 +124,15 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     , m_card(contactCard(), this)
     , m_rules(new FieldRules(this))
 {
-    // Every box: sky-blue border; alice blue, yellow while it has the focus.
-    setStyleSheet(QStringLiteral(
-        "TfrmAnagrafica { background: #eef2f6; }"
-        "#panComandi { background: white; border-bottom: 1px solid #c8d3de; }"
-        "#panComandi QLabel#lblComando { color: #44546a; font-size: 8pt; }"
-        "QFrame#panAnagrafica, QFrame#panDettagli { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "QLabel#lblCaption { color: #44546a; font-size: 8pt; font-weight: bold; }"
-        "QFrame#panAnagrafica QLineEdit, QFrame#panDettagli QLineEdit {"
-        " background: #F0F8FF; border: 1px solid #87CEEB; border-radius: 0; padding: 2px 5px; }"
-        "QFrame#panAnagrafica QLineEdit:focus, QFrame#panDettagli QLineEdit:focus { background: #FFFF00; }"
-        "QFrame#shpSeparatore { background: #c8d3de; border: none; }"
-        "QFrame#sepComandi { color: #c8d3de; }"));
+    // Its look (every box sky-blue edged, alice blue, yellow while it has
+    // the focus) is the application style sheet's.
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    const TitleBand header = makeTitleBand(this, QStringLiteral("icoApp"), QStringLiteral("Archivio Anagrafico"),
-                                           QStringLiteral("Clienti, fornitori e contatti"), 18);
-    layout->addWidget(header.band);
+    QVBoxLayout *layout = AppFrame::column(this);
+    AppFrame::addTitle(this, layout, QStringLiteral("Archivio Anagrafico"), QStringLiteral("Clienti, fornitori e contatti"));
     buildToolbar(layout);
-
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(18, 10, 18, 10);
-    middle->addStretch(1);
-    middle->addWidget(buildCard(), 30);
-    middle->addStretch(1);
-    layout->addStretch(1);
-    layout->addLayout(middle);
-    layout->addStretch(1);
-
-    panInfo = new InfoBar(this);
-    layout->addWidget(panInfo);
+    AppFrame::addCentredCard(layout, buildCard(), QMargins(18, 10, 18, 10), 30, 1);
+    panInfo = AppFrame::addInfoBar(this, layout);
 
     setHints();
     m_card.boxes().installRules(m_rules);
@@ -246,7 +215,7 @@ QWidget *TfrmAnagrafica::buildCard()
     lblDesc03 = m_card.box<QLabel>(&ContactRecord::Desc03);
 
     for (QWidget *w : m_card.boxes().chain())
-        w->setFont(boxFont(card));
+        w->setFont(Widgets::boldFont(card, kBoxPoints));
     const QFontMetrics metrics(txtNome->font());
     const int oneWide = metrics.horizontalAdvance(QLatin1Char('W')) + 20;
     for (QLineEdit *one : {txtCap01, txtCap02, txtCap03, txtCap04, txtCap05, txtProv01, txtProv02, txtSesso})

@@ -6,8 +6,8 @@
 
 #include "records/ContactRecord.h"
 #include "records/RecordArchive.h"
-#include "ui/RecordCard.h"
-#include "ui/ResidentWindow.h"
+#include "ui/entry/RecordCard.h"
+#include "ui/windows/ResidentWindow.h"
 
 class FieldRules;
 class InfoBar;

@@ -14,11 +14,11 @@
 #include "contacts/TfrmStampaAnagrafica.h"
 #include "contacts/TfrmTrovaAnagrafica.h"
 #include "records/TextField.h"
-#include "ui/EntryBox.h"
-#include "ui/HelpTexts.h"
-#include "ui/PictureButton.h"
-#include "ui/TMisc.h"
-#include "ui/TfrmGuida.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/TMisc.h"
+#include "ui/windows/TfrmGuida.h"
 
 #include <QLabel>
 #include <QLineEdit>

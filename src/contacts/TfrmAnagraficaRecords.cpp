@@ -4,7 +4,7 @@
 
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
-#include "ui/RecordEditing.h"
+#include "ui/entry/RecordEditing.h"
 
 #include <QLabel>
 #include <QLineEdit>

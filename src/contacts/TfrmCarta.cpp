@@ -2,7 +2,7 @@
 
 #include "checks/CardNumber.h"
 #include "records/TextField.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 namespace {
 const QString kNumberMissing = QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere "

@@ -1,7 +1,7 @@
 #include "contacts/TfrmCodFisc.h"
 
 #include "checks/FiscalCode.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 namespace {
 const QString kLength =

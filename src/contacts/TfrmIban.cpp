@@ -2,7 +2,7 @@
 
 #include "checks/Iban.h"
 #include "records/TextField.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 namespace {
 const QString kLength = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");

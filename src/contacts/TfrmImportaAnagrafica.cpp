@@ -1,7 +1,7 @@
 #include "contacts/TfrmImportaAnagrafica.h"
 
 #include "records/RecordArchive.h"
-#include "ui/RowList.h"
+#include "ui/widgets/RowList.h"
 
 TfrmImportaAnagrafica::TfrmImportaAnagrafica(Opener opener, QWidget *parent)
     : ContactSearchWindow(QStringLiteral("TfrmImportaAnagrafica"), QStringLiteral(" Importa dati da archivio anagrafico"),

@@ -1,7 +1,7 @@
 #include "contacts/TfrmPartitaIva.h"
 
 #include "checks/VatNumber.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 namespace {
 const QString kLength = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");

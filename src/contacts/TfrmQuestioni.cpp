@@ -1,7 +1,7 @@
 #include "contacts/TfrmQuestioni.h"
 
 #include "lists/ContactLists.h"
-#include "ui/RowList.h"
+#include "ui/widgets/RowList.h"
 
 #include <QLineEdit>
 

@@ -2,7 +2,7 @@
 // Every contact with pending issues, the issues at the end of its row. A
 // double-click hands the contact's record number to the contact editor.
 
-#include "ui/ListWindow.h"
+#include "ui/windows/ListWindow.h"
 
 class TfrmQuestioni : public ListWindow {
     Q_OBJECT

@@ -3,7 +3,7 @@
 // hands it to the printer dialog, then closes. The editor is never changed.
 
 #include "records/ContactRecord.h"
-#include "ui/CardPrintWindow.h"
+#include "ui/windows/CardPrintWindow.h"
 
 class TfrmStampaAnagrafica : public CardPrintWindow {
     Q_OBJECT

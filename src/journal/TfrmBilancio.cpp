@@ -1,20 +1,21 @@
 #include "journal/TfrmBilancio.h"
 
-#include "ui/HelpTexts.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/windows/TfrmGuida.h"
 #include "journal/JournalSelection.h"
 #include "lists/FindInList.h"
 #include "lists/ListReport.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
-#include "ui/TitleBand.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
+#include "ui/widgets/TitleBand.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,16 +61,6 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
                    | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setWindowState(Qt::WindowMaximized);
-    setStyleSheet(QStringLiteral(
-        "TfrmBilancio { background: #eef2f6; }"
-        "#panIntestazione, #panTotali { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "QLabel#lblTipologia, QLabel#infIntervallo { color: #44546a; font: bold 11pt; }"
-        "QLabel#titCausale, QLabel#lblIntervallo { color: #1f4e79; font: bold 12pt; }"
-        "QLabel#lblRigo01, QLabel#lblRigo02 { color: #44546a; }"
-        "#panTotali QLabel { font: bold 11pt; color: #44546a; }"
-        "#panTotali QLabel#lblTotEntrate, #panTotali QLabel#lblTotUscite { color: #1f2d3d; font: bold 12pt; }"
-        "#panTotali QLabel#lblBilancio { color: #1f4e79; font: bold 13pt; }"
-        "QFrame#sepTotali { background: #c8d3de; }"));
     setAttribute(Qt::WA_StyledBackground);
 
     auto *outer = new QVBoxLayout(this);
@@ -119,10 +110,7 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
     hints->addWidget(lblRigo02);
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    QFont bold = txtTrova->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    txtTrova->setFont(bold);
+    txtTrova->setFont(Widgets::boldFont(txtTrova, 12));
     txtTrova->setMinimumWidth(340);
     btnTrova = new QPushButton(QStringLiteral("Trova"), this);
     btnTrova->setObjectName(QStringLiteral("btnTrova"));
@@ -165,8 +153,10 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
 
     for (QPushButton *b : {btnTrova, btnStampa, btnEsci})
         b->setAutoDefault(false);
-    txtTrova->installEventFilter(this);
-    btnTrova->installEventFilter(this);
+    // Enter in the find box moves to "Trova"; on "Trova" it searches.
+    auto *keys = new FieldRules(this);
+    keys->setEnterTarget(txtTrova, btnTrova);
+    keys->setClickOnEnter(btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &TfrmBilancio::find);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmBilancio::print);
     connect(btnEsci, &QPushButton::clicked, this, [this] { close(); });
@@ -299,20 +289,4 @@ void TfrmBilancio::done(int result)
     lstRecords->clear();
     emit closed();
     QDialog::done(result);
-}
-
-bool TfrmBilancio::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter in the find box moves to "Trova"; on "Trova" it searches.
-            if (watched == txtTrova)
-                btnTrova->setFocus(Qt::TabFocusReason);
-            else if (watched == btnTrova)
-                btnTrova->click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -38,7 +38,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     RowListView *lstRecords;

@@ -1,23 +1,23 @@
 #include "journal/TfrmMenuBilancio.h"
 
-#include "ui/AppFrame.h"
+#include "ui/widgets/AppFrame.h"
 #include "journal/JournalSelection.h"
 #include "journal/TfrmBilancio.h"
 #include "platform/GuiServices.h"
 #include "platform/Services.h"
 #include "records/DateText.h"
 #include "records/TextField.h"
-#include "ui/EntryBox.h"
-#include "ui/FieldRules.h"
-#include "ui/FocusFrame.h"
-#include "ui/PictureButton.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/FocusFrame.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,55 +50,6 @@ int monthNumber(const QString &text)
     return 0;
 }
 
-QFont boxFont(const QWidget *w)
-{
-    QFont f = w->font();
-    f.setPointSize(12);
-    f.setBold(true);
-    return f;
-}
-
-QComboBox *dropDown(QWidget *parent, const QString &name, int maxLength, const QStringList &items)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);
-    c->addItems(items);
-    c->lineEdit()->setMaxLength(maxLength);
-    c->setMaxVisibleItems(12);
-    c->setFont(boxFont(c));
-    return c;
-}
-
-QLabel *caption(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setProperty("caption", true);
-    return l;
-}
-
-// Room around a box for its yellow frame, which lies behind it.
-QWidget *framed(QWidget *parent, QWidget *box, FocusFrame *&frame, const QString &frameName)
-{
-    auto *cell = new QWidget(parent);
-    auto *l = new QHBoxLayout(cell);
-    l->setContentsMargins(FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin, FocusFrame::Margin);
-    box->setParent(cell);
-    l->addWidget(box);
-    frame = new FocusFrame(frameName, box);
-    return cell;
-}
-
-// Keys that open or walk the drop-down list, move the caret or the focus on.
-bool keepsListKey(const QKeyEvent *key)
-{
-    return FieldRules::isListKey(key) || FieldRules::isFocusMove(key) || FieldRules::isModifierOnly(key)
-        || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
-}
-
 const QString kYearWarning = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 const QString kStartDayMissing =
     QStringLiteral("Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.");
@@ -122,33 +73,12 @@ TfrmMenuBilancio::TfrmMenuBilancio(QWidget *parent)
     : ResidentWindow(QStringLiteral("TfrmMenuBilancio"), QStringLiteral(" Tarvenio 3.0 - Primanota e Bilancio"), parent)
     , m_rules(new FieldRules(this))
 {
-    setStyleSheet(QStringLiteral(
-        "TfrmMenuBilancio { background: #eef2f6; }"
-        "#panScelta { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "#panScelta QLabel[caption=\"true\"] { color: #44546a; }"
-        "#panScelta QLabel#lblCampo01, #panScelta QLabel#lblCampo03 { color: #1f4e79; font: bold 11pt; }"
-        "#panScelta QLabel#lblCampo02 { color: #44546a; }"
-        "#panScelta QLineEdit, #panScelta QComboBox { font: bold 12pt; padding: 3px 6px; }"
-        "#panScelta QGroupBox { font: bold 10pt; color: #1f4e79; border: 1px solid #c8d3de; border-radius: 6px;"
-        " margin-top: 12px; padding: 14px 10px 8px 10px; }"
-        "#panScelta QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 2px; }"
-        "#panScelta QLabel#lblAnnoInizio, #panScelta QLabel#lblAnnoFine { font: bold 12pt; color: #1f4e79; }"
-        "#panScelta QLabel#lblAttendere { color: #b03a2e; font: bold 10pt; }"));
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout *layout = AppFrame::column(this);
     imgEsci = AppFrame::addHeader(this, layout, QStringLiteral("Primanota e Bilancio"),
                                   QStringLiteral("Entrate, uscite e bilancio di un periodo"));
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(24, 20, 24, 20);
-    middle->addStretch(1);
-    middle->addWidget(buildCard(), 4);
-    middle->addStretch(1);
-    layout->addStretch(1);
-    layout->addLayout(middle);
-    layout->addStretch(2);
+    AppFrame::addCentredCard(layout, buildCard(), QMargins(24, 20, 24, 20), 4, 2);
 
     setEntryRules();
 
@@ -169,22 +99,26 @@ QGroupBox *TfrmMenuBilancio::buildDateGroup(const QString &name, const QString &
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
     const bool start = name == QStringLiteral("grpDataInizio");
-    day = dropDown(group, start ? QStringLiteral("txtGiornoInizio") : QStringLiteral("txtGiornoFine"), 2, dayItems());
+    day = Widgets::dropDown(group, start ? QStringLiteral("txtGiornoInizio") : QStringLiteral("txtGiornoFine"),
+                            dayItems(), 2);
+    day->setFont(Widgets::boldFont(day, 12));
     day->setMinimumWidth(86);
-    month = dropDown(group, start ? QStringLiteral("txtMeseInizio") : QStringLiteral("txtMeseFine"), 9, kMonths);
+    month = Widgets::dropDown(group, start ? QStringLiteral("txtMeseInizio") : QStringLiteral("txtMeseFine"),
+                              kMonths, 9);
+    month->setFont(Widgets::boldFont(month, 12));
     month->setMinimumWidth(170);
-    dayCaption = caption(group, start ? QStringLiteral("titGiornoInizio") : QStringLiteral("titGiornoFine"),
-                         QStringLiteral("Giorno:"));
-    monthCaption = caption(group, start ? QStringLiteral("titMeseInizio") : QStringLiteral("titMeseFine"),
-                           QStringLiteral("Mese:"));
+    dayCaption = Widgets::caption(group, QStringLiteral("Giorno:"),
+                                  start ? QStringLiteral("titGiornoInizio") : QStringLiteral("titGiornoFine"));
+    monthCaption = Widgets::caption(group, QStringLiteral("Mese:"),
+                                    start ? QStringLiteral("titMeseInizio") : QStringLiteral("titMeseFine"));
     year = new QLabel(QStringLiteral("ANNO"), group);
     year->setObjectName(start ? QStringLiteral("lblAnnoInizio") : QStringLiteral("lblAnnoFine"));
     year->setMinimumWidth(60);
     grid->addWidget(dayCaption, 0, 0);
     grid->addWidget(monthCaption, 0, 1);
-    grid->addWidget(caption(group, QString(), QStringLiteral("Anno:")), 0, 2);
-    grid->addWidget(framed(group, day, dayFrame, dayFrameName), 1, 0);
-    grid->addWidget(framed(group, month, monthFrame, monthFrameName), 1, 1);
+    grid->addWidget(Widgets::caption(group, QStringLiteral("Anno:"), QString()), 0, 2);
+    grid->addLayout(Widgets::framed(day, dayFrameName, &dayFrame), 1, 0);
+    grid->addLayout(Widgets::framed(month, monthFrameName, &monthFrame), 1, 1);
     grid->addWidget(year, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;
@@ -224,15 +158,15 @@ QWidget *TfrmMenuBilancio::buildCard()
     txtCausale = new EntryBox(QStringLiteral("txtCausale"), card);
     txtCausale->setTypingLimit(250);
     txtCausale->setMaxLength(250);
-    titAnno = caption(card, QStringLiteral("titAnno"), QStringLiteral("Anno:"));
-    titCausale = caption(card, QStringLiteral("titCausale"), QStringLiteral("Causale:"));
+    titAnno = Widgets::caption(card, QStringLiteral("Anno:"), QStringLiteral("titAnno"));
+    titCausale = Widgets::caption(card, QStringLiteral("Causale:"), QStringLiteral("titCausale"));
     auto *first = new QGridLayout;
     first->setHorizontalSpacing(14);
     first->setVerticalSpacing(2);
     first->addWidget(titAnno, 0, 0);
     first->addWidget(titCausale, 0, 1);
-    first->addWidget(framed(card, txtAnno, effAnno, QStringLiteral("effAnno")), 1, 0);
-    first->addWidget(framed(card, txtCausale, effCausale, QStringLiteral("effCausale")), 1, 1);
+    first->addLayout(Widgets::framed(txtAnno, QStringLiteral("effAnno"), &effAnno), 1, 0);
+    first->addLayout(Widgets::framed(txtCausale, QStringLiteral("effCausale"), &effCausale), 1, 1);
     first->setColumnStretch(1, 1);
     v->addSpacing(6);
     v->addLayout(first);
@@ -284,9 +218,7 @@ QWidget *TfrmMenuBilancio::buildCard()
         b->setMinimumSize(b == btnVisualizza ? 190 : 120, 36);
         commands->addWidget(b);
     }
-    QFont bold = btnVisualizza->font();
-    bold.setBold(true);
-    btnVisualizza->setFont(bold);
+    btnVisualizza->setFont(Widgets::boldFont(btnVisualizza));
     v->addSpacing(14);
     v->addLayout(commands);
     return card;
@@ -300,22 +232,8 @@ void TfrmMenuBilancio::setEntryRules()
 
     // Day and month come only from their lists: typing is discarded, and
     // Backspace or Delete empties the box at once.
-    for (QComboBox *box : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine}) {
-        m_rules->setKeyRule(box, [box](QKeyEvent *key) {
-            if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
-                box->setCurrentIndex(-1);
-                box->setEditText(QString());
-                return true;
-            }
-            return !(FieldRules::isEnter(key) || keepsListKey(key));
-        });
-        // Entering forgets the list selection; the text stays.
-        m_rules->setEntering(box, [box] {
-            const QString text = box->currentText();
-            box->setCurrentIndex(-1);
-            box->setEditText(text);
-        });
-    }
+    for (QComboBox *box : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine})
+        m_rules->setListOnly(box, FieldRules::DeleteEmpties | FieldRules::CaretMoves);
     const QStringList days = dayItems();
     for (QComboBox *day : {txtGiornoInizio, txtGiornoFine})
         m_rules->setLeaving(day, [day, days] {
@@ -331,12 +249,7 @@ void TfrmMenuBilancio::setEntryRules()
     // Enter walks the boxes to the button, where it opens the register.
     m_rules->setEnterChain({txtAnno, txtCausale, txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine,
                             btnVisualizza});
-    m_rules->setKeyRule(btnVisualizza, [this](QKeyEvent *key) {
-        if (!FieldRules::isEnter(key))
-            return false;
-        btnVisualizza->click();
-        return true;
-    });
+    m_rules->setClickOnEnter(btnVisualizza);
 }
 
 void TfrmMenuBilancio::copyYear()

@@ -2,7 +2,7 @@
 // The journal app window: the year, an optional cause and an interval of that
 // year, checked before the register is opened over it.
 
-#include "ui/ResidentWindow.h"
+#include "ui/windows/ResidentWindow.h"
 
 class EntryBox;
 class FieldRules;

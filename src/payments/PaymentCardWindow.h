@@ -4,7 +4,7 @@
 // "Scheda Pagamento". The opener hands in the payment as the editor shows it.
 
 #include "records/PaymentRecord.h"
-#include "ui/CardPrintWindow.h"
+#include "ui/windows/CardPrintWindow.h"
 
 class PreparedReport;
 

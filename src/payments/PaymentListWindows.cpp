@@ -1,7 +1,7 @@
 #include "payments/PaymentListWindows.h"
 
 #include "platform/Services.h"
-#include "ui/RowList.h"
+#include "ui/widgets/RowList.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The payment lists by settlement state.
 
-#include "ui/ListWindow.h"
+#include "ui/windows/ListWindow.h"
 #include "lists/PaymentLists.h"
 
 class PaymentStatusWindow : public ListWindow {

@@ -2,16 +2,17 @@
 // rules of each box. The record commands are in TfrmArchivio_ScadenzeRecords.cpp.
 #include "payments/TfrmArchivio_Scadenze.h"
 
-#include "ui/AppFrame.h"
-#include "ui/Captioned.h"
+#include "ui/widgets/AppFrame.h"
+#include "ui/widgets/Captioned.h"
 #include "payments/AmountNormalisation.h"
 #include "payments/PaymentEntryRules.h"
 #include "platform/GuiServices.h"
 #include "records/TextField.h"
-#include "ui/FieldRules.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
-#include "ui/Toolbar.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Toolbar.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,14 +30,6 @@
 namespace {
 
 QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1String(name); }
-
-QFont entryFont(const QWidget *w)
-{
-    QFont f = w->font();
-    f.setPointSize(12);
-    f.setBold(true);
-    return f;
-}
 
 // The card, one row per field of the payment record, in the order of the
 // Enter chain (from the notes it wraps to the date).
@@ -86,44 +79,16 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
     , m_card(paymentCard(), this)
     , m_rules(new FieldRules(this))
 {
-    setStyleSheet(QStringLiteral(
-        "TfrmArchivio_Scadenze { background: #eef2f6; }"
-        "#panComandi { background: white; border-bottom: 1px solid #c8d3de; }"
-        "#panComandi QLabel#lblComando { color: #44546a; font-size: 8pt; }"
-        "#panScheda { background: white; border: 1px solid #c8d3de; border-radius: 8px; }"
-        "#panScheda QLabel#lblCaption { color: #44546a; }"
-        "#panScheda QLineEdit, #panScheda QComboBox, #panScheda QCheckBox { font: bold 12pt; }"
-        "#panScheda QLineEdit, #panScheda QComboBox { padding: 3px 6px; }"
-        "#panScheda QLineEdit[readOnly=\"true\"] { background: #f6f8fa; }"
-        // The settled box is read at a glance: a large, dark-edged square.
-        "#panScheda QCheckBox { spacing: 10px; color: #1f2d3d; }"
-        "#panScheda QCheckBox::indicator { width: 24px; height: 24px; border: 2px solid #1f4e79;"
-        " border-radius: 4px; background: white; }"
-        "#panScheda QCheckBox::indicator:checked { background: #1f7a3a; border-color: #145228;"
-        " image: url(:/pictures/spunta.svg); }"
-        "#panScheda QCheckBox::indicator:focus { border-color: #e08a00; }"
-        "QFrame#sepComandi { color: #c8d3de; }"));
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout *layout = AppFrame::column(this);
     cmdEsci = AppFrame::addHeader(this, layout, QStringLiteral("Archivio Pagamenti"),
                                   QStringLiteral("Registrazione e modifica dei pagamenti in entrata e in uscita"));
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     buildToolbar(layout);
 
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(24, 20, 24, 20);
-    middle->addStretch(1);
-    middle->addWidget(buildCard(), 6);
-    middle->addStretch(1);
-    layout->addStretch(1);
-    layout->addLayout(middle);
-    layout->addStretch(2);
-
-    panInfo = new InfoBar(this);
-    layout->addWidget(panInfo);
+    AppFrame::addCentredCard(layout, buildCard(), QMargins(24, 20, 24, 20), 6, 2);
+    panInfo = AppFrame::addInfoBar(this, layout);
 
     // Taking the focus away from the box being edited makes its leaving rule run
     // before save reads the card. A hidden widget cannot hold the focus, so this
@@ -205,7 +170,7 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     chkOttemperata = m_card.box<QCheckBox>(&PaymentRecord::Ottemperata);
     chkOttemperata->setText(QStringLiteral("Impegno assolto"));
     for (int i = 0; i < m_card.boxes().size(); ++i)
-        m_card.boxes().widget(i)->setFont(entryFont(card));
+        m_card.boxes().widget(i)->setFont(Widgets::boldFont(card, 12));
     txtData->setMinimumWidth(150);
     txtAvviso->setMaximumWidth(120);
     txtTipologia->setMinimumWidth(170);
@@ -219,7 +184,7 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     time->setSpacing(4);
     time->addWidget(txtOreApp);
     auto *colon = new QLabel(QStringLiteral(":"), card);
-    colon->setFont(entryFont(colon));
+    colon->setFont(Widgets::boldFont(colon, 12));
     time->addWidget(colon);
     time->addWidget(txtMinutiApp);
     auto *timeCaptions = new QHBoxLayout;

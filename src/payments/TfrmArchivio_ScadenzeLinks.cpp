@@ -4,15 +4,15 @@
 
 #include "agenda/PaymentGridWindows.h"
 #include "contacts/TfrmImportaAnagrafica.h"
-#include "ui/HelpTexts.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/windows/TfrmGuida.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmStampaScadenza.h"
 #include "payments/TfrmStartup.h"
 #include "payments/TfrmTrovaScadenze.h"
 #include "records/RecordArchive.h"
 #include "records/TextField.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QLineEdit>
 

@@ -8,9 +8,9 @@
 #include "platform/GuiServices.h"
 #include "records/DateText.h"
 #include "records/TextField.h"
-#include "ui/FieldRules.h"
-#include "ui/RecordEditing.h"
-#include "ui/TMisc.h"
+#include "ui/entry/FieldRules.h"
+#include "ui/entry/RecordEditing.h"
+#include "ui/windows/TMisc.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/FixedWindow.h"
+#include "ui/widgets/Widgets.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -18,9 +19,7 @@ TfrmCalendario::TfrmCalendario(Opener opener, QWidget *parent)
 
     lblCampo001 = new QLabel(QStringLiteral("Importare una data:"), this);
     lblCampo001->setObjectName(QStringLiteral("lblCampo001"));
-    QFont bold = lblCampo001->font();
-    bold.setBold(true);
-    lblCampo001->setFont(bold);
+    lblCampo001->setFont(Widgets::boldFont(lblCampo001));
 
     calAppuntamenti = new QCalendarWidget(this);
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));

@@ -2,7 +2,7 @@
 // The date picker: a month calendar whose date goes to the opener, the payment
 // editor's due date. Made, shown modally and destroyed by its opener.
 
-#include "ui/Opener.h"
+#include "ui/windows/Opener.h"
 
 #include <QDate>
 #include <QDialog>

@@ -2,7 +2,7 @@
 // Finds payments by up to ten criteria at once, then lists them. A double-click
 // hands the chosen payment to the payment editor, when it is the opener.
 
-#include "ui/SearchWindow.h"
+#include "ui/windows/SearchWindow.h"
 
 class TfrmTrovaScadenze : public SearchWindow {
     Q_OBJECT

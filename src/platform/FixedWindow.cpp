@@ -1,5 +1,7 @@
 #include "platform/FixedWindow.h"
 
+#include "platform/Colours.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -12,7 +14,7 @@
 
 namespace {
 
-const QColor kBorder(0x1f, 0x4e, 0x79);
+const QColor kBorder(Colour::Title);
 
 // The window's caption on a dark strip; dragging it moves the window.
 class CaptionStrip : public QWidget {
@@ -28,7 +30,7 @@ protected:
     {
         QPainter p(this);
         QLinearGradient band(0, 0, 0, height());
-        band.setColorAt(0, QColor(0x2b, 0x63, 0x96));
+        band.setColorAt(0, QColor(Colour::FrameTop));
         band.setColorAt(1, kBorder);
         p.fillRect(rect(), band);
         QFont f = font();

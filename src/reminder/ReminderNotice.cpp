@@ -16,9 +16,9 @@ constexpr int CauseWidth = 40;
 QString direction(const PaymentRecord &payment)
 {
     const QString type = trimmed(payment.Tipologia);
-    if (type == QStringLiteral("In entrata"))
+    if (type == PaymentRecord::Incoming)
         return QStringLiteral("da ricevere");
-    if (type == QStringLiteral("In uscita"))
+    if (type == PaymentRecord::Outgoing)
         return QStringLiteral("da pagare");
     return {};
 }

@@ -31,8 +31,8 @@
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmCalendario.h"
 #include "payments/TfrmTrovaScadenze.h"
-#include "ui/PictureButton.h"
-#include "ui/TfrmGuida.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/TfrmGuida.h"
 
 #include <QAccessible>
 #include <QApplication>

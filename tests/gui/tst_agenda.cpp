@@ -7,8 +7,8 @@
 #include "agenda/TfrmAgenda.h"
 #include "app/TfrmAvvio.h"
 #include "app/Windows.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
 
 #include <QCalendarWidget>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "app/TfrmAvvio.h"
 #include "app/Windows.h"
 #include "platform/RealServices.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -14,7 +14,7 @@
 #include "contacts/Attachments.h"
 #include "contacts/TfrmAllegaCartella.h"
 #include "contacts/TfrmAnagrafica.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QDir>

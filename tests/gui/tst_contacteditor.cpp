@@ -15,9 +15,9 @@
 #include "contacts/TfrmQuestioni.h"
 #include "contacts/TfrmStampaAnagrafica.h"
 #include "contacts/TfrmTrovaAnagrafica.h"
-#include "ui/RowList.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/RowList.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QFile>

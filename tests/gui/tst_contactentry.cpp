@@ -13,10 +13,10 @@
 #include "contacts/TfrmCodFisc.h"
 #include "contacts/TfrmIban.h"
 #include "contacts/TfrmPartitaIva.h"
-#include "ui/EntryBox.h"
-#include "ui/HelpTexts.h"
-#include "ui/PictureButton.h"
-#include "ui/TfrmGuida.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/TfrmGuida.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -263,6 +263,40 @@ private slots:
         QFETCH(QString, shown);
         focus(box(name));
         QTest::keyClicks(box(name), typed);
+        QCOMPARE(box(name)->text(), shown);
+    }
+
+    void pasteGoesInAsIfTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        // What typing would drop (blanks at the end, other characters) goes
+        // first; only then is the text cut to the box's length.
+        QTest::newRow("IBAN in groups, longer than the box") << "txtIban" << "IT60 X054 2811 1010 0000 0123 456"
+                                                              << "IT60X0542811101000000123456";
+        QTest::newRow("fiscal code in groups") << "txtCodFisc" << " rss mra 80a01 h501u " << "RSSMRA80A01H501U";
+        QTest::newRow("card number in groups") << "txtCarta" << "4111 1111 1111 1111" << "4111111111111111";
+        QTest::newRow("VAT number with its prefix") << "txtPartitaIva" << "IT 007 431 101 57" << "00743110157";
+        QTest::newRow("VAT digits past the box") << "txtPartitaIva" << "0123456789012345" << "01234567890";
+        QTest::newRow("e-mail") << "txtEmail" << "  rossi@example.it  " << "rossi@example.it";
+        QTest::newRow("a free box is only cut") << "txtTel" << " 051 123 456 789 012 345 678 901 234"
+                                                << " 051 123 456 789 012 345 678 9";
+    }
+    void pasteGoesInAsIfTyped()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        QApplication::clipboard()->setText(pasted);
+        if (QApplication::clipboard()->text().isEmpty())
+            QSKIP("no clipboard on this platform");
+        focus(box(name));
+        QTest::keyClick(box(name), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box(name)->text(), shown);
+        // Typed one character at a time, the same text.
+        box(name)->clear();
+        QTest::keyClicks(box(name), pasted);
         QCOMPARE(box(name)->text(), shown);
     }
 

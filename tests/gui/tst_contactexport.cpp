@@ -9,10 +9,10 @@
 #include "contacts/ContactGrid.h"
 #include "contacts/TfrmExpAnagrafica.h"
 #include "records/RecordArchive.h"
-#include "ui/HelpTexts.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/TfrmGuida.h"
 
 #include <QDir>
 #include <QHeaderView>

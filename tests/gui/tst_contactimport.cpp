@@ -12,9 +12,9 @@
 #include "contacts/TfrmImportaAnagrafica.h"
 #include "payments/TfrmArchivio_Scadenze.h"
 #include "records/RecordArchive.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
 
 #include <QCheckBox>
 #include <QLabel>

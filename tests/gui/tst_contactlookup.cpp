@@ -8,7 +8,7 @@
 #include "contacts/TfrmQuestioni.h"
 #include "contacts/TfrmTrovaAnagrafica.h"
 #include "records/RecordArchive.h"
-#include "ui/RowList.h"
+#include "ui/widgets/RowList.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,16 +7,16 @@
 #include "TestServices.h"
 
 #include "agenda/PaymentGridWindows.h"
-#include "ui/HelpTexts.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/windows/TfrmGuida.h"
 #include "app/Windows.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmArchivio_Scadenze.h"
 #include "payments/TfrmStampaScadenza.h"
 #include "payments/TfrmStartup.h"
 #include "payments/TfrmTrovaScadenze.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
 
 #include <QApplication>
 #include <QCheckBox>

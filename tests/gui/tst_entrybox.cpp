@@ -1,10 +1,12 @@
 // The entry box typing rules: limit, digits only, trim and upper case, Enter.
 #include "TestServices.h"
 
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -118,6 +120,28 @@ private slots:
         typeText(m_box, QStringLiteral("ß"));
         QVERIFY(m_box->text().size() <= 4);
         QVERIFY(m_box->text().startsWith(QLatin1String("ABC")));
+    }
+
+    void theMenusPasteGoesThroughTheRule()
+    {
+        // Even where the box's own length would have cut the text first.
+        m_box->setDigitsOnly(true);
+        m_box->setMaxLength(5);
+        QGuiApplication::clipboard()->setText(QStringLiteral("1 2 3 4 5 6"));
+        if (QGuiApplication::clipboard()->text().isEmpty())
+            QSKIP("no clipboard on this platform");
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), m_box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(m_box, &request);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *paste = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->text().startsWith(QLatin1String("&Paste")))
+                paste = action;
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+        QCOMPARE(m_box->text(), QStringLiteral("12345"));
     }
 
     void enterMovesTheFocusOnly()

@@ -5,7 +5,7 @@
 
 #include "agenda/PaymentGrids.h"
 #include "export/OfficeHtmlWorkbook.h"
-#include "ui/SpreadsheetExport.h"
+#include "ui/windows/SpreadsheetExport.h"
 
 #include <QDir>
 #include <QTest>

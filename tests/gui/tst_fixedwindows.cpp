@@ -6,11 +6,11 @@
 
 #include "payments/TfrmCalendario.h"
 #include "platform/FixedWindow.h"
-#include "ui/Residents.h"
+#include "ui/windows/Residents.h"
 #include "platform/RealServices.h"
 #include "platform/WindowHints.h"
 #include "ModalDriver.h"
-#include "ui/Translations.h"
+#include "ui/widgets/Translations.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

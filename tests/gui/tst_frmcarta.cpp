@@ -4,7 +4,7 @@
 #include "TestServices.h"
 
 #include "contacts/TfrmCarta.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QLabel>
 #include <QPushButton>

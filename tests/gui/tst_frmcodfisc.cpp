@@ -5,7 +5,7 @@
 #include "TestServices.h"
 
 #include "contacts/TfrmCodFisc.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,8 +4,10 @@
 #include "TestServices.h"
 
 #include "contacts/TfrmIban.h"
-#include "ui/EntryBox.h"
+#include "ui/entry/EntryBox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -71,6 +73,16 @@ private slots:
         QCOMPARE(out.text, message);
         QCOMPARE(kindName(out.kind), kindName(message == kValid ? MessageKind::Information : MessageKind::Warning));
         QVERIFY(!out.stillOpen);
+    }
+
+    void anIbanPastedInGroupsFitsTheBox()
+    {
+        QApplication::clipboard()->setText(QStringLiteral("it60 x054 2811 1010 0000 0123 456"));
+        if (QApplication::clipboard()->text().isEmpty())
+            QSKIP("no clipboard on this platform");
+        QTest::keyClick(m_w->txtIban, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_w->txtIban->text(), QStringLiteral("IT60X0542811101000000123456"));
+        QCOMPARE(controlla().text, kValid);
     }
 
     void lowerCaseTypingIsShownAndCheckedInUpperCase()

@@ -8,12 +8,12 @@
 
 #include "agenda/PaymentGridWindows.h"
 #include "agenda/TfrmAgenda.h"
-#include "ui/HelpTexts.h"
+#include "ui/windows/HelpTexts.h"
 #include "app/TfrmAvvio.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/TfrmGuida.h"
 #include "app/Windows.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -5,14 +5,14 @@
 #include "TestServices.h"
 
 #include "agenda/TfrmAgenda.h"
-#include "ui/HelpTexts.h"
+#include "ui/windows/HelpTexts.h"
 #include "app/TfrmAvvio.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "app/Windows.h"
-#include "ui/LinkLabel.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -10,10 +10,10 @@
 #include "app/Windows.h"
 #include "journal/TfrmBilancio.h"
 #include "journal/TfrmMenuBilancio.h"
-#include "ui/EntryBox.h"
-#include "ui/FocusFrame.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/widgets/FocusFrame.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,14 +5,14 @@
 #include "PaymentFixtures.h"
 #include "TestServices.h"
 
-#include "ui/HelpTexts.h"
-#include "ui/TfrmGuida.h"
+#include "ui/windows/HelpTexts.h"
+#include "ui/windows/TfrmGuida.h"
 #include "journal/JournalRow.h"
 #include "journal/TfrmBilancio.h"
 #include "lists/ListReport.h"
 #include "records/RecordArchive.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "lists/ListReport.h"
 #include "payments/PaymentListWindows.h"
 #include "payments/TfrmTrovaScadenze.h"
-#include "ui/RowList.h"
+#include "ui/widgets/RowList.h"
 
 #include <QApplication>
 #include <QDir>

@@ -10,7 +10,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
 #include "app/Windows.h"
-#include "ui/FocusFrame.h"
+#include "ui/widgets/FocusFrame.h"
 
 #include <QApplication>
 #include <QFile>

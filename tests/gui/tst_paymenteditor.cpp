@@ -10,8 +10,8 @@
 #include "app/Windows.h"
 #include "payments/TfrmArchivio_Scadenze.h"
 #include "records/RecordFile.h"
-#include "ui/InfoBar.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/InfoBar.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -9,7 +9,7 @@
 #include "payments/TfrmArchivio_Scadenze.h"
 #include "payments/TfrmCalendario.h"
 #include "records/PaymentRecord.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

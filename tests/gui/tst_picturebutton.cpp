@@ -1,7 +1,7 @@
 // Picture buttons are buttons: their role, one click per key press however
 // long the key is held, Enter and Space, the mouse, and a disabled button.
-#include "ui/PictureButton.h"
-#include "ui/Toolbar.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/Toolbar.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -18,8 +18,8 @@
 #include "records/ArchiveMessages.h"
 #include "records/DailyBackup.h"
 #include "records/RecordFile.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
 
 #include <QComboBox>
 #include <QDir>

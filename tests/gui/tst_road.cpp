@@ -23,9 +23,9 @@
 #include "records/ContactRecord.h"
 #include "records/PaymentRecord.h"
 #include "records/RecordArchive.h"
-#include "ui/EntryBox.h"
-#include "ui/PictureButton.h"
-#include "ui/RowList.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/RowList.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

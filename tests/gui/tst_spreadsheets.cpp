@@ -12,8 +12,8 @@
 #include "agenda/PaymentGrids.h"
 #include "contacts/ContactGrid.h"
 #include "contacts/TfrmExpAnagrafica.h"
-#include "ui/GridWindow.h"
-#include "ui/PictureButton.h"
+#include "ui/windows/GridWindow.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QDir>
 #include <QFileInfo>

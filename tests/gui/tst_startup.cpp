@@ -9,7 +9,7 @@
 #include "journal/TfrmMenuBilancio.h"
 #include "app/TfrmPassword.h"
 #include "app/Windows.h"
-#include "ui/PictureButton.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -1,7 +1,7 @@
 // What TMisc::Open hands to the desktop for the texts its callers pass.
 #include "TestServices.h"
 
-#include "ui/TMisc.h"
+#include "ui/windows/TMisc.h"
 
 #include <QTest>
 #include <QUrlQuery>

@@ -1,7 +1,8 @@
 #include "TestServices.h"
 
 #include "platform/ProcessSettings.h"
-#include "ui/RowList.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/RowList.h"
 
 #include <QFile>
 #include <QProcess>
@@ -68,6 +69,7 @@ TestEnvironment::TestEnvironment(QDate today, QTime now)
 {
     // As start-up does, once for the process.
     ProcessSettings::apply();
+    Look::install();
     Services::setProgramFolder(m_dir->path());
     Services::setClock(&clock);
     Services::setDialogs(&dialogs);

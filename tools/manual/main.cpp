@@ -12,7 +12,8 @@
 
 #include "platform/ProcessSettings.h"
 #include "platform/Services.h"
-#include "ui/Translations.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
     ProcessSettings::apply();
     Translations::installItalian();
+    Look::install();
 
     const QString markdownPath = QString::fromLocal8Bit(argv[1]);
     const QString pdfPath = QString::fromLocal8Bit(argv[2]);
