@@ -80,8 +80,8 @@ private slots:
         QApplication::clipboard()->setText(QStringLiteral("it60 x054 2811 1010 0000 0123 456"));
         if (QApplication::clipboard()->text().isEmpty())
             QSKIP("no clipboard on this platform");
-        QTest::keyClick(m_w->txtIban, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(m_w->txtIban->text(), QStringLiteral("IT60X0542811101000000123456"));
+        QTest::keyClick(child<QLineEdit>(m_w, "txtIban"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(child<QLineEdit>(m_w, "txtIban")->text(), QStringLiteral("IT60X0542811101000000123456"));
         QCOMPARE(controlla().text, kValid);
     }
 
