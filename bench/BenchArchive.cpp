@@ -21,12 +21,15 @@ void writeArchive(const QString &path, int n, QDate today, int year)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
     QRandomGenerator rng(20250515);
-    const QStringList causes = {QStringLiteral("Affitto ufficio"), QStringLiteral("Fattura fornitore"),
-                                QStringLiteral("Bolletta energia elettrica"), QStringLiteral("Rata leasing auto"),
-                                QStringLiteral("Compenso consulenza"), QStringLiteral("Canone assistenza software")};
-    const QStringList contacts = {QStringLiteral("Immobiliare Rossi"), QStringLiteral("Bianchi S.r.l."),
+    const QStringList causes = {QStringLiteral("Affitto ufficio"),
+                                QStringLiteral("Fattura fornitore"),
+                                QStringLiteral("Bolletta energia elettrica"),
+                                QStringLiteral("Rata leasing auto"),
+                                QStringLiteral("Compenso consulenza"),
+                                QStringLiteral("Canone assistenza software")};
+    const QStringList contacts = {QStringLiteral("Immobiliare Rossi"),   QStringLiteral("Bianchi S.r.l."),
                                   QStringLiteral("Energia Nord S.p.A."), QStringLiteral("Studio Verdi"),
-                                  QStringLiteral("Zanetti & Figli"), QStringLiteral("Cooperativa Èlite")};
+                                  QStringLiteral("Zanetti & Figli"),     QStringLiteral("Cooperativa Èlite")};
     QByteArray block;
     for (int i = 0; i < n; ++i) {
         PaymentRecord r;

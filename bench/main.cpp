@@ -48,14 +48,14 @@ class SilentAlarm : public AlarmPlayer {
 public:
     bool load(const QString &) override { return false; }
     bool isLoaded() const override { return false; }
-    void play() override {}
-    void stop() override {}
+    void play() override { }
+    void stop() override { }
 };
 
 // The editor's notices are not part of what is measured either.
 class SilentDialogs : public Dialogs {
 public:
-    void message(QWidget *, MessageKind, const QString &) override {}
+    void message(QWidget *, MessageKind, const QString &) override { }
     bool question(QWidget *, const QString &) override { return false; }
 };
 
@@ -67,11 +67,11 @@ void writeBenchContacts(const QString &path, int n)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
     QRandomGenerator rng(20250516);
-    const QStringList first = {QStringLiteral("Mario"), QStringLiteral("Giulia"), QStringLiteral("Luca"),
+    const QStringList first = {QStringLiteral("Mario"),     QStringLiteral("Giulia"), QStringLiteral("Luca"),
                                QStringLiteral("Francesca"), QStringLiteral("Andrea"), QStringLiteral("Chiara")};
-    const QStringList last = {QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("Verdi"),
+    const QStringList last = {QStringLiteral("Rossi"),    QStringLiteral("Bianchi"), QStringLiteral("Verdi"),
                               QStringLiteral("Esposito"), QStringLiteral("Colombo"), QStringLiteral("Ricci"),
-                              QStringLiteral("Marino"), QStringLiteral("Greco")};
+                              QStringLiteral("Marino"),   QStringLiteral("Greco")};
     const QStringList towns = {QStringLiteral("Bologna"), QStringLiteral("Modena"), QStringLiteral("Forlì"),
                                QStringLiteral("Ravenna"), QStringLiteral("Parma")};
     QByteArray block;
@@ -90,8 +90,10 @@ void writeBenchContacts(const QString &path, int n)
         r.Prov02 = QStringLiteral("O");
         r.Tel = QStringLiteral("051 %1").arg(100000 + i % 900000);
         r.Email = QStringLiteral("cliente%1@example.it").arg(i + 1);
-        r.DataNasc = QStringLiteral("%1/%2/%3").arg(1 + int(rng.bounded(28)), 2, 10, QLatin1Char('0'))
-                         .arg(1 + int(rng.bounded(12)), 2, 10, QLatin1Char('0')).arg(1940 + int(rng.bounded(60)));
+        r.DataNasc = QStringLiteral("%1/%2/%3")
+                         .arg(1 + int(rng.bounded(28)), 2, 10, QLatin1Char('0'))
+                         .arg(1 + int(rng.bounded(12)), 2, 10, QLatin1Char('0'))
+                         .arg(1940 + int(rng.bounded(60)));
         r.Sesso = rng.bounded(2) ? QStringLiteral("M") : QStringLiteral("F");
         r.LuogoNasc = towns.at(int(rng.bounded(towns.size())));
         r.CodFisc = QStringLiteral("RSSMRA80A01A944%1").arg(QChar(u'A' + i % 26));
@@ -172,37 +174,42 @@ int main(int argc, char *argv[])
     writeBenchArchive(PaymentArchive::path(), n, today);
 
     // records: the size of the archive the row ran over, when it is not n.
-    struct Row { QString name; double seconds; int records = 0; };
+    struct Row {
+        QString name;
+        double seconds;
+        int records = 0;
+    };
     std::vector<Row> rows;
     long long sink = 0; // keeps the work from being optimised away
 
     rows.push_back({QStringLiteral("raw read, whole file"), timeIt(runs, [&] {
-        QFile f(PaymentArchive::path());
-        f.open(QIODevice::ReadOnly);
-        sink += f.readAll().size();
-    })});
+                        QFile f(PaymentArchive::path());
+                        f.open(QIODevice::ReadOnly);
+                        sink += f.readAll().size();
+                    })});
     rows.push_back({QStringLiteral("raw read, 1 MiB blocks"), timeIt(runs, [&] {
-        QFile f(PaymentArchive::path());
-        f.open(QIODevice::ReadOnly);
-        QByteArray block(1 << 20, Qt::Uninitialized);
-        qint64 n;
-        while ((n = f.read(block.data(), block.size())) > 0)
-            sink += n;
-    })});
+                        QFile f(PaymentArchive::path());
+                        f.open(QIODevice::ReadOnly);
+                        QByteArray block(1 << 20, Qt::Uninitialized);
+                        qint64 n;
+                        while ((n = f.read(block.data(), block.size())) > 0)
+                            sink += n;
+                    })});
     rows.push_back({QStringLiteral("read and decode every record"), timeIt(runs, [&] {
-        PaymentArchive::read(0, [&](int &, const char *bytes, int) { sink += PaymentRecord::decode(bytes).Data.size(); });
-    })});
+                        PaymentArchive::read(0, [&](int &, const char *bytes, int) {
+                            sink += PaymentRecord::decode(bytes).Data.size();
+                        });
+                    })});
     int imminent = 0;
-    rows.push_back({QStringLiteral("agenda scan"), timeIt(runs, [&] {
-        imminent = int(scanImminent(today).rows.size());
-    })});
+    rows.push_back(
+        {QStringLiteral("agenda scan"), timeIt(runs, [&] { imminent = int(scanImminent(today).rows.size()); })});
     {
         TfrmAgenda agenda;
         rows.push_back({QStringLiteral("agenda show"), timeIt(runs, [&] {
-            agenda.show();
-            QApplication::processEvents();
-            agenda.hide();
-        })});
+                            agenda.show();
+                            QApplication::processEvents();
+                            agenda.hide();
+                        })});
     }
 
     {
@@ -238,9 +245,9 @@ int main(int argc, char *argv[])
         showOnce(); // the media backend starts once per process: not measured
         settle(300);
         rows.push_back({QStringLiteral("agenda show with a valid sound"), timeIt(runs, [&] {
-            writeSound(valid);
-            showOnce();
-        })});
+                            writeSound(valid);
+                            showOnce();
+                        })});
         std::vector<double> afterDamaged;
         for (int i = 0; i < runs; ++i) {
             writeSound(damaged);
@@ -256,40 +263,40 @@ int main(int argc, char *argv[])
 
     {
         rows.push_back({QStringLiteral("payment grid fill"), timeIt(runs, [&] {
-            TfrmExpScadenzario grid;
-            grid.show();
-            sink += gridModel(&grid)->rowCount();
-        })});
+                            TfrmExpScadenzario grid;
+                            grid.show();
+                            sink += gridModel(&grid)->rowCount();
+                        })});
         TfrmExpScadenzario grid;
         grid.show();
         const GridModel *model = gridModel(&grid);
         const QString xls = Services::programFile(ExportLayouts::scadenzario().fileName);
         rows.push_back({QStringLiteral("payment grid export"), timeIt(runs, [&] {
-            QFile file(xls);
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            OfficeHtmlWorkbook::write(file, ExportLayouts::scadenzario(), model->rowCount(),
-                                      [model](int r, int c) { return model->cell(r, c); });
-            sink += file.size();
-        })});
+                            QFile file(xls);
+                            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+                            OfficeHtmlWorkbook::write(file, ExportLayouts::scadenzario(), model->rowCount(),
+                                                      [model](int r, int c) { return model->cell(r, c); });
+                            sink += file.size();
+                        })});
     }
 
     {
         // The summaries the agenda opens: imminent payments, a day, a month.
         rows.push_back({QStringLiteral("imminent grid fill"), timeIt(runs, [&] {
-            TfrmExpImminenti grid;
-            grid.show();
-            sink += gridModel(&grid)->rowCount();
-        })});
+                            TfrmExpImminenti grid;
+                            grid.show();
+                            sink += gridModel(&grid)->rowCount();
+                        })});
         rows.push_back({QStringLiteral("day grid fill"), timeIt(runs, [&] {
-            TfrmExpGiornaliere grid(today);
-            grid.show();
-            sink += gridModel(&grid)->rowCount();
-        })});
+                            TfrmExpGiornaliere grid(today);
+                            grid.show();
+                            sink += gridModel(&grid)->rowCount();
+                        })});
         rows.push_back({QStringLiteral("month grid fill"), timeIt(runs, [&] {
-            TfrmExpMensili grid(today);
-            grid.show();
-            sink += gridModel(&grid)->rowCount();
-        })});
+                            TfrmExpMensili grid(today);
+                            grid.show();
+                            sink += gridModel(&grid)->rowCount();
+                        })});
     }
 
     {
@@ -299,36 +306,39 @@ int main(int argc, char *argv[])
             sink += listed(&w);
             w.hide();
         };
-        rows.push_back({QStringLiteral("list to settle"), timeIt(runs, [&] { TfrmConfermati w; showList(w); })});
-        rows.push_back({QStringLiteral("list overdue"), timeIt(runs, [&] { TfrmScaduti w; showList(w); })});
-        rows.push_back({QStringLiteral("list settled"), timeIt(runs, [&] { TfrmAssolti w; showList(w); })});
+        rows.push_back({QStringLiteral("list to settle"), timeIt(runs, [&] {
+                            TfrmConfermati w;
+                            showList(w);
+                        })});
+        rows.push_back({QStringLiteral("list overdue"), timeIt(runs, [&] {
+                            TfrmScaduti w;
+                            showList(w);
+                        })});
+        rows.push_back({QStringLiteral("list settled"), timeIt(runs, [&] {
+                            TfrmAssolti w;
+                            showList(w);
+                        })});
         rows.push_back({QStringLiteral("search two criteria"), timeIt(runs, [&] {
-            TfrmTrovaScadenze w;
-            w.show();
-            control<QLineEdit>(&w, "txtContatto")->setText(QStringLiteral("rossi"));
-            control<QLineEdit>(&w, "txtCausale")->setText(QStringLiteral("affitto"));
-            w.search();
-            QApplication::processEvents();
-            sink += listed(&w);
-        })});
+                            TfrmTrovaScadenze w;
+                            w.show();
+                            control<QLineEdit>(&w, "txtContatto")->setText(QStringLiteral("rossi"));
+                            control<QLineEdit>(&w, "txtCausale")->setText(QStringLiteral("affitto"));
+                            w.search();
+                            QApplication::processEvents();
+                            sink += listed(&w);
+                        })});
         SilentDialogs dialogs;
         Services::setDialogs(&dialogs);
         TfrmArchivio_Scadenze editor;
         // The same payment again as a card not yet saved: each save adds a record.
         const PaymentRecord copied = PaymentArchive::read(1);
-        rows.push_back({QStringLiteral("editor first"), timeIt(runs, [&] {
-            editor.browse(BrowseStep::First);
-        })});
-        rows.push_back({QStringLiteral("editor last"), timeIt(runs, [&] {
-            editor.browse(BrowseStep::Last);
-        })});
-        rows.push_back({QStringLiteral("editor save over a record"), timeIt(runs, [&] {
-            editor.save();
-        })});
+        rows.push_back({QStringLiteral("editor first"), timeIt(runs, [&] { editor.browse(BrowseStep::First); })});
+        rows.push_back({QStringLiteral("editor last"), timeIt(runs, [&] { editor.browse(BrowseStep::Last); })});
+        rows.push_back({QStringLiteral("editor save over a record"), timeIt(runs, [&] { editor.save(); })});
         rows.push_back({QStringLiteral("editor save a new card"), timeIt(runs, [&] {
-            editor.ShowPaymentRecord(copied, 0);
-            editor.save();
-        })});
+                            editor.ShowPaymentRecord(copied, 0);
+                            editor.save();
+                        })});
         // The saves must have landed: the archive grew by the new cards only.
         if (PaymentArchive::count() != n + runs || control<QLabel>(&editor, "lblPosizione")->text().toInt() != n + runs)
             qFatal("the editor's saves did not land");
@@ -339,13 +349,13 @@ int main(int argc, char *argv[])
         // The journal of a whole year: every one of the payments due in it.
         writeBenchYear(PaymentArchive::path(), n, 2025);
         rows.push_back({QStringLiteral("journal register, a whole year"), timeIt(runs, [&] {
-            TfrmBilancio w(QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025"));
-            w.show();
-            QApplication::processEvents();
-            sink += listed(&w);
-            if (listed(&w) != n)
-                qFatal("the journal did not list the year");
-        })});
+                            TfrmBilancio w(QString(), QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025"));
+                            w.show();
+                            QApplication::processEvents();
+                            sink += listed(&w);
+                            if (listed(&w) != n)
+                                qFatal("the journal did not list the year");
+                        })});
     }
 
     // The contacts: a registry of 50,000 cards (of 3831 bytes each), beside
@@ -354,46 +364,46 @@ int main(int argc, char *argv[])
     writeBenchContacts(ContactArchive::path(), contacts);
     std::vector<Row> contactRows;
     contactRows.push_back({QStringLiteral("contacts raw read, whole file"), timeIt(runs, [&] {
-        QFile f(ContactArchive::path());
-        f.open(QIODevice::ReadOnly);
-        sink += f.readAll().size();
-    })});
+                               QFile f(ContactArchive::path());
+                               f.open(QIODevice::ReadOnly);
+                               sink += f.readAll().size();
+                           })});
     contactRows.push_back({QStringLiteral("contacts raw read, 1 MiB blocks"), timeIt(runs, [&] {
-        QFile f(ContactArchive::path());
-        f.open(QIODevice::ReadOnly);
-        QByteArray block(1 << 20, Qt::Uninitialized);
-        qint64 n;
-        while ((n = f.read(block.data(), block.size())) > 0)
-            sink += n;
-    })});
+                               QFile f(ContactArchive::path());
+                               f.open(QIODevice::ReadOnly);
+                               QByteArray block(1 << 20, Qt::Uninitialized);
+                               qint64 n;
+                               while ((n = f.read(block.data(), block.size())) > 0)
+                                   sink += n;
+                           })});
     contactRows.push_back({QStringLiteral("contact search two criteria"), timeIt(runs, [&] {
-        TfrmTrovaAnagrafica w;
-        w.show();
-        control<QLineEdit>(&w, "txtNome")->setText(QStringLiteral("rossi"));
-        control<QLineEdit>(&w, "txtLocalita")->setText(QStringLiteral("bologna"));
-        w.search();
-        QApplication::processEvents();
-        sink += listed(&w);
-    })});
+                               TfrmTrovaAnagrafica w;
+                               w.show();
+                               control<QLineEdit>(&w, "txtNome")->setText(QStringLiteral("rossi"));
+                               control<QLineEdit>(&w, "txtLocalita")->setText(QStringLiteral("bologna"));
+                               w.search();
+                               QApplication::processEvents();
+                               sink += listed(&w);
+                           })});
     contactRows.push_back({QStringLiteral("contact search, every contact"), timeIt(runs, [&] {
-        TfrmTrovaAnagrafica w;
-        w.show();
-        w.search();
-        QApplication::processEvents();
-        sink += listed(&w);
-    })});
+                               TfrmTrovaAnagrafica w;
+                               w.show();
+                               w.search();
+                               QApplication::processEvents();
+                               sink += listed(&w);
+                           })});
     contactRows.push_back({QStringLiteral("pending-issues list"), timeIt(runs, [&] {
-        TfrmQuestioni w;
-        w.show();
-        QApplication::processEvents();
-        sink += listed(&w);
-    })});
+                               TfrmQuestioni w;
+                               w.show();
+                               QApplication::processEvents();
+                               sink += listed(&w);
+                           })});
     contactRows.push_back({QStringLiteral("contacts grid fill"), timeIt(runs, [&] {
-        TfrmExpAnagrafica grid;
-        grid.show();
-        QApplication::processEvents();
-        sink += gridModel(&grid)->rowCount();
-    })});
+                               TfrmExpAnagrafica grid;
+                               grid.show();
+                               QApplication::processEvents();
+                               sink += gridModel(&grid)->rowCount();
+                           })});
     {
         TfrmExpAnagrafica grid;
         grid.show();
@@ -402,12 +412,12 @@ int main(int argc, char *argv[])
         const GridModel *model = gridModel(&grid);
         const QString xls = Services::programFile(ExportLayouts::anagrafica().fileName);
         contactRows.push_back({QStringLiteral("contacts grid export"), timeIt(runs, [&] {
-            QFile file(xls);
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            OfficeHtmlWorkbook::write(file, ExportLayouts::anagrafica(), model->rowCount(),
-                                      [model](int r, int c) { return model->cell(r, c); });
-            sink += file.size();
-        })});
+                                   QFile file(xls);
+                                   file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+                                   OfficeHtmlWorkbook::write(file, ExportLayouts::anagrafica(), model->rowCount(),
+                                                             [model](int r, int c) { return model->cell(r, c); });
+                                   sink += file.size();
+                               })});
     }
 
     {
@@ -426,7 +436,8 @@ int main(int argc, char *argv[])
             editor.ShowContactRecord(0, copied);
             editor.save();
         });
-        if (ContactArchive::count() != contacts + runs || control<QLabel>(&editor, "lblPosizione")->text().toInt() != contacts + runs)
+        if (ContactArchive::count() != contacts + runs
+            || control<QLabel>(&editor, "lblPosizione")->text().toInt() != contacts + runs)
             qFatal("the contact editor's saves did not land");
         Services::setDialogs(nullptr);
     }

@@ -5,7 +5,6 @@
 #include "records/DateText.h"
 #include "records/TextField.h"
 
-
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -59,8 +58,7 @@ bool IsImminent(const char *record, QDate today)
 QString DueDateKey(const PaymentRecord &record)
 {
     const QString date = trimmed(record.Data);
-    return date.mid(6, 4) + date.mid(3, 2) + date.mid(0, 2) + trimmed(record.OreApp)
-        + trimmed(record.MinutiApp);
+    return date.mid(6, 4) + date.mid(3, 2) + date.mid(0, 2) + trimmed(record.OreApp) + trimmed(record.MinutiApp);
 }
 
 QString ImminentListRow(const PaymentRecord &record)
@@ -85,11 +83,12 @@ QString ImminentListRow(const PaymentRecord &record)
 
 ArchiveRead<QVector<ListRow>> scanImminent(QDate today)
 {
-    auto scan = PaymentArchive::read(QVector<ListRow>(), [today](QVector<ListRow> &rows, const char *bytes, int number) {
-        // Three fields decide; only the rows listed are decoded whole.
-        if (IsImminent(bytes, today))
-            rows.append({ImminentListRow(PaymentRecord::decode(bytes)), number});
-    });
+    auto scan =
+        PaymentArchive::read(QVector<ListRow>(), [today](QVector<ListRow> &rows, const char *bytes, int number) {
+            // Three fields decide; only the rows listed are decoded whole.
+            if (IsImminent(bytes, today))
+                rows.append({ImminentListRow(PaymentRecord::decode(bytes)), number});
+        });
     ListOrder::sort(scan.rows);
     return scan;
 }

@@ -31,14 +31,16 @@ void PaymentGridWindow::fill()
 }
 
 TfrmExpImminenti::TfrmExpImminenti(QWidget *parent)
-    : PaymentGridWindow(PaymentGrid::Imminenti, QStringLiteral("TfrmExpImminenti"), QStringLiteral(" Scadenze imminenti"),
-                        QStringLiteral("Scadenze imminenti"), ExportLayouts::imminenti(), {}, parent)
+    : PaymentGridWindow(PaymentGrid::Imminenti, QStringLiteral("TfrmExpImminenti"),
+                        QStringLiteral(" Scadenze imminenti"), QStringLiteral("Scadenze imminenti"),
+                        ExportLayouts::imminenti(), {}, parent)
 {
 }
 
 TfrmExpGiornaliere::TfrmExpGiornaliere(QDate calendarDay, QWidget *parent)
-    : PaymentGridWindow(PaymentGrid::Giornaliere, QStringLiteral("TfrmExpGiornaliere"), QStringLiteral(" Scadenze del giorno"),
-                        PaymentGrids::dayTitle(calendarDay), ExportLayouts::giornaliere(), calendarDay, parent)
+    : PaymentGridWindow(PaymentGrid::Giornaliere, QStringLiteral("TfrmExpGiornaliere"),
+                        QStringLiteral(" Scadenze del giorno"), PaymentGrids::dayTitle(calendarDay),
+                        ExportLayouts::giornaliere(), calendarDay, parent)
 {
 }
 

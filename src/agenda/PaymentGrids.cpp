@@ -24,13 +24,20 @@ struct Column {
 };
 constexpr CellKind Text = CellKind::Text;
 const Column kColumns[] = {
-    {"Data scadenza", 180, CellKind::Date, &PaymentRecord::Data},  {"Ora", 150, CellKind::Time, &PaymentRecord::Ora},
-    {"Tipologia", 250, Text, &PaymentRecord::Tipologia},           {"Causale", 400, Text, &PaymentRecord::Causale},
-    {"Dettagli", 400, Text, &PaymentRecord::Dettagli},             {"Persona o Ditta", 300, Text, &PaymentRecord::Contatto},
-    {"Telefono", 200, Text, &PaymentRecord::Tel},                  {"Cellulare", 200, Text, &PaymentRecord::Cel},
-    {"E-mail", 250, Text, &PaymentRecord::Email},                  {"Luogo", 300, Text, &PaymentRecord::Luogo},
-    {"Importo", 200, CellKind::Amount, &PaymentRecord::Importo},   {"Impegno assolto", 200, Text, &PaymentRecord::Ottemperata},
-    {"Note", 400, Text, &PaymentRecord::Note},                     {"Codice univoco", 150, Text, nullptr},
+    {"Data scadenza", 180, CellKind::Date, &PaymentRecord::Data},
+    {"Ora", 150, CellKind::Time, &PaymentRecord::Ora},
+    {"Tipologia", 250, Text, &PaymentRecord::Tipologia},
+    {"Causale", 400, Text, &PaymentRecord::Causale},
+    {"Dettagli", 400, Text, &PaymentRecord::Dettagli},
+    {"Persona o Ditta", 300, Text, &PaymentRecord::Contatto},
+    {"Telefono", 200, Text, &PaymentRecord::Tel},
+    {"Cellulare", 200, Text, &PaymentRecord::Cel},
+    {"E-mail", 250, Text, &PaymentRecord::Email},
+    {"Luogo", 300, Text, &PaymentRecord::Luogo},
+    {"Importo", 200, CellKind::Amount, &PaymentRecord::Importo},
+    {"Impegno assolto", 200, Text, &PaymentRecord::Ottemperata},
+    {"Note", 400, Text, &PaymentRecord::Note},
+    {"Codice univoco", 150, Text, nullptr},
 };
 static_assert(std::size(kColumns) == PaymentGrids::KeyColumn);
 constexpr int kFieldColumns = PaymentGrids::KeyColumn - 1;
@@ -40,7 +47,8 @@ ExportLayout exportLayout(PaymentGrid grid, const char *fileName, const char *sh
     ExportLayout layout {QString::fromLatin1(fileName), QString::fromLatin1(sheetName), {}};
     const int last = PaymentGrids::columnCount(grid) - 1;
     for (int c = 1; c <= last; ++c)
-        layout.columns.append({QString::fromUtf8(kColumns[c - 1].header), kColumns[c - 1].exportWidth, kColumns[c - 1].kind});
+        layout.columns.append(
+            {QString::fromUtf8(kColumns[c - 1].header), kColumns[c - 1].exportWidth, kColumns[c - 1].kind});
     return layout;
 }
 }
@@ -60,10 +68,13 @@ QStringList headers(PaymentGrid grid)
 QVector<int> editableColumns(PaymentGrid grid)
 {
     switch (grid) {
-    case PaymentGrid::Imminenti: return {5, 6, 8, 14};
+    case PaymentGrid::Imminenti:
+        return {5, 6, 8, 14};
     case PaymentGrid::Giornaliere:
-    case PaymentGrid::Mensili: return {5, 6, 7, 14};
-    case PaymentGrid::Scadenzario: return {5, 6, 7};
+    case PaymentGrid::Mensili:
+        return {5, 6, 7, 14};
+    case PaymentGrid::Scadenzario:
+        return {5, 6, 7};
     }
     return {};
 }
@@ -141,10 +152,19 @@ QString monthTitle(QDate day)
 }
 
 namespace ExportLayouts {
-ExportLayout imminenti() { return exportLayout(PaymentGrid::Imminenti, "Scadenze_Imminenti.xls", "Scadenze imminenti"); }
-ExportLayout giornaliere() { return exportLayout(PaymentGrid::Giornaliere, "Scadenze_Giornaliere.xls", "Scadenze del giorno"); }
+ExportLayout imminenti()
+{
+    return exportLayout(PaymentGrid::Imminenti, "Scadenze_Imminenti.xls", "Scadenze imminenti");
+}
+ExportLayout giornaliere()
+{
+    return exportLayout(PaymentGrid::Giornaliere, "Scadenze_Giornaliere.xls", "Scadenze del giorno");
+}
 ExportLayout mensili() { return exportLayout(PaymentGrid::Mensili, "Scadenze_Mensili.xls", "Scadenze del mese"); }
-ExportLayout scadenzario() { return exportLayout(PaymentGrid::Scadenzario, "Riepilogo_Pagamenti.xls", "Riepilogo Pagamenti"); }
+ExportLayout scadenzario()
+{
+    return exportLayout(PaymentGrid::Scadenzario, "Riepilogo_Pagamenti.xls", "Riepilogo Pagamenti");
+}
 }
 
 void SortGridByKey(GridRows &rows, int keyColumn)
@@ -159,8 +179,7 @@ void SortGridByKey(GridRows &rows, int keyColumn)
     pairs.reserve(size_t(rows.size()));
     for (int i = 0; i < rows.size(); ++i)
         pairs.push_back({collator.sortKey(rows.cell(i, keyColumn)), i});
-    std::stable_sort(pairs.begin(), pairs.end(),
-                     [](const Pair &a, const Pair &b) { return a.key.compare(b.key) < 0; });
+    std::stable_sort(pairs.begin(), pairs.end(), [](const Pair &a, const Pair &b) { return a.key.compare(b.key) < 0; });
     std::vector<qsizetype> order;
     order.reserve(pairs.size());
     for (const Pair &p : pairs)

@@ -56,9 +56,12 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     top->addWidget(calAppuntamenti, 0, Qt::AlignTop);
     auto *summaries = new QVBoxLayout;
     summaries->setSpacing(10);
-    btnGiorno = new PictureButton(QStringLiteral("btnGiorno"), pic("btn_giorno.svg"), QSize(220, 48), QStringLiteral("Scadenze del giorno"), this);
-    btnMese = new PictureButton(QStringLiteral("btnMese"), pic("btn_mese.svg"), QSize(220, 48), QStringLiteral("Scadenze del mese"), this);
-    auto *summariesCaption = new QLabel(QStringLiteral("Le scadenze del giorno o del mese\nscelto nel calendario:"), this);
+    btnGiorno = new PictureButton(QStringLiteral("btnGiorno"), pic("btn_giorno.svg"), QSize(220, 48),
+                                  QStringLiteral("Scadenze del giorno"), this);
+    btnMese = new PictureButton(QStringLiteral("btnMese"), pic("btn_mese.svg"), QSize(220, 48),
+                                QStringLiteral("Scadenze del mese"), this);
+    auto *summariesCaption =
+        new QLabel(QStringLiteral("Le scadenze del giorno o del mese\nscelto nel calendario:"), this);
     summariesCaption->setObjectName(QStringLiteral("lblRiepiloghi"));
     summaries->addWidget(summariesCaption);
     summaries->addWidget(btnGiorno);
@@ -66,12 +69,16 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     summaries->addStretch();
     top->addLayout(summaries);
     top->addSpacing(8);
-    imgAppuntamentiNO = PictureButton::decoration(QStringLiteral("imgAppuntamentiNO"), pic("figura_calma.svg"), QSize(170, 221), this);
-    imgAppuntamentiSI = PictureButton::decoration(QStringLiteral("imgAppuntamentiSI"), pic("figura_allarme.svg"), QSize(170, 221), this);
+    imgAppuntamentiNO =
+        PictureButton::decoration(QStringLiteral("imgAppuntamentiNO"), pic("figura_calma.svg"), QSize(170, 221), this);
+    imgAppuntamentiSI = PictureButton::decoration(QStringLiteral("imgAppuntamentiSI"), pic("figura_allarme.svg"),
+                                                  QSize(170, 221), this);
     top->addWidget(imgAppuntamentiNO, 0, Qt::AlignTop);
     top->addWidget(imgAppuntamentiSI, 0, Qt::AlignTop);
-    imgAssenti = PictureButton::decoration(QStringLiteral("imgAssenti"), pic("fumetto_assenti.svg"), QSize(392, 140), this);
-    imgPresenti = PictureButton::decoration(QStringLiteral("imgPresenti"), pic("fumetto_presenti.svg"), QSize(392, 140), this);
+    imgAssenti =
+        PictureButton::decoration(QStringLiteral("imgAssenti"), pic("fumetto_assenti.svg"), QSize(392, 140), this);
+    imgPresenti =
+        PictureButton::decoration(QStringLiteral("imgPresenti"), pic("fumetto_presenti.svg"), QSize(392, 140), this);
     top->addWidget(imgAssenti, 0, Qt::AlignTop);
     top->addWidget(imgPresenti, 0, Qt::AlignTop);
     top->addStretch();
@@ -91,11 +98,16 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     m_lblConteggio = new QLabel(this);
     m_lblConteggio->setObjectName(QStringLiteral("lblConteggio"));
     m_lblConteggio->setFont(Widgets::boldFont(m_lblConteggio));
-    btnArchivio = new PictureButton(QStringLiteral("btnArchivio"), pic("btn_archivio.svg"), QSize(220, 48), QStringLiteral("Archivio Pagamenti"), this);
-    appApriArchivio = new PictureButton(QStringLiteral("appApriArchivio"), pic("apri_archivio.svg"), QSize(48, 48), QStringLiteral("Apri l'archivio pagamenti"), this);
-    btnExcel = new PictureButton(QStringLiteral("btnExcel"), pic("btn_excel.svg"), QSize(220, 48), QStringLiteral("Esporta in Excel"), this);
-    btnStampa = new PictureButton(QStringLiteral("btnStampa"), pic("btn_stampa.svg"), QSize(220, 48), QStringLiteral("Stampa elenco"), this);
-    imgGuida = new PictureButton(QStringLiteral("imgGuida"), pic("guida.svg"), QSize(48, 48), QStringLiteral("Guida"), this);
+    btnArchivio = new PictureButton(QStringLiteral("btnArchivio"), pic("btn_archivio.svg"), QSize(220, 48),
+                                    QStringLiteral("Archivio Pagamenti"), this);
+    appApriArchivio = new PictureButton(QStringLiteral("appApriArchivio"), pic("apri_archivio.svg"), QSize(48, 48),
+                                        QStringLiteral("Apri l'archivio pagamenti"), this);
+    btnExcel = new PictureButton(QStringLiteral("btnExcel"), pic("btn_excel.svg"), QSize(220, 48),
+                                 QStringLiteral("Esporta in Excel"), this);
+    btnStampa = new PictureButton(QStringLiteral("btnStampa"), pic("btn_stampa.svg"), QSize(220, 48),
+                                  QStringLiteral("Stampa elenco"), this);
+    imgGuida =
+        new PictureButton(QStringLiteral("imgGuida"), pic("guida.svg"), QSize(48, 48), QStringLiteral("Guida"), this);
     commands->addWidget(appApriArchivio);
     commands->addWidget(btnArchivio);
     commands->addSpacing(16);
@@ -111,17 +123,17 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     btnCaricaLista->hide();
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAgenda::loadList);
     connect(imgEsci, &PictureButton::clicked, this, [this] { close(); });
-    connect(btnGiorno, &PictureButton::clicked, this, [this] { TfrmExpGiornaliere(calAppuntamenti->selectedDate(), this).exec(); });
-    connect(btnMese, &PictureButton::clicked, this, [this] { TfrmExpMensili(calAppuntamenti->selectedDate(), this).exec(); });
+    connect(btnGiorno, &PictureButton::clicked, this,
+            [this] { TfrmExpGiornaliere(calAppuntamenti->selectedDate(), this).exec(); });
+    connect(btnMese, &PictureButton::clicked, this,
+            [this] { TfrmExpMensili(calAppuntamenti->selectedDate(), this).exec(); });
     connect(btnExcel, &PictureButton::clicked, this, [this] { TfrmExpImminenti(this).exec(); });
-    connect(btnStampa, &PictureButton::clicked, this, [this] {
-        ListReport::print(this, QStringLiteral("Riepilogo scadenze imminenti"), lstRecords->texts());
-    });
+    connect(btnStampa, &PictureButton::clicked, this,
+            [this] { ListReport::print(this, QStringLiteral("Riepilogo scadenze imminenti"), lstRecords->texts()); });
     connect(imgGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, HelpTexts::forAgenda()); });
     // The editor opens over the agenda's place; an alarm that is playing goes on.
     for (PictureButton *archive : {btnArchivio, appApriArchivio})
-        connect(archive, &PictureButton::clicked, this,
-                [this] { Residents::switchTo(this, Resident::Archivio); });
+        connect(archive, &PictureButton::clicked, this, [this] { Residents::switchTo(this, Resident::Archivio); });
 
     setAlertState(false);
 }

@@ -171,8 +171,7 @@ QString value(const QByteArray &content, const QString &section, const QString &
     return QStringLiteral("");
 }
 
-QByteArray withValue(const QByteArray &content, const QString &section, const QString &key,
-                     const QString &value)
+QByteArray withValue(const QByteArray &content, const QString &section, const QString &key, const QString &value)
 {
     Lines text = split(content);
     const QString entry = key + QLatin1Char('=') + value;

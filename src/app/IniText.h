@@ -16,6 +16,5 @@ QString value(const QByteArray &content, const QString &section, const QString &
 // The text with key set to value, added to the section (or the section added
 // at the end) when missing. Every line keeps its own end; a new line gets the
 // text's first kind, CR LF in a text without any.
-QByteArray withValue(const QByteArray &content, const QString &section, const QString &key,
-                     const QString &value);
+QByteArray withValue(const QByteArray &content, const QString &section, const QString &key, const QString &value);
 }

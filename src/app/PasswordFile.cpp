@@ -48,9 +48,6 @@ void writeValue(const QString &value)
 
 QString storedPassword() { return TextField::trimmed(UnscramblePassword(readValue())); }
 
-void storePassword(const QString &password)
-{
-    writeValue(TextField::trimmed(ScramblePassword(password)));
-}
+void storePassword(const QString &password) { writeValue(TextField::trimmed(ScramblePassword(password))); }
 
 }

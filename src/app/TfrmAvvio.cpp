@@ -25,26 +25,37 @@ namespace {
 QString pic(const char *name) { return QStringLiteral(":/pictures/") + QLatin1String(name); }
 }
 
-TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
+TfrmAvvio::TfrmAvvio(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Tarvenio 3.0"));
 
     const QSize tile(260, 200), button(260, 54), icon(56, 56);
-    imgApp01 = new PictureButton(QStringLiteral("imgApp01"), pic("app_anagrafica.svg"), tile, QStringLiteral("Archivio Anagrafico"), this);
-    btnApp01 = new PictureButton(QStringLiteral("btnApp01"), pic("btn_anagrafica.svg"), button, QStringLiteral("Archivio Anagrafico"), this);
-    imgApp02 = new PictureButton(QStringLiteral("imgApp02"), pic("app_scadenze.svg"), tile, QStringLiteral("Gestione Scadenze"), this);
-    btnApp02 = new PictureButton(QStringLiteral("btnApp02"), pic("btn_scadenze.svg"), button, QStringLiteral("Gestione Scadenze"), this);
-    imgApp03 = new PictureButton(QStringLiteral("imgApp03"), pic("app_bilancio.svg"), tile, QStringLiteral("Primanota e Bilancio"), this);
-    btnApp03 = new PictureButton(QStringLiteral("btnApp03"), pic("btn_bilancio.svg"), button, QStringLiteral("Primanota e Bilancio"), this);
+    imgApp01 = new PictureButton(QStringLiteral("imgApp01"), pic("app_anagrafica.svg"), tile,
+                                 QStringLiteral("Archivio Anagrafico"), this);
+    btnApp01 = new PictureButton(QStringLiteral("btnApp01"), pic("btn_anagrafica.svg"), button,
+                                 QStringLiteral("Archivio Anagrafico"), this);
+    imgApp02 = new PictureButton(QStringLiteral("imgApp02"), pic("app_scadenze.svg"), tile,
+                                 QStringLiteral("Gestione Scadenze"), this);
+    btnApp02 = new PictureButton(QStringLiteral("btnApp02"), pic("btn_scadenze.svg"), button,
+                                 QStringLiteral("Gestione Scadenze"), this);
+    imgApp03 = new PictureButton(QStringLiteral("imgApp03"), pic("app_bilancio.svg"), tile,
+                                 QStringLiteral("Primanota e Bilancio"), this);
+    btnApp03 = new PictureButton(QStringLiteral("btnApp03"), pic("btn_bilancio.svg"), button,
+                                 QStringLiteral("Primanota e Bilancio"), this);
     imgInfo = new PictureButton(QStringLiteral("imgInfo"), pic("info.svg"), icon, QStringLiteral("Informazioni"), this);
     imgGuida = new PictureButton(QStringLiteral("imgGuida"), pic("guida.svg"), icon, QStringLiteral("Guida"), this);
-    imgCopyright = new PictureButton(QStringLiteral("imgCopyright"), pic("copyright.svg"), icon, QStringLiteral("Copyright"), this);
+    imgCopyright = new PictureButton(QStringLiteral("imgCopyright"), pic("copyright.svg"), icon,
+                                     QStringLiteral("Copyright"), this);
     imgEsci = new PictureButton(QStringLiteral("imgEsci"), pic("esci.svg"), icon, QStringLiteral("Esci"), this);
-    imgSito = new PictureButton(QStringLiteral("imgSito"), pic("banner_sito.svg"), QSize(800, 50), QStringLiteral("Sito web"), this);
+    imgSito = new PictureButton(QStringLiteral("imgSito"), pic("banner_sito.svg"), QSize(800, 50),
+                                QStringLiteral("Sito web"), this);
 
-    auto *icoTitoloApp = PictureButton::decoration(QStringLiteral("icoTitoloApp"), pic("titolo_app.svg"), QSize(640, 110), this);
-    auto *imgSottotitolo = PictureButton::decoration(QStringLiteral("imgSottotitolo"), pic("sottotitolo.svg"), QSize(640, 40), this);
+    auto *icoTitoloApp =
+        PictureButton::decoration(QStringLiteral("icoTitoloApp"), pic("titolo_app.svg"), QSize(640, 110), this);
+    auto *imgSottotitolo =
+        PictureButton::decoration(QStringLiteral("imgSottotitolo"), pic("sottotitolo.svg"), QSize(640, 40), this);
     auto *icoApp = PictureButton::decoration(QStringLiteral("icoApp"), pic("icona_app.svg"), QSize(56, 56), this);
     auto *icoDeco = PictureButton::decoration(QStringLiteral("icoDeco"), pic("icona_deco.svg"), QSize(56, 56), this);
 

@@ -21,7 +21,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
+TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("TfrmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
@@ -35,7 +36,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     auto *entry = new QHBoxLayout;
     entry->setSpacing(18);
     entry->addWidget(PictureButton::decoration(QStringLiteral("icoChiave"), QStringLiteral(":/pictures/chiave.svg"),
-                                               QSize(64, 64), this), 0, Qt::AlignTop);
+                                               QSize(64, 64), this),
+                     0, Qt::AlignTop);
     auto *boxes = new QVBoxLayout;
     boxes->setSpacing(2);
     txtPasswordOld = addBox(boxes, QStringLiteral("txtPasswordOld"), lblRigo05, QStringLiteral("Vecchia password:"),

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
+TfrmInfo::TfrmInfo(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Tarvenio 3.0"));
@@ -23,8 +24,8 @@ TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
     layout->setContentsMargins(28, 20, 28, 20);
     layout->setSpacing(12);
     imgLogo = DialogFrame::addLogo(this, layout);
-    imgProdotto = PictureButton::decoration(QStringLiteral("imgProdotto"), QStringLiteral(":/pictures/info_prodotto.svg"),
-                                            QSize(420, 96), this);
+    imgProdotto = PictureButton::decoration(QStringLiteral("imgProdotto"),
+                                            QStringLiteral(":/pictures/info_prodotto.svg"), QSize(420, 96), this);
     imgUtente = PictureButton::decoration(QStringLiteral("imgUtente"), QStringLiteral(":/pictures/info_utente.svg"),
                                           QSize(420, 96), this);
     layout->addWidget(imgProdotto, 0, Qt::AlignHCenter);
@@ -50,8 +51,7 @@ TfrmInfo::TfrmInfo(QWidget *parent) : QDialog(parent)
     FixedWindow::apply(this);
     FixedWindow::centreOnScreen(this);
 
-    connect(lnkWeb, &LinkLabel::clicked, this,
-            [] { TMisc::OpenMail(Product::email(), mailSubject(), mailBody()); });
+    connect(lnkWeb, &LinkLabel::clicked, this, [] { TMisc::OpenMail(Product::email(), mailSubject(), mailBody()); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -19,7 +19,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
+TfrmPassword::TfrmPassword(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("TfrmPassword"));
     setWindowTitle(QStringLiteral(" Tarvenio 3.0 - Autenticazione"));
@@ -32,8 +33,9 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
 
     auto *entry = new QHBoxLayout;
     entry->setSpacing(18);
-    entry->addWidget(PictureButton::decoration(QStringLiteral("icoLucchetto"), QStringLiteral(":/pictures/lucchetto.svg"),
-                                               QSize(64, 64), this), 0, Qt::AlignVCenter);
+    entry->addWidget(PictureButton::decoration(QStringLiteral("icoLucchetto"),
+                                               QStringLiteral(":/pictures/lucchetto.svg"), QSize(64, 64), this),
+                     0, Qt::AlignVCenter);
     auto *column = new QVBoxLayout;
     column->setSpacing(8);
     lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
@@ -49,7 +51,8 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     layout->addLayout(entry);
 
     auto *buttons = new QHBoxLayout;
-    btnCambiaPassword = DialogFrame::button(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"), this);
+    btnCambiaPassword =
+        DialogFrame::button(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"), this);
     cmdOK = DialogFrame::button(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
     cmdEsci = DialogFrame::button(QStringLiteral("cmdEsci"), QStringLiteral("Esci"), this);
     cmdOK->setEnabled(false);

@@ -14,7 +14,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TfrmSplash::TfrmSplash(QWidget *parent) : QDialog(parent)
+TfrmSplash::TfrmSplash(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmSplash"));
     setWindowTitle(QStringLiteral(" ") + Product::name() + QStringLiteral(" - ") + Product::copyright());

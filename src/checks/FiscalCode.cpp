@@ -4,9 +4,9 @@ namespace {
 // Odd-position values of "0" to "Z" in code order; the seven punctuation
 // marks between "9" and "A" are worth 0, and the digits weigh like A to J.
 constexpr int kOdd[43] = {
-    1, 0, 5, 7, 9, 13, 15, 17, 19, 21,          // 0-9
-    0, 0, 0, 0, 0, 0, 0,                        // : ; < = > ? @
-    1, 0, 5, 7, 9, 13, 15, 17, 19, 21, 2, 4, 18, // A-M
+    1,  0,  5, 7, 9, 13, 15, 17, 19, 21,             // 0-9
+    0,  0,  0, 0, 0, 0,  0,                          // : ; < = > ? @
+    1,  0,  5, 7, 9, 13, 15, 17, 19, 21, 2,  4,  18, // A-M
     20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23, // N-Z
 };
 

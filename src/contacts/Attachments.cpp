@@ -175,8 +175,9 @@ bool isTemporaryName(const QString &fileName) { return SafeFile::isTemporaryName
 
 QString overwriteQuestion()
 {
-    return QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
-                          "Si vuole sovrascrivere il file esistente?");
+    return QStringLiteral(
+        "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
+        "Si vuole sovrascrivere il file esistente?");
 }
 
 QString copyFailedWarning(const QString &name, const AttachmentError &error)

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CheckWindow::CheckWindow(QWidget *parent, const QString &caption, const QString &title,
-                         const QString &boxName, int typingLimit)
+CheckWindow::CheckWindow(QWidget *parent, const QString &caption, const QString &title, const QString &boxName,
+                         int typingLimit)
     : QDialog(parent)
 {
     setWindowTitle(caption);

@@ -16,8 +16,7 @@ public:
     void setEntry(const QString &text);
 
 protected:
-    CheckWindow(QWidget *parent, const QString &caption, const QString &title,
-                const QString &boxName, int typingLimit);
+    CheckWindow(QWidget *parent, const QString &caption, const QString &title, const QString &boxName, int typingLimit);
 
     EntryBox *box() const { return m_box; }
 

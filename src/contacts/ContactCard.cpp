@@ -75,7 +75,7 @@ QList<QPair<QString, QString>> values(const ContactRecord &shown)
             text = trimmed(shown.Indirizzo) + u' ' + trimmed(shown.Num);
         else if (box == QLatin1String("txtCap"))
             text = trimmed(shown.Cap01) + trimmed(shown.Cap02) + trimmed(shown.Cap03) + trimmed(shown.Cap04)
-                + trimmed(shown.Cap05);
+                   + trimmed(shown.Cap05);
         else
             text = trimmed(shown.Localita) + u' ' + trimmed(shown.Prov01) + trimmed(shown.Prov02);
         out.append({box, text});

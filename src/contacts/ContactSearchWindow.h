@@ -7,8 +7,8 @@
 class ContactSearchWindow : public SearchWindow {
     Q_OBJECT
 protected:
-    ContactSearchWindow(const QString &name, const QString &caption, const QString &heading,
-                        const QString &printTitle, Opener opener, QWidget *parent);
+    ContactSearchWindow(const QString &name, const QString &caption, const QString &heading, const QString &printTitle,
+                        Opener opener, QWidget *parent);
     ArchiveRead<QVector<ListRow>> findRows() override;
     QString countText(int rows) const override;
 };

@@ -32,19 +32,20 @@ TfrmAllegaCartella::TfrmAllegaCartella(Opener opener, const QStringList &files, 
     setWindowTitle(QStringLiteral(" Allega file"));
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *imgLogo = PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/cartella_allegati.svg"),
-                                              QSize(64, 64), this);
+    auto *imgLogo = PictureButton::decoration(QStringLiteral("imgLogo"),
+                                              QStringLiteral(":/pictures/cartella_allegati.svg"), QSize(64, 64), this);
     auto *lblTitolo = new QLabel(QStringLiteral("File allegati alla scheda"), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     QFont bold = lblTitolo->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
     lblTitolo->setFont(bold);
-    auto *lblIstruzioni = new QLabel(
-        QStringLiteral("Con \"Sfoglia...\" si sceglie un file di qualsiasi tipo: una copia viene conservata nella "
+    auto *lblIstruzioni =
+        new QLabel(QStringLiteral(
+                       "Con \"Sfoglia...\" si sceglie un file di qualsiasi tipo: una copia viene conservata nella "
                        "cartella Documenti_Allegati del programma. Gli allegati entrano nella scheda quando, dopo "
                        "\"Applica e chiudi\", la si salva."),
-        this);
+                   this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setWordWrap(true);
 
@@ -82,8 +83,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(Opener opener, const QStringList &files, 
         s.file->setObjectName(numbered("txtFile", k));
         s.file->setReadOnly(true);
         s.file->setMinimumWidth(380);
-        s.empty = new PictureButton(numbered("imgCancella", k), QStringLiteral(":/pictures/cancella.svg"), QSize(24, 24),
-                                    QStringLiteral("Svuota il %1 allegato").arg(ordinal), panel);
+        s.empty = new PictureButton(numbered("imgCancella", k), QStringLiteral(":/pictures/cancella.svg"),
+                                    QSize(24, 24), QStringLiteral("Svuota il %1 allegato").arg(ordinal), panel);
         s.browse = new QPushButton(QStringLiteral("Sfoglia..."), panel);
         s.browse->setObjectName(numbered("btnSfoglia", k));
         s.open = new QPushButton(QStringLiteral("Apri"), panel);
@@ -102,7 +103,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(Opener opener, const QStringList &files, 
         grid->addWidget(s.empty, 1, 2);
         grid->addWidget(s.browse, 1, 3);
         grid->addWidget(s.open, 1, 4);
-        grid->addWidget(Widgets::caption(panel, QStringLiteral("Descrizione %1 file allegato:").arg(ordinal)), 2, 1, 1, 4);
+        grid->addWidget(Widgets::caption(panel, QStringLiteral("Descrizione %1 file allegato:").arg(ordinal)), 2, 1, 1,
+                        4);
         grid->addWidget(s.description, 3, 1, 1, 4);
         grid->setColumnStretch(1, 1);
         layout->addWidget(panel);

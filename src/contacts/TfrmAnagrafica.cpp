@@ -129,7 +129,8 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     setAttribute(Qt::WA_StyledBackground);
 
     QVBoxLayout *layout = AppFrame::column(this);
-    AppFrame::addTitle(this, layout, QStringLiteral("Archivio Anagrafico"), QStringLiteral("Clienti, fornitori e contatti"));
+    AppFrame::addTitle(this, layout, QStringLiteral("Archivio Anagrafico"),
+                       QStringLiteral("Clienti, fornitori e contatti"));
     buildToolbar(layout);
     AppFrame::addCentredCard(layout, buildCard(), QMargins(18, 10, 18, 10), 30, 1);
     panInfo = AppFrame::addInfoBar(this, layout);
@@ -290,7 +291,8 @@ QWidget *TfrmAnagrafica::buildCard()
 
     auto *person = new QHBoxLayout;
     person->setSpacing(18);
-    person->addWidget(PictureButton::decoration(QStringLiteral("imgPersona"), pic("persona.svg"), QSize(104, 130), second),
+    person->addWidget(PictureButton::decoration(QStringLiteral("imgPersona"), pic("persona.svg"), QSize(104, 130),
+                                                second),
                       0, Qt::AlignVCenter);
     auto *details = new QVBoxLayout;
     details->setSpacing(8);

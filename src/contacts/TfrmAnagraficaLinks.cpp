@@ -58,8 +58,7 @@ void TfrmAnagrafica::connectLinkedWindows()
         window.exec();
     });
     connect(cmdEsporta, &PictureButton::clicked, this, [this] { TfrmExpAnagrafica(this).exec(); });
-    connect(cmdGuida, &PictureButton::clicked, this,
-            [this] { TfrmGuida::showTopic(this, HelpTexts::forContacts()); });
+    connect(cmdGuida, &PictureButton::clicked, this, [this] { TfrmGuida::showTopic(this, HelpTexts::forContacts()); });
 }
 
 void TfrmAnagrafica::writeEmail()

@@ -12,8 +12,7 @@ const QString kWrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
 
 TfrmIban::TfrmIban(QWidget *parent)
     : CheckWindow(parent, QStringLiteral(" Controllo IBAN"),
-                  QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."),
-                  QStringLiteral("txtIban"), 27)
+                  QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."), QStringLiteral("txtIban"), 27)
 {
     setObjectName(QStringLiteral("TfrmIban"));
     txtIban = box();

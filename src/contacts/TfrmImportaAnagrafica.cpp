@@ -4,7 +4,8 @@
 #include "ui/widgets/RowList.h"
 
 TfrmImportaAnagrafica::TfrmImportaAnagrafica(Opener opener, QWidget *parent)
-    : ContactSearchWindow(QStringLiteral("TfrmImportaAnagrafica"), QStringLiteral(" Importa dati da archivio anagrafico"),
+    : ContactSearchWindow(QStringLiteral("TfrmImportaAnagrafica"),
+                          QStringLiteral(" Importa dati da archivio anagrafico"),
                           QStringLiteral("Importa dati da archivio anagrafico"), QStringLiteral("Riepilogo clienti"),
                           opener, parent)
 {

@@ -27,8 +27,8 @@ void TfrmStampaAnagrafica::act()
     bool failed = false;
     try {
         const Clock &clock = Services::clock();
-        const PreparedReport card
-            = CardReport::prepare(repDocumento, ContactCard::values(m_contact), clock.today(), clock.now());
+        const PreparedReport card =
+            CardReport::prepare(repDocumento, ContactCard::values(m_contact), clock.today(), clock.now());
         failed = Services::reportOutput().print(this, card) == PrintResult::Failed;
     } catch (...) {
         failed = true;

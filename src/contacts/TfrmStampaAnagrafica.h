@@ -18,6 +18,5 @@ protected:
     void act() override;
 
 private:
-
     ContactRecord m_contact;
 };

@@ -14,7 +14,10 @@
 class GridTable {
 public:
     GridTable() = default;
-    explicit GridTable(int columns) : m_columns(columns) {}
+    explicit GridTable(int columns)
+        : m_columns(columns)
+    {
+    }
     // As wide as the longest row.
     GridTable(std::initializer_list<QStringList> rows);
 

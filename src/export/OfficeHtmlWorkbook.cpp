@@ -116,7 +116,7 @@ char *writeCellTag(char *d, CellKind kind, QStringView trimmed)
     if (kind != CellKind::Text) {
         char *value = put(d, kValue);
         char *end = kind == CellKind::Amount ? writeAmount(value, trimmed)
-            : kind == CellKind::Date         ? writeDate(value, trimmed)
+                    : kind == CellKind::Date ? writeDate(value, trimmed)
                                              : writeTime(value, trimmed);
         if (end)
             return put(end, kind == CellKind::Amount ? kAmount : kind == CellKind::Date ? kDate : kTime);
@@ -159,7 +159,11 @@ char *writeCell(char *d, QStringView text)
 // export costs a few hundred writes rather than millions.
 class PieceWriter {
 public:
-    explicit PieceWriter(QIODevice &device) : m_device(device) { m_buffer.reserve(Block + 4096); }
+    explicit PieceWriter(QIODevice &device)
+        : m_device(device)
+    {
+        m_buffer.reserve(Block + 4096);
+    }
     void operator<<(const char *piece) { append(QByteArray::fromRawData(piece, qsizetype(qstrlen(piece)))); }
     void operator<<(const QString &text) { append(TextField::toWin1252(text)); }
     // A data cell whole, its tags included, written straight into the block:
@@ -233,7 +237,8 @@ void OfficeHtmlWorkbook::appendCell(QByteArray &out, QStringView text)
 void OfficeHtmlWorkbook::write(QIODevice &device, const ExportLayout &layout, int rowCount, const CellText &cell)
 {
     PieceWriter w(device);
-    w << "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"";
+    w << "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+         "xmlns=\"";
     w << "http://www.w3.org/TR/REC-html40";
     w << "\">";
     w << "<head>";

@@ -5,7 +5,6 @@
 #include "records/RecordArchive.h"
 #include "records/TextField.h"
 
-
 namespace JournalSelection {
 
 QString lowerAZ(const QString &text)
@@ -19,10 +18,7 @@ QString lowerAZ(const QString &text)
 
 bool hasCause(const QString &cause) { return !TextField::trimmed(cause).isEmpty(); }
 
-bool matchesCause(const QString &cause, const QString &causale)
-{
-    return lowerAZ(causale).contains(lowerAZ(cause));
-}
+bool matchesCause(const QString &cause, const QString &causale) { return lowerAZ(causale).contains(lowerAZ(cause)); }
 
 bool inInterval(QDate date, QDate start, QDate end) { return !(start > date) && !(end < date); }
 

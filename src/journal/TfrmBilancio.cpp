@@ -58,8 +58,7 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
     // A full window: maximised, with its own close and maximise buttons. Without
     // minimise, so the modal register cannot iconify the program.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMaximizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowState(Qt::WindowMaximized);
     setAttribute(Qt::WA_StyledBackground);
 
@@ -102,10 +101,12 @@ TfrmBilancio::TfrmBilancio(const QString &cause, const QString &start, const QSt
     findRow->setSpacing(10);
     auto *hints = new QVBoxLayout;
     hints->setSpacing(2);
-    lblRigo01 = label(this, "lblRigo01", QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
-                                                        "in elenco da cercare e premere il pulsante Trova."));
-    lblRigo02 = label(this, "lblRigo02", QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
-                                                        "chiave di ricerca, fare di nuovo clic su Trova."));
+    lblRigo01 = label(this, "lblRigo01",
+                      QStringLiteral("Immettere una o più parole consecutive presenti nella scheda "
+                                     "in elenco da cercare e premere il pulsante Trova."));
+    lblRigo02 = label(this, "lblRigo02",
+                      QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
+                                     "chiave di ricerca, fare di nuovo clic su Trova."));
     hints->addWidget(lblRigo01);
     hints->addWidget(lblRigo02);
     txtTrova = new QLineEdit(this);

@@ -27,9 +27,9 @@
 namespace {
 
 const QStringList kMonths = {
-    QStringLiteral("Gennaio"), QStringLiteral("Febbraio"), QStringLiteral("Marzo"), QStringLiteral("Aprile"),
-    QStringLiteral("Maggio"), QStringLiteral("Giugno"), QStringLiteral("Luglio"), QStringLiteral("Agosto"),
-    QStringLiteral("Settembre"), QStringLiteral("Ottobre"), QStringLiteral("Novembre"), QStringLiteral("Dicembre"),
+    QStringLiteral("Gennaio"),   QStringLiteral("Febbraio"), QStringLiteral("Marzo"),    QStringLiteral("Aprile"),
+    QStringLiteral("Maggio"),    QStringLiteral("Giugno"),   QStringLiteral("Luglio"),   QStringLiteral("Agosto"),
+    QStringLiteral("Settembre"), QStringLiteral("Ottobre"),  QStringLiteral("Novembre"), QStringLiteral("Dicembre"),
 };
 
 QStringList dayItems()
@@ -59,7 +59,8 @@ const QString kEndDayMissing =
     QStringLiteral("Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata.");
 const QString kEndMonthMissing =
     QStringLiteral("Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata.");
-const QString kValidDate = QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
+const QString kValidDate =
+    QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
 const QString kNoStartDate = QStringLiteral("Attenzione: la data %1 di inizio intervallo non esiste.") + kValidDate;
 const QString kNoEndDate = QStringLiteral("Attenzione: la data %1 di fine intervallo non esiste.") + kValidDate;
 const QString kEndBeforeStart = QStringLiteral(
@@ -103,8 +104,8 @@ QGroupBox *TfrmMenuBilancio::buildDateGroup(const QString &name, const QString &
                             dayItems(), 2);
     day->setFont(Widgets::boldFont(day, 12));
     day->setMinimumWidth(86);
-    month = Widgets::dropDown(group, start ? QStringLiteral("txtMeseInizio") : QStringLiteral("txtMeseFine"),
-                              kMonths, 9);
+    month =
+        Widgets::dropDown(group, start ? QStringLiteral("txtMeseInizio") : QStringLiteral("txtMeseFine"), kMonths, 9);
     month->setFont(Widgets::boldFont(month, 12));
     month->setMinimumWidth(170);
     dayCaption = Widgets::caption(group, QStringLiteral("Giorno:"),
@@ -133,8 +134,8 @@ QWidget *TfrmMenuBilancio::buildCard()
     columns->setContentsMargins(28, 24, 32, 24);
     columns->setSpacing(28);
     auto *picture = new QVBoxLayout;
-    picture->addWidget(PictureButton::decoration(QStringLiteral("imgBilancio"), QStringLiteral(":/pictures/app_bilancio.svg"),
-                                                 QSize(182, 140), card));
+    picture->addWidget(PictureButton::decoration(QStringLiteral("imgBilancio"),
+                                                 QStringLiteral(":/pictures/app_bilancio.svg"), QSize(182, 140), card));
     picture->addStretch();
     columns->addLayout(picture);
     auto *v = new QVBoxLayout;
@@ -144,7 +145,8 @@ QWidget *TfrmMenuBilancio::buildCard()
     lblCampo01 = new QLabel(QStringLiteral("Indicare l'anno solare di interesse e una causale."), card);
     lblCampo01->setObjectName(QStringLiteral("lblCampo01"));
     lblCampo02 = new QLabel(QStringLiteral("Per ottenere lo storico di tutti i movimenti in entrata e in uscita, "
-                                           "non indicare nessuna causale."), card);
+                                           "non indicare nessuna causale."),
+                            card);
     lblCampo02->setObjectName(QStringLiteral("lblCampo02"));
     v->addWidget(lblCampo01);
     v->addWidget(lblCampo02);
@@ -176,14 +178,13 @@ QWidget *TfrmMenuBilancio::buildCard()
     v->addSpacing(10);
     v->addWidget(lblCampo03);
 
-    grpDataInizio = buildDateGroup(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "),
-                                   txtGiornoInizio, titGiornoInizio, txtMeseInizio, titMeseInizio, lblAnnoInizio,
-                                   effGiornoInizio, effMeseInizio, QStringLiteral("effGiornoInizio"),
-                                   QStringLiteral("effMeseInizio"));
+    grpDataInizio =
+        buildDateGroup(QStringLiteral("grpDataInizio"), QStringLiteral(" Data inizio intervallo: "), txtGiornoInizio,
+                       titGiornoInizio, txtMeseInizio, titMeseInizio, lblAnnoInizio, effGiornoInizio, effMeseInizio,
+                       QStringLiteral("effGiornoInizio"), QStringLiteral("effMeseInizio"));
     grpDataFine = buildDateGroup(QStringLiteral("grpDataFine"), QStringLiteral(" Data fine intervallo: "),
-                                 txtGiornoFine, titGiornoFine, txtMeseFine, titMeseFine, lblAnnoFine,
-                                 effGiornoFine, effMeseFine, QStringLiteral("effGiornoFine"),
-                                 QStringLiteral("effMeseFine"));
+                                 txtGiornoFine, titGiornoFine, txtMeseFine, titMeseFine, lblAnnoFine, effGiornoFine,
+                                 effMeseFine, QStringLiteral("effGiornoFine"), QStringLiteral("effMeseFine"));
     grpDataInizio->setParent(card);
     grpDataFine->setParent(card);
     auto *dates = new QHBoxLayout;
@@ -247,8 +248,8 @@ void TfrmMenuBilancio::setEntryRules()
         });
 
     // Enter walks the boxes to the button, where it opens the register.
-    m_rules->setEnterChain({txtAnno, txtCausale, txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine,
-                            btnVisualizza});
+    m_rules->setEnterChain(
+        {txtAnno, txtCausale, txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine, btnVisualizza});
     m_rules->setClickOnEnter(btnVisualizza);
 }
 
@@ -312,8 +313,8 @@ void TfrmMenuBilancio::visualizza()
 
         const auto dateText = [](QComboBox *day, QComboBox *month, QLabel *year) {
             return TextField::trimmed(day->currentText()) + QLatin1Char('/')
-                + QStringLiteral("%1").arg(monthNumber(month->currentText()), 2, 10, QLatin1Char('0'))
-                + QLatin1Char('/') + TextField::trimmed(year->text());
+                   + QStringLiteral("%1").arg(monthNumber(month->currentText()), 2, 10, QLatin1Char('0'))
+                   + QLatin1Char('/') + TextField::trimmed(year->text());
         };
         lblDataInizio->setText(dateText(txtGiornoInizio, txtMeseInizio, lblAnnoInizio));
         const auto start = DateText::parse(lblDataInizio->text());

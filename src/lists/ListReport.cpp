@@ -46,7 +46,8 @@ ReportLayout layout()
     title.kind = ReportBand::Title;
     title.name = QStringLiteral("ReportTitle");
     title.height = 9;
-    title.texts.append(whiteOnSlate(QStringLiteral("txtTitolo"), QRectF(0, 0, width, 7), QStringLiteral("Riepilogo"), 9));
+    title.texts.append(
+        whiteOnSlate(QStringLiteral("txtTitolo"), QRectF(0, 0, width, 7), QStringLiteral("Riepilogo"), 9));
 
     ReportBand data;
     data.kind = ReportBand::Data;

@@ -10,11 +10,11 @@ constexpr FieldRef kData = PaymentLayout.field(&PaymentRecord::Data);
 
 // The fields the boxes of the criteria page search, in page order.
 constexpr std::array<FieldRef, 10> kSearched = {
-    PaymentLayout.field(&PaymentRecord::Data),     PaymentLayout.field(&PaymentRecord::Ora),
+    PaymentLayout.field(&PaymentRecord::Data),      PaymentLayout.field(&PaymentRecord::Ora),
     PaymentLayout.field(&PaymentRecord::Tipologia), PaymentLayout.field(&PaymentRecord::Causale),
-    PaymentLayout.field(&PaymentRecord::Dettagli), PaymentLayout.field(&PaymentRecord::Contatto),
-    PaymentLayout.field(&PaymentRecord::Tel),      PaymentLayout.field(&PaymentRecord::Cel),
-    PaymentLayout.field(&PaymentRecord::Luogo),    PaymentLayout.field(&PaymentRecord::Note),
+    PaymentLayout.field(&PaymentRecord::Dettagli),  PaymentLayout.field(&PaymentRecord::Contatto),
+    PaymentLayout.field(&PaymentRecord::Tel),       PaymentLayout.field(&PaymentRecord::Cel),
+    PaymentLayout.field(&PaymentRecord::Luogo),     PaymentLayout.field(&PaymentRecord::Note),
 };
 }
 
@@ -54,7 +54,8 @@ CriteriaSearch::Search searchFor(const Criteria &criteria) { return {criteria.te
 
 ArchiveRead<QVector<ListRow>> search(const Criteria &criteria)
 {
-    return CriteriaSearch::scan<PaymentRecord>(searchFor(criteria), [](const char *bytes) { return PaymentListRow(bytes); });
+    return CriteriaSearch::scan<PaymentRecord>(searchFor(criteria),
+                                               [](const char *bytes) { return PaymentListRow(bytes); });
 }
 
 }

@@ -5,8 +5,7 @@
 #include "report/CardReport.h"
 
 PaymentCardWindow::PaymentCardWindow(QWidget *parent, const QString &objectName, const QString &caption,
-                                     const QString &actionText, const QString &picture,
-                                     const QString &instructions)
+                                     const QString &actionText, const QString &picture, const QString &instructions)
     : CardPrintWindow(parent,
                       {objectName, caption, QStringLiteral("Scheda del pagamento"),
                        QStringLiteral(":/pictures/note.svg"), picture, instructions, actionText},

@@ -16,8 +16,8 @@ public:
     void setPayment(const PaymentRecord &shown) { m_payment = shown; }
 
 protected:
-    PaymentCardWindow(QWidget *parent, const QString &objectName, const QString &caption,
-                      const QString &actionText, const QString &picture, const QString &instructions);
+    PaymentCardWindow(QWidget *parent, const QString &objectName, const QString &caption, const QString &actionText,
+                      const QString &picture, const QString &instructions);
 
     // The card filled from the payment with the footer of this moment, laid
     // out; throws ReportError when the layout lacks a box.

@@ -42,10 +42,7 @@ QString leaveHour(const QString &text) { return keepIfItem(text, hourItems()); }
 QString leaveMinute(const QString &text) { return keepIfItem(text, minuteItems()); }
 QString leaveType(const QString &text) { return keepIfItem(text, paymentTypes()); }
 
-QString leaveNotice(const QString &text)
-{
-    return TextField::trimmed(text).isEmpty() ? QStringLiteral("0") : text;
-}
+QString leaveNotice(const QString &text) { return TextField::trimmed(text).isEmpty() ? QStringLiteral("0") : text; }
 
 }
 

@@ -26,7 +26,8 @@ void PaymentStatusWindow::fill()
 
 TfrmConfermati::TfrmConfermati(QWidget *parent)
     : PaymentStatusWindow(PaymentStatus::DaAssolvere, QStringLiteral("TfrmConfermati"),
-                          QStringLiteral(" Riepilogo impegni da assolvere"), QStringLiteral("Riepilogo impegni da assolvere"), parent)
+                          QStringLiteral(" Riepilogo impegni da assolvere"),
+                          QStringLiteral("Riepilogo impegni da assolvere"), parent)
 {
 }
 
@@ -39,6 +40,7 @@ TfrmScaduti::TfrmScaduti(QWidget *parent)
 
 TfrmAssolti::TfrmAssolti(QWidget *parent)
     : PaymentStatusWindow(PaymentStatus::Assolti, QStringLiteral("TfrmAssolti"),
-                          QStringLiteral(" Riepilogo impegni assolti"), QStringLiteral("Riepilogo impegni assolti"), parent)
+                          QStringLiteral(" Riepilogo impegni assolti"), QStringLiteral("Riepilogo impegni assolti"),
+                          parent)
 {
 }

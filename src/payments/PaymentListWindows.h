@@ -10,8 +10,8 @@ public:
     PaymentStatus status() const { return m_status; }
 
 protected:
-    PaymentStatusWindow(PaymentStatus status, const QString &name, const QString &caption,
-                        const QString &printTitle, QWidget *parent);
+    PaymentStatusWindow(PaymentStatus status, const QString &name, const QString &caption, const QString &printTitle,
+                        QWidget *parent);
     void fill() override;
 
 private:

@@ -39,19 +39,33 @@ QVector<CardField<PaymentRecord>> paymentCard()
     return {
         {&PaymentRecord::Data, {.name = "txtData", .kind = BoxKind::ReadOnlyText, .flags = F::InChain | F::Centred}},
         {&PaymentRecord::OreApp,
-         {.name = "txtOreApp", .kind = BoxKind::DropDown, .flags = F::InChain | F::ListOnly,
-          .blank = QStringLiteral("00"), .items = PaymentEntry::hourItems(), .leaving = PaymentEntry::leaveHour}},
+         {.name = "txtOreApp",
+          .kind = BoxKind::DropDown,
+          .flags = F::InChain | F::ListOnly,
+          .blank = QStringLiteral("00"),
+          .items = PaymentEntry::hourItems(),
+          .leaving = PaymentEntry::leaveHour}},
         {&PaymentRecord::MinutiApp,
-         {.name = "txtMinutiApp", .kind = BoxKind::DropDown, .flags = F::InChain | F::ListOnly,
-          .blank = QStringLiteral("00"), .items = PaymentEntry::minuteItems(), .leaving = PaymentEntry::leaveMinute}},
+         {.name = "txtMinutiApp",
+          .kind = BoxKind::DropDown,
+          .flags = F::InChain | F::ListOnly,
+          .blank = QStringLiteral("00"),
+          .items = PaymentEntry::minuteItems(),
+          .leaving = PaymentEntry::leaveMinute}},
         // Recomputed by save from the hour and the minute; a blank card keeps it.
         {&PaymentRecord::Ora, {.name = "lblOra", .kind = BoxKind::Hidden, .flags = F::KeptOnBlank}},
         {&PaymentRecord::Avviso,
-         {.name = "txtAvviso", .flags = F::InChain | F::Centred | F::SelectAll, .allowed = QStringLiteral("0123456789"),
-          .blank = QStringLiteral("0"), .leaving = PaymentEntry::leaveNotice}},
+         {.name = "txtAvviso",
+          .flags = F::InChain | F::Centred | F::SelectAll,
+          .allowed = QStringLiteral("0123456789"),
+          .blank = QStringLiteral("0"),
+          .leaving = PaymentEntry::leaveNotice}},
         {&PaymentRecord::Tipologia,
-         {.name = "txtTipologia", .kind = BoxKind::DropDown, .flags = F::InChain | F::ListOnly | F::EmptiedByDelete,
-          .items = PaymentEntry::paymentTypes(), .leaving = PaymentEntry::leaveType}},
+         {.name = "txtTipologia",
+          .kind = BoxKind::DropDown,
+          .flags = F::InChain | F::ListOnly | F::EmptiedByDelete,
+          .items = PaymentEntry::paymentTypes(),
+          .leaving = PaymentEntry::leaveType}},
         {&PaymentRecord::Causale, {.name = "txtCausale"}},
         {&PaymentRecord::Dettagli, {.name = "txtDettagli"}},
         {&PaymentRecord::Contatto, {.name = "txtContatto"}},
@@ -61,21 +75,27 @@ QVector<CardField<PaymentRecord>> paymentCard()
         {&PaymentRecord::Email, {.name = "txtEmail", .normalise = InputRule::Normalise::Trim}},
         {&PaymentRecord::Luogo, {.name = "txtLuogo"}},
         {&PaymentRecord::Importo,
-         {.name = "txtImporto", .flags = F::InChain | F::RightAligned | F::SelectAll, .allowed = QStringLiteral("0123456789,"),
-          .blank = QStringLiteral("0,00"), .leaving = normaliseAmount}},
+         {.name = "txtImporto",
+          .flags = F::InChain | F::RightAligned | F::SelectAll,
+          .allowed = QStringLiteral("0123456789,"),
+          .blank = QStringLiteral("0,00"),
+          .leaving = normaliseAmount}},
         {&PaymentRecord::Note, {.name = "txtNote"}},
         {&PaymentRecord::Ottemperata,
-         {.name = "chkOttemperata", .kind = BoxKind::Check, .flags = 0, .blank = PaymentRecord::Unsettled.toString(),
+         {.name = "chkOttemperata",
+          .kind = BoxKind::Check,
+          .flags = 0,
+          .blank = PaymentRecord::Unsettled.toString(),
           .hint = QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."),
           .items = {PaymentRecord::Settled.toString(), PaymentRecord::Unsettled.toString()}}},
     };
 }
 
-
 }
 
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget *parent)
-    : ResidentWindow(QStringLiteral("TfrmArchivio_Scadenze"), QStringLiteral(" Tarvenio 3.0 - Archivio Pagamenti"), parent)
+    : ResidentWindow(QStringLiteral("TfrmArchivio_Scadenze"), QStringLiteral(" Tarvenio 3.0 - Archivio Pagamenti"),
+                     parent)
     , m_card(paymentCard(), this)
     , m_rules(new FieldRules(this))
 {
@@ -175,9 +195,12 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     txtAvviso->setMaximumWidth(120);
     txtTipologia->setMinimumWidth(170);
     txtImporto->setMinimumWidth(170);
-    impData = new PictureButton(QStringLiteral("impData"), pic("calendario.svg"), QSize(32, 32), QStringLiteral("Calendario"), card);
-    impContatto = new PictureButton(QStringLiteral("impContatto"), pic("contatto.svg"), QSize(32, 32), QStringLiteral("Importa contatto"), card);
-    btnEmail = new PictureButton(QStringLiteral("btnEmail"), pic("email.svg"), QSize(32, 32), QStringLiteral("Invia una e-mail"), card);
+    impData = new PictureButton(QStringLiteral("impData"), pic("calendario.svg"), QSize(32, 32),
+                                QStringLiteral("Calendario"), card);
+    impContatto = new PictureButton(QStringLiteral("impContatto"), pic("contatto.svg"), QSize(32, 32),
+                                    QStringLiteral("Importa contatto"), card);
+    btnEmail = new PictureButton(QStringLiteral("btnEmail"), pic("email.svg"), QSize(32, 32),
+                                 QStringLiteral("Invia una e-mail"), card);
 
     // Row 0: when, how long before, which way and how much.
     auto *time = new QHBoxLayout;
@@ -220,8 +243,8 @@ QWidget *TfrmArchivio_Scadenze::buildCard()
     // Notes, marked by their picture and their caption, and the settled box.
     auto *notes = new QHBoxLayout;
     notes->setSpacing(10);
-    notes->addWidget(PictureButton::decoration(QStringLiteral("icoNote"), pic("note.svg"), QSize(32, 32), card),
-                     0, Qt::AlignBottom);
+    notes->addWidget(PictureButton::decoration(QStringLiteral("icoNote"), pic("note.svg"), QSize(32, 32), card), 0,
+                     Qt::AlignBottom);
     notes->addWidget(Captioned::above(card, QStringLiteral("Note:"), txtNote), 1);
     grid->addLayout(notes, 5, 0, 1, 5);
     grid->addWidget(chkOttemperata, 6, 0, 1, 5);

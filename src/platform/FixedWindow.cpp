@@ -19,7 +19,8 @@ const QColor kBorder(Colour::Title);
 // The window's caption on a dark strip; dragging it moves the window.
 class CaptionStrip : public QWidget {
 public:
-    explicit CaptionStrip(QWidget *window) : QWidget(window)
+    explicit CaptionStrip(QWidget *window)
+        : QWidget(window)
     {
         setObjectName(QStringLiteral("panCaption"));
         setCursor(Qt::SizeAllCursor);
@@ -37,8 +38,7 @@ protected:
         f.setBold(true);
         p.setFont(f);
         p.setPen(Qt::white);
-        p.drawText(rect().adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   window()->windowTitle().trimmed());
+        p.drawText(rect().adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft, window()->windowTitle().trimmed());
     }
     void mousePressEvent(QMouseEvent *event) override
     {
@@ -64,7 +64,8 @@ private:
 // The thin border around the whole window, drawn over its edge.
 class BorderOverlay : public QWidget {
 public:
-    explicit BorderOverlay(QWidget *window) : QWidget(window)
+    explicit BorderOverlay(QWidget *window)
+        : QWidget(window)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -82,7 +83,12 @@ protected:
 // Undoes a minimise asked for by the window manager.
 class MinimiseUndo : public QObject {
 public:
-    explicit MinimiseUndo(QWidget *window) : QObject(window), m_window(window) { window->installEventFilter(this); }
+    explicit MinimiseUndo(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -107,7 +113,10 @@ private:
 class FrameKeeper : public QObject {
 public:
     FrameKeeper(QWidget *window, CaptionStrip *strip, BorderOverlay *border)
-        : QObject(window), m_window(window), m_strip(strip), m_border(border)
+        : QObject(window)
+        , m_window(window)
+        , m_strip(strip)
+        , m_border(border)
     {
         window->installEventFilter(this);
         place();

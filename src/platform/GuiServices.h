@@ -60,7 +60,10 @@ void setAlarmPlayer(AlarmPlayer *p);
 
 // Shorthands for the notices used everywhere.
 inline void warning(QWidget *parent, const QString &text) { dialogs().message(parent, MessageKind::Warning, text); }
-inline void information(QWidget *parent, const QString &text) { dialogs().message(parent, MessageKind::Information, text); }
+inline void information(QWidget *parent, const QString &text)
+{
+    dialogs().message(parent, MessageKind::Information, text);
+}
 inline void error(QWidget *parent, const QString &text) { dialogs().message(parent, MessageKind::Error, text); }
 inline void plain(QWidget *parent, const QString &text) { dialogs().message(parent, MessageKind::Plain, text); }
 inline bool ask(QWidget *parent, const QString &text) { return dialogs().question(parent, text); }

@@ -20,10 +20,18 @@ void MessageBoxDialogs::message(QWidget *parent, MessageKind kind, const QString
     box.setWindowTitle(QStringLiteral(" Tarvenio 3.0"));
     box.setText(text);
     switch (kind) {
-    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Plain:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     if (kind == MessageKind::Plain)
         box.setStandardButtons(QMessageBox::Ok);
@@ -109,8 +117,9 @@ bool MediaAlarmPlayer::canPlayMp3()
             return false;
         gst_object_unref(factory);
     }
-    GList *decoders = gst_element_factory_list_get_elements(
-        GST_ELEMENT_FACTORY_TYPE_DECODER | GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO, GST_RANK_MARGINAL);
+    GList *decoders =
+        gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER | GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO,
+                                              GST_RANK_MARGINAL);
     GstCaps *mp3 = gst_caps_from_string("audio/mpeg, mpegversion=(int)1, layer=(int)3");
     GList *mp3Decoders = gst_element_factory_list_filter(decoders, mp3, GST_PAD_SINK, FALSE);
     const bool found = mp3Decoders != nullptr;
@@ -198,15 +207,9 @@ bool MediaAlarmPlayer::load(const QString &path)
     return true;
 }
 
-bool MediaAlarmPlayer::isLoaded() const
-{
-    return m_status != NoMedia && m_status != InvalidMedia;
-}
+bool MediaAlarmPlayer::isLoaded() const { return m_status != NoMedia && m_status != InvalidMedia; }
 
-bool MediaAlarmPlayer::isPlaying() const
-{
-    return isLoaded() && m_playing;
-}
+bool MediaAlarmPlayer::isPlaying() const { return isLoaded() && m_playing; }
 
 void MediaAlarmPlayer::play()
 {

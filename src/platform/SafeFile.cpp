@@ -87,7 +87,8 @@ SafeFileError::SafeFileError(Reason reason, int error)
 {
 }
 
-SourceFile::SourceFile(const QString &path) : m_path(path)
+SourceFile::SourceFile(const QString &path)
+    : m_path(path)
 {
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat st;
@@ -113,7 +114,10 @@ bool SourceFile::isReadable() const { return !m_error && (m_mode & 0444) != 0; }
 
 qint64 SourceFile::size() const { return m_size; }
 
-SafeFile::SafeFile(const QString &target, QObject *parent) : SafeFile(target, Options {}, parent) {}
+SafeFile::SafeFile(const QString &target, QObject *parent)
+    : SafeFile(target, Options {}, parent)
+{
+}
 
 SafeFile::SafeFile(const QString &target, const Options &options, QObject *parent)
     : QIODevice(parent)

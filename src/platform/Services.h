@@ -25,11 +25,19 @@ public:
 // A clock that always says the same date and time.
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(QDate d, QTime t = QTime(12, 0)) : m_date(d), m_time(t) {}
+    explicit FixedClock(QDate d, QTime t = QTime(12, 0))
+        : m_date(d)
+        , m_time(t)
+    {
+    }
     QDate today() const override { return m_date; }
     QTime now() const override { return m_time; }
     // Moves the clock on (tests of what happens on another day).
-    void set(QDate d, QTime t = QTime(12, 0)) { m_date = d; m_time = t; }
+    void set(QDate d, QTime t = QTime(12, 0))
+    {
+        m_date = d;
+        m_time = t;
+    }
 private:
     QDate m_date;
     QTime m_time;

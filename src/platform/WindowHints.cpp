@@ -11,7 +11,12 @@ namespace {
 // has restored it to a size that does not fit the screen.
 class MaximisedKeeper : public QObject {
 public:
-    explicit MaximisedKeeper(QWidget *window) : QObject(window), m_window(window) { window->installEventFilter(this); }
+    explicit MaximisedKeeper(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -4,8 +4,9 @@ namespace ArchiveMessages {
 
 QString accessError()
 {
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                          "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+    return QStringLiteral(
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+        "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 }
 
 QString inUse()

@@ -22,8 +22,8 @@ QDate copyDay(const QFileInfo &file, const QString &name)
 {
     const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
     const QRegularExpression copy(QLatin1Char('^') + QRegularExpression::escape(file.completeBaseName())
-                                  + QStringLiteral("\\.(\\d{4}-\\d{2}-\\d{2})")
-                                  + QRegularExpression::escape(suffix) + QLatin1Char('$'));
+                                  + QStringLiteral("\\.(\\d{4}-\\d{2}-\\d{2})") + QRegularExpression::escape(suffix)
+                                  + QLatin1Char('$'));
     const QRegularExpressionMatch m = copy.match(name);
     return m.hasMatch() ? QDate::fromString(m.captured(1), QStringLiteral("yyyy-MM-dd")) : QDate();
 }
@@ -99,10 +99,7 @@ Outcome beforeSave(const QString &path)
     return Outcome::Made;
 }
 
-QStringList futureCopies(const QString &path)
-{
-    return copiesOf(folder(), QFileInfo(path), true);
-}
+QStringList futureCopies(const QString &path) { return copiesOf(folder(), QFileInfo(path), true); }
 
 QString futureCopiesWarning(const QString &fileName, const QStringList &copies)
 {

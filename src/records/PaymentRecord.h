@@ -24,12 +24,12 @@ struct PaymentRecord {
     static constexpr std::string_view SettledBytes {"S\xEC", 2};
     static constexpr std::string_view UnsettledBytes {"No"};
 
-    QString Data;        // due date dd/mm/yyyy
-    QString OreApp;      // hour
-    QString MinutiApp;   // minute
-    QString Ora;         // hour:minute
-    QString Avviso;      // days of notice
-    QString Tipologia;   // "In entrata" / "In uscita"
+    QString Data;      // due date dd/mm/yyyy
+    QString OreApp;    // hour
+    QString MinutiApp; // minute
+    QString Ora;       // hour:minute
+    QString Avviso;    // days of notice
+    QString Tipologia; // "In entrata" / "In uscita"
     QString Causale;
     QString Dettagli;
     QString Contatto;
@@ -37,7 +37,7 @@ struct PaymentRecord {
     QString Cel;
     QString Email;
     QString Luogo;
-    QString Importo;     // 1250,00
+    QString Importo; // 1250,00
     QString Note;
     QString Ottemperata; // "Sì" / "No"
 

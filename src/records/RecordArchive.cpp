@@ -74,10 +74,7 @@ int save(const QString &path, const QByteArray &bytes, int number)
     return file.position();
 }
 
-void openForWriting(const QString &path, int recordSize)
-{
-    RecordFile file(path, recordSize, RecordFile::Mode::Write);
-}
+void openForWriting(const QString &path, int recordSize) { RecordFile file(path, recordSize, RecordFile::Mode::Write); }
 
 int browseTarget(BrowseStep step, int current, qint64 count)
 {

@@ -85,8 +85,9 @@ public:
     static ArchiveRead<Rows> read(Rows rows, Use &&use)
     {
         ArchiveRead<Rows> answer {std::move(rows)};
-        const ArchiveFiles::Scanned scanned = ArchiveFiles::scan(
-            path(), Record::Size, [&](const char *bytes, int number) { use(answer.rows, bytes, number); });
+        const ArchiveFiles::Scanned scanned =
+            ArchiveFiles::scan(path(), Record::Size,
+                               [&](const char *bytes, int number) { use(answer.rows, bytes, number); });
         answer.records = scanned.records;
         answer.outcome = scanned.outcome;
         return answer;

@@ -16,8 +16,9 @@
 #include <unistd.h>
 
 RecordFileError::RecordFileError(const QString &path, const QString &what, int error, Kind kind)
-    : std::runtime_error((what + QStringLiteral(" ") + path + QStringLiteral(": ")
-                          + QString::fromLocal8Bit(std::strerror(error))).toStdString())
+    : std::runtime_error(
+        (what + QStringLiteral(" ") + path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)))
+            .toStdString())
     , m_error(error)
     , m_kind(kind)
 {
@@ -32,7 +33,8 @@ class ExclusiveLock {
 public:
     enum class Result { Locked, TimedOut, Failed };
 
-    explicit ExclusiveLock(int fd, int timeoutMs) : m_fd(fd)
+    explicit ExclusiveLock(int fd, int timeoutMs)
+        : m_fd(fd)
     {
         using namespace std::chrono;
         const auto deadline = steady_clock::now() + milliseconds(timeoutMs);
@@ -83,10 +85,7 @@ RecordFile::~RecordFile()
         ::close(m_fd);
 }
 
-void RecordFile::fail(const QString &what, int error) const
-{
-    throw RecordFileError(m_path, what, error);
-}
+void RecordFile::fail(const QString &what, int error) const { throw RecordFileError(m_path, what, error); }
 
 void RecordFile::requireOpen() const
 {
@@ -250,8 +249,8 @@ int RecordFile::append(const QByteArray &buffer)
     case ExclusiveLock::Result::Locked:
         break;
     case ExclusiveLock::Result::TimedOut:
-        throw RecordFileError(m_path, QStringLiteral("Archivio in uso da un'altra copia del programma:"),
-                              lock.error(), RecordFileError::Kind::Busy);
+        throw RecordFileError(m_path, QStringLiteral("Archivio in uso da un'altra copia del programma:"), lock.error(),
+                              RecordFileError::Kind::Busy);
     case ExclusiveLock::Result::Failed:
         fail(QStringLiteral("Impossibile bloccare"), lock.error());
     }

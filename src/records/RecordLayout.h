@@ -30,7 +30,8 @@ struct FieldRef {
 template <typename Record, std::size_t N>
 class RecordLayout {
 public:
-    constexpr explicit RecordLayout(std::array<FieldDef<Record>, N> fields) : m_fields(fields)
+    constexpr explicit RecordLayout(std::array<FieldDef<Record>, N> fields)
+        : m_fields(fields)
     {
         int offset = 0;
         for (std::size_t i = 0; i < N; ++i) {

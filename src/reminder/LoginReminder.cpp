@@ -22,7 +22,8 @@ constexpr uchar CriticalUrgency = 2;
 }
 
 LoginReminder::LoginReminder(const QDBusConnection &bus, int waitMilliseconds)
-    : m_bus(bus), m_wait(waitMilliseconds)
+    : m_bus(bus)
+    , m_wait(waitMilliseconds)
 {
 }
 
@@ -43,8 +44,7 @@ int LoginReminder::run()
     const QString body = offered.contains(QStringLiteral("body-markup")) ? notice->body.toHtmlEscaped() : notice->body;
 
     // Listening before the notice goes out, so that no early click is lost.
-    m_bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
-                  SLOT(actionInvoked(uint, QString)));
+    m_bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
     m_bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
                   SLOT(notificationClosed(uint, uint)));
 
@@ -55,8 +55,8 @@ int LoginReminder::run()
     QDBusMessage notify = QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
     notify << Product::name() << uint(0) << (QFileInfo::exists(icon) ? icon : QStringLiteral("tarvenio"))
            << notice->summary << body
-           << QStringList{QStringLiteral("default"), QStringLiteral("Apri Tarvenio"), openAction(),
-                          QStringLiteral("Apri Tarvenio")}
+           << QStringList {QStringLiteral("default"), QStringLiteral("Apri Tarvenio"), openAction(),
+                           QStringLiteral("Apri Tarvenio")}
            << hints << int(0); // stays until the user dismisses it
     const QDBusMessage reply = m_bus.call(notify);
     if (reply.type() != QDBusMessage::ReplyMessage) {

@@ -34,8 +34,7 @@ QString row(const PaymentRecord &payment, QDate today)
     QString cause = trimmed(payment.Causale);
     if (cause.size() > CauseWidth)
         cause = cause.left(CauseWidth) + u'…';
-    QStringList pieces{trimmed(payment.Data), cause,
-                       QStringLiteral("€ ") + trimmed(payment.Importo)};
+    QStringList pieces {trimmed(payment.Data), cause, QStringLiteral("€ ") + trimmed(payment.Importo)};
     const QString way = direction(payment);
     if (!way.isEmpty())
         pieces.last() += u' ' + way;

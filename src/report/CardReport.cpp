@@ -27,8 +27,7 @@ ReportShape band(qreal top, const QColor &fill)
     return s;
 }
 
-ReportText text(const QString &name, const QRectF &rect, const QString &content, int points,
-                Qt::Alignment alignment)
+ReportText text(const QString &name, const QRectF &rect, const QString &content, int points, Qt::Alignment alignment)
 {
     ReportText t;
     t.name = name;
@@ -45,8 +44,8 @@ ReportText text(const QString &name, const QRectF &rect, const QString &content,
 
 namespace CardReport {
 
-ReportLayout layout(const QString &name, const QString &title, const QStringList &labels,
-                    const QStringList &boxes, qreal footerTop)
+ReportLayout layout(const QString &name, const QString &title, const QStringList &labels, const QStringList &boxes,
+                    qreal footerTop)
 {
     ReportLayout r;
     r.name = name;
@@ -62,8 +61,8 @@ ReportLayout layout(const QString &name, const QString &title, const QStringList
     card.height = footerTop + BandHeight + Left;
 
     card.shapes.append(band(Left, kLightSteelBlue));
-    card.texts.append(text(QStringLiteral("titArcataSup"), QRectF(Left, Left, Width, BandHeight), title, 9,
-                           Qt::AlignCenter));
+    card.texts.append(
+        text(QStringLiteral("titArcataSup"), QRectF(Left, Left, Width, BandHeight), title, 9, Qt::AlignCenter));
 
     const int rows = int(std::min(labels.size(), boxes.size()));
     const Qt::Alignment inRow = Qt::AlignLeft | Qt::AlignVCenter;
@@ -104,7 +103,7 @@ QString printFailedWarning()
 QString footerText(QDate date, QTime time)
 {
     return QStringLiteral("Stampa eseguita in data ") + date.toString(QStringLiteral("dd/MM/yyyy"))
-        + QStringLiteral(" alle ore ") + time.toString(QStringLiteral("HH:mm:ss"));
+           + QStringLiteral(" alle ore ") + time.toString(QStringLiteral("HH:mm:ss"));
 }
 
 PreparedReport prepare(ReportLayout layout, const QList<QPair<QString, QString>> &values, QDate date, QTime time)

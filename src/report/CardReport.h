@@ -32,8 +32,8 @@ constexpr qreal TextInset = 0.5;
 // The card on A4 portrait with 10 mm margins: the title box `titArcataSup`,
 // one row per label with its value box named after boxes, the footer box
 // `txtCalce` on the band at footerTop.
-ReportLayout layout(const QString &name, const QString &title, const QStringList &labels,
-                    const QStringList &boxes, qreal footerTop);
+ReportLayout layout(const QString &name, const QString &title, const QStringList &labels, const QStringList &boxes,
+                    qreal footerTop);
 
 // The warning of the card print windows when the card could not be printed.
 QString printFailedWarning();

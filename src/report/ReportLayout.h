@@ -62,7 +62,10 @@ struct ReportBand {
 // A report that cannot be filled, laid out or printed.
 class ReportError : public std::runtime_error {
 public:
-    explicit ReportError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    explicit ReportError(const QString &message)
+        : std::runtime_error(message.toStdString())
+    {
+    }
     QString message() const { return QString::fromStdString(what()); }
 };
 

@@ -109,7 +109,8 @@ void setUpPreview(QPrintPreviewDialog &dialog)
 
     toolbar->addSeparator();
     QStyle *style = dialog.style();
-    auto *fullScreen = toolbar->addAction(style->standardIcon(QStyle::SP_TitleBarMaxButton), QStringLiteral("Schermo intero"));
+    auto *fullScreen =
+        toolbar->addAction(style->standardIcon(QStyle::SP_TitleBarMaxButton), QStringLiteral("Schermo intero"));
     fullScreen->setObjectName(QStringLiteral("fullScreenAction"));
     fullScreen->setCheckable(true);
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));

@@ -150,8 +150,8 @@ void PreparedReport::paintPage(QPainter &painter, const Page &page, qreal dpi) c
     const QSizeF content = m_layout.contentSize();
     const QPointF origin(m_layout.margins.left(), m_layout.margins.top());
     auto toDevice = [&](const QRectF &mm, qreal bandTop) {
-        return QRectF((origin.x() + mm.x()) * unit, (origin.y() + bandTop + mm.y()) * unit,
-                      mm.width() * unit, mm.height() * unit);
+        return QRectF((origin.x() + mm.x()) * unit, (origin.y() + bandTop + mm.y()) * unit, mm.width() * unit,
+                      mm.height() * unit);
     };
 
     auto paintBand = [&](const ReportBand &band, qreal top, int firstLine, int lineCount) {

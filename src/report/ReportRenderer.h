@@ -28,8 +28,8 @@ public:
 private:
     struct Placed {
         const ReportBand *band;
-        qreal top;        // mm from the top of the content area
-        int firstLine;    // for flowing memos: the lines printed on this page
+        qreal top;     // mm from the top of the content area
+        int firstLine; // for flowing memos: the lines printed on this page
         int lineCount;
     };
     using Page = QVector<Placed>;

@@ -119,19 +119,26 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("kept");
         const QString a246(246, u'a');
-        QTest::newRow("plain") << "scansione.pdf" << "scansione.pdf";
-        QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Carta d'identità € – Æ.pdf")
-                                              << QString::fromUtf8("Carta d'identità € – Æ.pdf");
-        QTest::newRow("letters outside: their base letters") << QString::fromUtf8("Łódź.jpg") << QString::fromUtf8("Lódz.jpg");
+        QTest::newRow("plain") << "scansione.pdf"
+                               << "scansione.pdf";
+        QTest::newRow("Windows-1252 letters")
+            << QString::fromUtf8("Carta d'identità € – Æ.pdf") << QString::fromUtf8("Carta d'identità € – Æ.pdf");
+        QTest::newRow("letters outside: their base letters")
+            << QString::fromUtf8("Łódź.jpg") << QString::fromUtf8("Lódz.jpg");
         QTest::newRow("Romanian") << QString::fromUtf8("Ștefan.pdf") << "Stefan.pdf";
         QTest::newRow("another script") << QString::fromUtf8("Отчёт.odt") << "_____.odt";
-        QTest::newRow("a backslash is no path") << "a\\..\\b.pdf" << "a_.._b.pdf";
-        QTest::newRow("dots alone name a folder") << " .. " << "_";
+        QTest::newRow("a backslash is no path") << "a\\..\\b.pdf"
+                                                << "a_.._b.pdf";
+        QTest::newRow("dots alone name a folder") << " .. "
+                                                  << "_";
         QTest::newRow("emoji: one mark each") << QString::fromUtf8("foto 😀🎉.png") << "foto __.png";
-        QTest::newRow("control character") << "riga\tdue.txt" << "riga_due.txt";
-        QTest::newRow("blanks at the ends") << "  contratto.pdf  " << "contratto.pdf";
+        QTest::newRow("control character") << "riga\tdue.txt"
+                                           << "riga_due.txt";
+        QTest::newRow("blanks at the ends") << "  contratto.pdf  "
+                                            << "contratto.pdf";
         QTest::newRow("a mark at the end is kept") << QString::fromUtf8("nota ✓") << "nota _";
-        QTest::newRow("only blanks") << "   " << "_";
+        QTest::newRow("only blanks") << "   "
+                                     << "_";
         QTest::newRow("250 fits") << QString(246, u'b') + ".pdf" << QString(246, u'b') + ".pdf";
         QTest::newRow("255: cut before the extension") << QString(251, u'a') + ".pdf" << a246 + ".pdf";
         QTest::newRow("no extension") << QString(255, u'x') << QString(250, u'x');
@@ -260,13 +267,19 @@ private slots:
         QCOMPARE(Attachments::copyAsNew(source(QStringLiteral("uno")), name), name);
         QCOMPARE(Attachments::copyAsNew(source(QStringLiteral("due")), name), QStringLiteral("________ (2).pdf"));
         // A link to nowhere takes its name as much as a file.
-        QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("nessuno")), Attachments::pathOf(QStringLiteral("________ (3).pdf"))));
+        QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("nessuno")),
+                            Attachments::pathOf(QStringLiteral("________ (3).pdf"))));
         QCOMPARE(Attachments::copyAsNew(source(QStringLiteral("tre")), name), QStringLiteral("________ (4).pdf"));
         QCOMPARE(readBytes(Attachments::pathOf(name)), QByteArray("the first contact's document"));
-        QCOMPARE(readBytes(Attachments::pathOf(QStringLiteral("________ (2).pdf"))), QByteArray("the second contact's document"));
-        QCOMPARE(readBytes(Attachments::pathOf(QStringLiteral("________ (4).pdf"))), QByteArray("the third contact's document"));
+        QCOMPARE(readBytes(Attachments::pathOf(QStringLiteral("________ (2).pdf"))),
+                 QByteArray("the second contact's document"));
+        QCOMPARE(readBytes(Attachments::pathOf(QStringLiteral("________ (4).pdf"))),
+                 QByteArray("the third contact's document"));
         // Three copies and the link, nothing half-made.
-        QCOMPARE(QDir(Attachments::folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 4);
+        QCOMPARE(QDir(Attachments::folder())
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                     .size(),
+                 4);
     }
 
     void copyAsNewThatFails_data()
@@ -352,7 +365,8 @@ private slots:
         writeBytes(source(QStringLiteral("a.txt")), "a");
         writeBytes(source(QStringLiteral("b.txt")), "a");
         QVERIFY(Attachments::sameFile(source(QStringLiteral("a.txt")), source(QStringLiteral("a.txt"))));
-        QVERIFY(Attachments::sameFile(source(QStringLiteral("a.txt")), m_dir->filePath(QStringLiteral("sorgenti/../sorgenti/a.txt"))));
+        QVERIFY(Attachments::sameFile(source(QStringLiteral("a.txt")),
+                                      m_dir->filePath(QStringLiteral("sorgenti/../sorgenti/a.txt"))));
         QVERIFY(!Attachments::sameFile(source(QStringLiteral("a.txt")), source(QStringLiteral("b.txt"))));
         QVERIFY(!Attachments::sameFile(source(QStringLiteral("a.txt")), source(QStringLiteral("none.txt"))));
     }
@@ -370,7 +384,8 @@ private slots:
     {
         QFETCH(Reason, reason);
         QFETCH(QString, why);
-        const QString text = Attachments::copyFailedWarning(QStringLiteral("patente.pdf"), AttachmentError(reason, EIO));
+        const QString text =
+            Attachments::copyFailedWarning(QStringLiteral("patente.pdf"), AttachmentError(reason, EIO));
         QVERIFY2(text.startsWith(QStringLiteral("Attenzione: non è stato possibile copiare il file \"patente.pdf\"")),
                  qPrintable(text));
         QVERIFY2(text.contains(why), qPrintable(text));

@@ -29,20 +29,44 @@ ContactRecord namedContact()
 {
     ContactRecord c;
     const QList<QPair<QString ContactRecord::*, const char *>> fields = {
-        {&ContactRecord::Nome, "Nome"}, {&ContactRecord::Indirizzo, "Indirizzo"}, {&ContactRecord::Num, "Num"},
-        {&ContactRecord::Cap01, "1"}, {&ContactRecord::Cap02, "2"}, {&ContactRecord::Cap03, "3"},
-        {&ContactRecord::Cap04, "4"}, {&ContactRecord::Cap05, "5"}, {&ContactRecord::Localita, "Localita"},
-        {&ContactRecord::Prov01, "P"}, {&ContactRecord::Prov02, "Q"}, {&ContactRecord::Tel, "Tel"},
-        {&ContactRecord::Email, "Email"}, {&ContactRecord::DataNasc, "DataNasc"}, {&ContactRecord::Sesso, "Sesso"},
-        {&ContactRecord::LuogoNasc, "LuogoNasc"}, {&ContactRecord::CodFisc, "CodFisc"},
-        {&ContactRecord::PartitaIva, "PartitaIva"}, {&ContactRecord::Iban, "Iban"}, {&ContactRecord::Pec, "Pec"},
-        {&ContactRecord::Carta, "Carta"}, {&ContactRecord::ScadeCarta, "ScadeCarta"}, {&ContactRecord::Cel, "Cel"},
-        {&ContactRecord::Cittadinanza, "Cittadinanza"}, {&ContactRecord::Occupazione, "Occupazione"},
-        {&ContactRecord::Civile, "Civile"}, {&ContactRecord::TipoDoc, "TipoDoc"}, {&ContactRecord::EnteRil, "EnteRil"},
-        {&ContactRecord::DataRil, "DataRil"}, {&ContactRecord::DataSca, "DataSca"},
-        {&ContactRecord::Prodotti, "Prodotti"}, {&ContactRecord::Questioni, "Questioni"},
-        {&ContactRecord::Note, "Note"}, {&ContactRecord::File01, "File01"}, {&ContactRecord::File02, "File02"},
-        {&ContactRecord::File03, "File03"}, {&ContactRecord::Desc01, "Desc01"}, {&ContactRecord::Desc02, "Desc02"},
+        {&ContactRecord::Nome, "Nome"},
+        {&ContactRecord::Indirizzo, "Indirizzo"},
+        {&ContactRecord::Num, "Num"},
+        {&ContactRecord::Cap01, "1"},
+        {&ContactRecord::Cap02, "2"},
+        {&ContactRecord::Cap03, "3"},
+        {&ContactRecord::Cap04, "4"},
+        {&ContactRecord::Cap05, "5"},
+        {&ContactRecord::Localita, "Localita"},
+        {&ContactRecord::Prov01, "P"},
+        {&ContactRecord::Prov02, "Q"},
+        {&ContactRecord::Tel, "Tel"},
+        {&ContactRecord::Email, "Email"},
+        {&ContactRecord::DataNasc, "DataNasc"},
+        {&ContactRecord::Sesso, "Sesso"},
+        {&ContactRecord::LuogoNasc, "LuogoNasc"},
+        {&ContactRecord::CodFisc, "CodFisc"},
+        {&ContactRecord::PartitaIva, "PartitaIva"},
+        {&ContactRecord::Iban, "Iban"},
+        {&ContactRecord::Pec, "Pec"},
+        {&ContactRecord::Carta, "Carta"},
+        {&ContactRecord::ScadeCarta, "ScadeCarta"},
+        {&ContactRecord::Cel, "Cel"},
+        {&ContactRecord::Cittadinanza, "Cittadinanza"},
+        {&ContactRecord::Occupazione, "Occupazione"},
+        {&ContactRecord::Civile, "Civile"},
+        {&ContactRecord::TipoDoc, "TipoDoc"},
+        {&ContactRecord::EnteRil, "EnteRil"},
+        {&ContactRecord::DataRil, "DataRil"},
+        {&ContactRecord::DataSca, "DataSca"},
+        {&ContactRecord::Prodotti, "Prodotti"},
+        {&ContactRecord::Questioni, "Questioni"},
+        {&ContactRecord::Note, "Note"},
+        {&ContactRecord::File01, "File01"},
+        {&ContactRecord::File02, "File02"},
+        {&ContactRecord::File03, "File03"},
+        {&ContactRecord::Desc01, "Desc01"},
+        {&ContactRecord::Desc02, "Desc02"},
         {&ContactRecord::Desc03, "Desc03"},
     };
     for (const auto &[field, text] : fields)
@@ -57,14 +81,13 @@ class TestCardValues : public QObject {
 private slots:
     void paymentRowsAndFillOrder()
     {
-        const QStringList rows = {"txtData",  "txtOra",   "txtTipologia", "txtCausale", "txtDettagli",
-                                  "txtContatto", "txtTel", "txtCel",      "txtEmail",   "txtLuogo",
-                                  "txtImporto", "txtNote", "txtOttemperata"};
+        const QStringList rows = {"txtData",     "txtOra",  "txtTipologia",  "txtCausale", "txtDettagli",
+                                  "txtContatto", "txtTel",  "txtCel",        "txtEmail",   "txtLuogo",
+                                  "txtImporto",  "txtNote", "txtOttemperata"};
         QCOMPARE(PaymentCard::boxes(), rows);
-        QCOMPARE(PaymentCard::labels(),
-                 QStringList({"Data scadenza:", "Ora:", "Tipologia:", "Causale:", "Dettagli:", "Persona / Ditta:",
-                              "Telefono:", "Cellulare:", "E-mail:", "Luogo:", "Importo:", "Note:",
-                              QStringLiteral("Impegno assolto:")}));
+        QCOMPARE(PaymentCard::labels(), QStringList({"Data scadenza:", "Ora:", "Tipologia:", "Causale:", "Dettagli:",
+                                                     "Persona / Ditta:", "Telefono:", "Cellulare:", "E-mail:", "Luogo:",
+                                                     "Importo:", "Note:", QStringLiteral("Impegno assolto:")}));
         // The settled flag is filled first, the other rows after it from the top.
         QStringList fillOrder = rows;
         fillOrder.move(12, 0);
@@ -112,12 +135,24 @@ private slots:
         QTest::addColumn<QString>("hour");
         QTest::addColumn<QString>("minute");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("both") << "09" << "30" << "09:30";
-        QTest::newRow("hour emptied") << "" << "30" << ":30";
-        QTest::newRow("hour blanks only") << "  " << "05" << ":05";
-        QTest::newRow("minute emptied") << "14" << "" << "14:";
-        QTest::newRow("both empty") << "" << "" << ":";
-        QTest::newRow("as typed, one digit") << "9" << "5" << "9:5";
+        QTest::newRow("both") << "09"
+                              << "30"
+                              << "09:30";
+        QTest::newRow("hour emptied") << ""
+                                      << "30"
+                                      << ":30";
+        QTest::newRow("hour blanks only") << "  "
+                                          << "05"
+                                          << ":05";
+        QTest::newRow("minute emptied") << "14"
+                                        << ""
+                                        << "14:";
+        QTest::newRow("both empty") << ""
+                                    << ""
+                                    << ":";
+        QTest::newRow("as typed, one digit") << "9"
+                                             << "5"
+                                             << "9:5";
     }
     void paymentTimeRow()
     {
@@ -135,10 +170,13 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
         QTest::newRow("checked") << QStringLiteral("Sì") << QStringLiteral("Sì");
-        QTest::newRow("unchecked") << "No" << "No";
-        QTest::newRow("empty") << "" << "No";
+        QTest::newRow("unchecked") << "No"
+                                   << "No";
+        QTest::newRow("empty") << ""
+                               << "No";
         QTest::newRow("with blanks") << QStringLiteral(" Sì ") << QStringLiteral("Sì");
-        QTest::newRow("other text") << "si" << "No";
+        QTest::newRow("other text") << "si"
+                                    << "No";
     }
     void paymentSettledRow()
     {
@@ -216,16 +254,29 @@ private slots:
         QTest::addColumn<QString>("row7");
         QTest::addColumn<QString>("row8");
         QTest::addColumn<QString>("row9");
-        QTest::newRow("all there") << "Via Roma" << "12/A" << "Milano" << QStringList{"M", "I"}
-                                   << QStringList{"2", "0", "1", "2", "1"} << "Via Roma 12/A" << "20121" << "Milano MI";
+        QTest::newRow("all there") << "Via Roma"
+                                   << "12/A"
+                                   << "Milano" << QStringList {"M", "I"} << QStringList {"2", "0", "1", "2", "1"}
+                                   << "Via Roma 12/A"
+                                   << "20121"
+                                   << "Milano MI";
         QTest::newRow("no house number, no province")
-            << "Via Roma" << "" << "Milano" << QStringList{"", ""} << QStringList{"2", "0", "1", "2", "1"}
-            << "Via Roma " << "20121" << "Milano ";
-        QTest::newRow("nothing") << "" << "" << "" << QStringList{"", ""} << QStringList{"", "", "", "", ""} << " "
-                                 << "" << " ";
+            << "Via Roma"
+            << ""
+            << "Milano" << QStringList {"", ""} << QStringList {"2", "0", "1", "2", "1"} << "Via Roma "
+            << "20121"
+            << "Milano ";
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "" << QStringList {"", ""} << QStringList {"", "", "", "", ""} << " "
+                                 << ""
+                                 << " ";
         QTest::newRow("gaps close up, blanks go")
-            << " Corso Italia " << " 3 " << " Roma " << QStringList{" ", "M"} << QStringList{"0", " ", "1", "", "8"}
-            << "Corso Italia 3" << "018" << "Roma M";
+            << " Corso Italia "
+            << " 3 "
+            << " Roma " << QStringList {" ", "M"} << QStringList {"0", " ", "1", "", "8"} << "Corso Italia 3"
+            << "018"
+            << "Roma M";
     }
     void contactJoinedRows()
     {

@@ -71,7 +71,7 @@ public:
     }
 
 private:
-    QRandomGenerator m_rng{20250515};
+    QRandomGenerator m_rng {20250515};
 };
 
 }
@@ -119,9 +119,9 @@ private slots:
         QVector<Case> cases;
         for (int i = 0; i < 300; ++i) {
             // Half shaped like real codes, half any letters and digits.
-            const QString body = i % 2 == 0
-                ? gen.letters(6) + gen.digits(2) + gen.letters(1) + gen.digits(2) + gen.letters(1) + gen.digits(3)
-                : gen.alnum(15);
+            const QString body = i % 2 == 0 ? gen.letters(6) + gen.digits(2) + gen.letters(1) + gen.digits(2)
+                                                  + gen.letters(1) + gen.digits(3)
+                                            : gen.alnum(15);
             cases.append({QStringLiteral("cf"), body});
         }
         const QStringList answers = askStdnum(cases);
@@ -181,7 +181,7 @@ private slots:
                 const int pos = gen.bounded(16, 27);
                 const QChar old = number.at(pos);
                 number[pos] = old.isDigit() ? QChar(u'0' + (old.digitValue() + 1) % 10)
-                                             : QChar(u'A' + (old.unicode() - u'A' + 1) % 26);
+                                            : QChar(u'A' + (old.unicode() - u'A' + 1) % 26);
             }
             verdicts.append({QStringLiteral("ibanvalid"), number});
         }

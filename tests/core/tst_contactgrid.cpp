@@ -13,20 +13,38 @@
 
 namespace {
 // The export headers and widths as the file format fixes them.
-const QList<QPair<QByteArray, int>> kExportHeaders = {
-    {"Nome, cognome o Ragione sociale", 350}, {"Indirizzo", 350}, {"CAP", 180}, {"Localit\xE0", 250},
-    {"Prov.", 180}, {"Tel.", 250}, {"E-mail", 300}, {"Data di nascita", 200}, {"Luogo di nascita", 250},
-    {"Codice fiscale", 250}, {"Partita IVA", 250}, {"IBAN", 300}, {"PEC", 300}, {"Carta di credito n.", 250},
-    {"Scadenza", 200}, {"Tel. cellulare", 250}, {"Cittadinanza", 250}, {"Occupazione", 300},
-    {"Stato civile", 250}, {"Documento", 300}, {"Ente rilascio", 300}, {"Data scadenza", 200},
-    {"Servizi di interesse", 400}, {"Questioni in sospeso", 400}, {"Note", 400}};
+const QList<QPair<QByteArray, int>> kExportHeaders = {{"Nome, cognome o Ragione sociale", 350},
+                                                      {"Indirizzo", 350},
+                                                      {"CAP", 180},
+                                                      {"Localit\xE0", 250},
+                                                      {"Prov.", 180},
+                                                      {"Tel.", 250},
+                                                      {"E-mail", 300},
+                                                      {"Data di nascita", 200},
+                                                      {"Luogo di nascita", 250},
+                                                      {"Codice fiscale", 250},
+                                                      {"Partita IVA", 250},
+                                                      {"IBAN", 300},
+                                                      {"PEC", 300},
+                                                      {"Carta di credito n.", 250},
+                                                      {"Scadenza", 200},
+                                                      {"Tel. cellulare", 250},
+                                                      {"Cittadinanza", 250},
+                                                      {"Occupazione", 300},
+                                                      {"Stato civile", 250},
+                                                      {"Documento", 300},
+                                                      {"Ente rilascio", 300},
+                                                      {"Data scadenza", 200},
+                                                      {"Servizi di interesse", 400},
+                                                      {"Questioni in sospeso", 400},
+                                                      {"Note", 400}};
 
 QByteArray headerRow()
 {
     QByteArray header = "<tr>";
     for (const auto &h : kExportHeaders)
         header += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(h.second) + "><b>"
-            + h.first + "</b></td>";
+                  + h.first + "</b></td>";
     return header + "</tr>";
 }
 
@@ -63,8 +81,9 @@ private slots:
         QCOMPARE(headers.at(4), QStringLiteral("Località"));
         QCOMPARE(headers.at(21), QStringLiteral("Ente di rilascio"));
         QCOMPARE(headers.last(), QStringLiteral("Note"));
-        QCOMPARE(ContactGrid::widths(), QVector<int>({60,  300, 300, 150, 250, 120, 200, 250, 150, 200, 200, 200, 250,
-                                                      250, 200, 150, 200, 200, 250, 200, 250, 250, 150, 300, 300, 300}));
+        QCOMPARE(ContactGrid::widths(),
+                 QVector<int>({60,  300, 300, 150, 250, 120, 200, 250, 150, 200, 200, 200, 250,
+                               250, 200, 150, 200, 200, 250, 200, 250, 250, 150, 300, 300, 300}));
         QCOMPARE(ContactGrid::editableColumns(), QVector<int>({3, 6, 11, 16, 18, 19, 20, 22, 23, 24, 25}));
 
         const ExportLayout layout = ExportLayouts::anagrafica();
@@ -81,15 +100,32 @@ private slots:
     {
         const ContactRecord r = fullContact(7);
         const QStringList row = ContactGrid::row(r, 42);
-        QCOMPARE(row, QStringList({QStringLiteral("42"), QStringLiteral("Nome 7"), QStringLiteral("Via 7 N7"),
-                                   QStringLiteral("12347"), QStringLiteral("Località 7"), QStringLiteral("P7"),
-                                   QStringLiteral("Tel 7"), QStringLiteral("mail7@example.it"), QStringLiteral("01/01/1907"),
-                                   QStringLiteral("Luogo 7"), QStringLiteral("CF7"), QStringLiteral("01234567897"),
-                                   QStringLiteral("IT60X0542811101000000000007"), QStringLiteral("pec7@pec.it"),
-                                   QStringLiteral("4111 1111 1111 1117"), QStringLiteral("12/2030"), QStringLiteral("Cel 7"),
-                                   QStringLiteral("Italiana"), QStringLiteral("Occupazione 7"), QStringLiteral("Civile 7"),
-                                   QStringLiteral("Documento 7"), QStringLiteral("Ente 7"), QStringLiteral("02/02/2030"),
-                                   QStringLiteral("Servizi 7"), QStringLiteral("Questioni 7"), QStringLiteral("Note 7")}));
+        QCOMPARE(row, QStringList({QStringLiteral("42"),
+                                   QStringLiteral("Nome 7"),
+                                   QStringLiteral("Via 7 N7"),
+                                   QStringLiteral("12347"),
+                                   QStringLiteral("Località 7"),
+                                   QStringLiteral("P7"),
+                                   QStringLiteral("Tel 7"),
+                                   QStringLiteral("mail7@example.it"),
+                                   QStringLiteral("01/01/1907"),
+                                   QStringLiteral("Luogo 7"),
+                                   QStringLiteral("CF7"),
+                                   QStringLiteral("01234567897"),
+                                   QStringLiteral("IT60X0542811101000000000007"),
+                                   QStringLiteral("pec7@pec.it"),
+                                   QStringLiteral("4111 1111 1111 1117"),
+                                   QStringLiteral("12/2030"),
+                                   QStringLiteral("Cel 7"),
+                                   QStringLiteral("Italiana"),
+                                   QStringLiteral("Occupazione 7"),
+                                   QStringLiteral("Civile 7"),
+                                   QStringLiteral("Documento 7"),
+                                   QStringLiteral("Ente 7"),
+                                   QStringLiteral("02/02/2030"),
+                                   QStringLiteral("Servizi 7"),
+                                   QStringLiteral("Questioni 7"),
+                                   QStringLiteral("Note 7")}));
         // Sex, issue date and attachments are not shown.
         QVERIFY(!row.contains(QStringLiteral("F")));
         QVERIFY(!row.contains(QStringLiteral("02/02/2020")));
@@ -136,22 +172,65 @@ private slots:
         r.Nome = QStringLiteral("Caffè Rossi 中");
         r.Num.clear();
         const QVector<QStringList> rows = {ContactGrid::row(r, 1), ContactGrid::row(fullContact(2), 2)};
-        const QByteArray bytes = OfficeHtmlWorkbook::document(ExportLayouts::anagrafica(), int(rows.size()),
-                                                              [&](int row, int column) { return rows[row].value(column); });
+        const QByteArray bytes =
+            OfficeHtmlWorkbook::document(ExportLayouts::anagrafica(), int(rows.size()),
+                                         [&](int row, int column) { return rows[row].value(column); });
         QVERIFY(bytes.contains("<x:Name>Archivio Anagrafico</x:Name>"));
         const qsizetype table = bytes.indexOf("<table x:str>") + qsizetype(qstrlen("<table x:str>"));
         const QByteArray expectedRows = headerRow()
-            + dataRow({"Caff\xE8 Rossi ?", "Via 1", "12341", "Localit\xE0 1", "P1", "Tel 1", "mail1@example.it",
-                       "01/01/1901", "Luogo 1", "CF1", "01234567891", "IBAN", "pec1@pec.it", "4111 1111 1111 1111",
-                       "12/2030", "Cel 1", "Italiana", "Occupazione 1", "Civile 1", "Documento 1", "Ente 1",
-                       "02/02/2030", "Servizi 1", "Questioni 1", "Note 1"},
-                      "47516")
-            + dataRow({"Nome 2", "Via 2 N2", "12342", "Localit\xE0 2", "P2", "Tel 2", "mail2@example.it", "01/01/1902",
-                       "Luogo 2", "CF2", "01234567892", "IBAN", "pec2@pec.it", "4111 1111 1111 1112", "12/2030",
-                       "Cel 2", "Italiana", "Occupazione 2", "Civile 2", "Documento 2", "Ente 2", "02/02/2030",
-                       "Servizi 2", "Questioni 2", "Note 2"},
-                      "47516")
-            + "</table></body></html>";
+                                        + dataRow({"Caff\xE8 Rossi ?",
+                                                   "Via 1",
+                                                   "12341",
+                                                   "Localit\xE0 1",
+                                                   "P1",
+                                                   "Tel 1",
+                                                   "mail1@example.it",
+                                                   "01/01/1901",
+                                                   "Luogo 1",
+                                                   "CF1",
+                                                   "01234567891",
+                                                   "IBAN",
+                                                   "pec1@pec.it",
+                                                   "4111 1111 1111 1111",
+                                                   "12/2030",
+                                                   "Cel 1",
+                                                   "Italiana",
+                                                   "Occupazione 1",
+                                                   "Civile 1",
+                                                   "Documento 1",
+                                                   "Ente 1",
+                                                   "02/02/2030",
+                                                   "Servizi 1",
+                                                   "Questioni 1",
+                                                   "Note 1"},
+                                                  "47516")
+                                        + dataRow({"Nome 2",
+                                                   "Via 2 N2",
+                                                   "12342",
+                                                   "Localit\xE0 2",
+                                                   "P2",
+                                                   "Tel 2",
+                                                   "mail2@example.it",
+                                                   "01/01/1902",
+                                                   "Luogo 2",
+                                                   "CF2",
+                                                   "01234567892",
+                                                   "IBAN",
+                                                   "pec2@pec.it",
+                                                   "4111 1111 1111 1112",
+                                                   "12/2030",
+                                                   "Cel 2",
+                                                   "Italiana",
+                                                   "Occupazione 2",
+                                                   "Civile 2",
+                                                   "Documento 2",
+                                                   "Ente 2",
+                                                   "02/02/2030",
+                                                   "Servizi 2",
+                                                   "Questioni 2",
+                                                   "Note 2"},
+                                                  "47516")
+                                        + "</table></body></html>";
         QByteArray tail = bytes.mid(table);
         // The IBANs are long: compared on their own below.
         tail.replace("IT60X0542811101000000000001", "IBAN").replace("IT60X0542811101000000000002", "IBAN");
@@ -162,7 +241,8 @@ private slots:
         QVERIFY(!bytes.contains('\n') && !bytes.contains('\r'));
 
         // Ten empty design rows: ten data rows of 25 empty cells.
-        const QByteArray empty = OfficeHtmlWorkbook::document(ExportLayouts::anagrafica(), 10, [](int, int) { return QString(); });
+        const QByteArray empty =
+            OfficeHtmlWorkbook::document(ExportLayouts::anagrafica(), 10, [](int, int) { return QString(); });
         QCOMPARE(empty.count("<tr>"), 11);
         QCOMPARE(empty.count("<td style=\"text-align: left;\" sdnum=\"1033;1033;@\"></td>"), 250);
     }

@@ -29,13 +29,19 @@ private slots:
         QTest::addColumn<QString>("nameColumns");
         QTest::addColumn<QString>("telColumns");
         QTest::addColumn<QString>("celColumns");
-        QTest::newRow("short, padded") << "Anna" << "051 1" << "333" << QStringLiteral("Anna").leftJustified(28)
-                                       << QStringLiteral("051 1").leftJustified(15) << QStringLiteral("333").leftJustified(15);
+        QTest::newRow("short, padded") << "Anna"
+                                       << "051 1"
+                                       << "333" << QStringLiteral("Anna").leftJustified(28)
+                                       << QStringLiteral("051 1").leftJustified(15)
+                                       << QStringLiteral("333").leftJustified(15);
         QTest::newRow("long, cut") << QString(40, QLatin1Char('n')) << QString(30, QLatin1Char('1'))
                                    << QString(50, QLatin1Char('3')) << QString(28, QLatin1Char('n'))
                                    << QString(15, QLatin1Char('1')) << QString(15, QLatin1Char('3'));
-        QTest::newRow("blanks around, trimmed first") << "  Rossi\t " << " 051 " << "" << QStringLiteral("Rossi").leftJustified(28)
-                                                      << QStringLiteral("051").leftJustified(15) << QString(15, QLatin1Char(' '));
+        QTest::newRow("blanks around, trimmed first")
+            << "  Rossi\t "
+            << " 051 "
+            << "" << QStringLiteral("Rossi").leftJustified(28) << QStringLiteral("051").leftJustified(15)
+            << QString(15, QLatin1Char(' '));
     }
     void rowColumns()
     {
@@ -73,10 +79,11 @@ private slots:
 
     void search()
     {
-        writeContactArchive({makeContact(QStringLiteral("Mario Rossi"), QStringLiteral("Bologna"), QStringLiteral("03/02/1980")),
-                             makeContact(QStringLiteral("ROSSI Carla"), QStringLiteral("Imola"), QStringLiteral("1975")),
-                             makeContact(QStringLiteral("Bianchi"), QStringLiteral("Bologna"), QStringLiteral("11/11/1980")),
-                             makeContact(QStringLiteral("Anna Rossetti"), QStringLiteral("Parma"), QStringLiteral("05/06/1980"))});
+        writeContactArchive(
+            {makeContact(QStringLiteral("Mario Rossi"), QStringLiteral("Bologna"), QStringLiteral("03/02/1980")),
+             makeContact(QStringLiteral("ROSSI Carla"), QStringLiteral("Imola"), QStringLiteral("1975")),
+             makeContact(QStringLiteral("Bianchi"), QStringLiteral("Bologna"), QStringLiteral("11/11/1980")),
+             makeContact(QStringLiteral("Anna Rossetti"), QStringLiteral("Parma"), QStringLiteral("05/06/1980"))});
 
         ContactLists::Criteria none;
         QCOMPARE(ContactLists::filledCount(none), 0);
@@ -132,21 +139,73 @@ private slots:
         QTest::addColumn<QString>("storedName");
         QTest::addColumn<QString>("storedNote");
         QTest::addColumn<bool>("found");
-        QTest::newRow("nothing filled in") << "" << "" << "" << "Mario Rossi" << "" << true;
-        QTest::newRow("part of the name") << "ross" << "" << "" << "Mario Rossi" << "" << true;
-        QTest::newRow("case ignored") << "MARIO R" << "" << "" << "mario rossi" << "" << true;
-        QTest::newRow("accented case ignored") << "società" << "" << "" << "SOCIETÀ Rossi" << "" << true;
-        QTest::newRow("not in the name") << "bianchi" << "" << "" << "Mario Rossi" << "" << false;
-        QTest::newRow("trailing blank must match") << "rossi " << "" << "" << "Mario Rossi" << "" << false;
-        QTest::newRow("trailing blank matched") << "rossi " << "" << "" << "Rossi Carla" << "" << true;
-        QTest::newRow("both boxes match") << "rossi" << "bologna" << "" << "Mario Rossi" << "" << true;
-        QTest::newRow("one box of two fails") << "rossi" << "imola" << "" << "Mario Rossi" << "" << false;
-        QTest::newRow("each box its own field") << "bologna" << "" << "" << "Mario Rossi" << "" << false;
-        QTest::newRow("blanks alone, no criterion") << "" << "" << "   " << "Mario Rossi" << "" << true;
+        QTest::newRow("nothing filled in") << ""
+                                           << ""
+                                           << ""
+                                           << "Mario Rossi"
+                                           << "" << true;
+        QTest::newRow("part of the name") << "ross"
+                                          << ""
+                                          << ""
+                                          << "Mario Rossi"
+                                          << "" << true;
+        QTest::newRow("case ignored") << "MARIO R"
+                                      << ""
+                                      << ""
+                                      << "mario rossi"
+                                      << "" << true;
+        QTest::newRow("accented case ignored") << "società"
+                                               << ""
+                                               << ""
+                                               << "SOCIETÀ Rossi"
+                                               << "" << true;
+        QTest::newRow("not in the name") << "bianchi"
+                                         << ""
+                                         << ""
+                                         << "Mario Rossi"
+                                         << "" << false;
+        QTest::newRow("trailing blank must match") << "rossi "
+                                                   << ""
+                                                   << ""
+                                                   << "Mario Rossi"
+                                                   << "" << false;
+        QTest::newRow("trailing blank matched") << "rossi "
+                                                << ""
+                                                << ""
+                                                << "Rossi Carla"
+                                                << "" << true;
+        QTest::newRow("both boxes match") << "rossi"
+                                          << "bologna"
+                                          << ""
+                                          << "Mario Rossi"
+                                          << "" << true;
+        QTest::newRow("one box of two fails") << "rossi"
+                                              << "imola"
+                                              << ""
+                                              << "Mario Rossi"
+                                              << "" << false;
+        QTest::newRow("each box its own field") << "bologna"
+                                                << ""
+                                                << ""
+                                                << "Mario Rossi"
+                                                << "" << false;
+        QTest::newRow("blanks alone, no criterion") << ""
+                                                    << ""
+                                                    << "   "
+                                                    << "Mario Rossi"
+                                                    << "" << true;
         // A box of blanks counts as a match where its field holds them: the
         // rule is at least as many matches as boxes with more than blanks.
-        QTest::newRow("blanks stand in for a miss") << "bianchi" << "" << "  " << "Mario Rossi" << "a  b" << true;
-        QTest::newRow("blanks not there") << "bianchi" << "" << "  " << "Mario Rossi" << "a b" << false;
+        QTest::newRow("blanks stand in for a miss") << "bianchi"
+                                                    << ""
+                                                    << "  "
+                                                    << "Mario Rossi"
+                                                    << "a  b" << true;
+        QTest::newRow("blanks not there") << "bianchi"
+                                          << ""
+                                          << "  "
+                                          << "Mario Rossi"
+                                          << "a b" << false;
     }
     void searchRule()
     {
@@ -169,7 +228,7 @@ private slots:
     void searchBoxesTheirOwnFields_data()
     {
         QTest::addColumn<int>("box");
-        const char *const boxes[] = {"nome", "localita", "tel", "dataNasc", "codFisc",
+        const char *const boxes[] = {"nome",       "localita",    "tel",      "dataNasc",  "codFisc",
                                      "partitaIva", "occupazione", "prodotti", "questioni", "note"};
         for (int i = 0; i < 10; ++i)
             QTest::newRow(boxes[i]) << i;
@@ -178,9 +237,9 @@ private slots:
     {
         QFETCH(int, box);
         static constexpr QString ContactRecord::*fields[10] = {
-            &ContactRecord::Nome,       &ContactRecord::Localita,    &ContactRecord::Tel,
-            &ContactRecord::DataNasc,   &ContactRecord::CodFisc,     &ContactRecord::PartitaIva,
-            &ContactRecord::Occupazione, &ContactRecord::Prodotti,   &ContactRecord::Questioni,
+            &ContactRecord::Nome,        &ContactRecord::Localita, &ContactRecord::Tel,
+            &ContactRecord::DataNasc,    &ContactRecord::CodFisc,  &ContactRecord::PartitaIva,
+            &ContactRecord::Occupazione, &ContactRecord::Prodotti, &ContactRecord::Questioni,
             &ContactRecord::Note,
         };
         ContactRecord r;
@@ -213,7 +272,8 @@ private slots:
     void pendingRule()
     {
         QFETCH(QByteArray, stored);
-        const QByteArray bytes = withStoredField(makeContact(QStringLiteral("Rossi")), &ContactRecord::Questioni, stored);
+        const QByteArray bytes =
+            withStoredField(makeContact(QStringLiteral("Rossi")), &ContactRecord::Questioni, stored);
         QTEST(ContactLists::hasPendingIssues(bytes.constData()), "pending");
     }
 

@@ -172,7 +172,8 @@ private slots:
             future << DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2099, 1, day));
             writeBytes(backupFolder() + QLatin1Char('/') + future.last(), "from 2099");
         }
-        const QString tomorrow = DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2026, 12, 11));
+        const QString tomorrow =
+            DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2026, 12, 11));
         writeBytes(backupFolder() + QLatin1Char('/') + tomorrow, "from tomorrow");
         future.prepend(tomorrow);
         writeBytes(archive(), QByteArray(PaymentRecord::Size, 'a'));
@@ -190,13 +191,15 @@ private slots:
         }
         QStringList expected;
         for (int day = 1; day <= 10; ++day)
-            expected << DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"), QDate(2026, 12, 10).addDays(day));
+            expected << DailyBackup::copyName(QStringLiteral("Archivio_Appuntamenti.pro"),
+                                              QDate(2026, 12, 10).addDays(day));
         QCOMPARE(copies(), expected + future.mid(1));
         // The copy once in the future is today's now, and counted.
         QCOMPARE(readBytes(backupFolder() + QLatin1Char('/') + tomorrow), QByteArray("from tomorrow"));
         QCOMPARE(DailyBackup::futureCopies(archive()), future.mid(1));
 
-        const QString warning = DailyBackup::futureCopiesWarning(QStringLiteral("Archivio_Appuntamenti.pro"), future.mid(1));
+        const QString warning =
+            DailyBackup::futureCopiesWarning(QStringLiteral("Archivio_Appuntamenti.pro"), future.mid(1));
         QVERIFY2(warning.startsWith(QStringLiteral("Attenzione: nella cartella Backup ci sono copie di sicurezza "
                                                    "dell'archivio Archivio_Appuntamenti.pro con una data successiva")),
                  qPrintable(warning));
@@ -286,7 +289,8 @@ private slots:
         // The save goes on.
         save('b');
         QCOMPARE(readBytes(archive()), before + QByteArray(PaymentRecord::Size, 'b'));
-        QVERIFY(DailyBackup::failureWarning().startsWith(QStringLiteral("Attenzione: non è stato possibile creare la copia")));
+        QVERIFY(DailyBackup::failureWarning().startsWith(
+            QStringLiteral("Attenzione: non è stato possibile creare la copia")));
     }
 };
 

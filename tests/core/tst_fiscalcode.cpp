@@ -85,8 +85,8 @@ private slots:
                 changed[pos] = QChar(c);
                 // A digit and the letter of the same weight are interchangeable.
                 const bool sameWeight = code.at(pos).isDigit()
-                    && FiscalCode::oddValue(code.at(pos)) == FiscalCode::oddValue(QChar(c))
-                    && FiscalCode::evenValue(code.at(pos)) == FiscalCode::evenValue(QChar(c));
+                                        && FiscalCode::oddValue(code.at(pos)) == FiscalCode::oddValue(QChar(c))
+                                        && FiscalCode::evenValue(code.at(pos)) == FiscalCode::evenValue(QChar(c));
                 QCOMPARE(FiscalCode::isValid(changed), sameWeight);
             }
         }

@@ -29,26 +29,66 @@ private slots:
         QTest::addColumn<QString>("notice");
         QTest::addColumn<QString>("settled");
         QTest::addColumn<bool>("imminent");
-        QTest::newRow("notice reaches today") << "20/05/2025" << "5" << "No" << true;
-        QTest::newRow("notice one day short") << "20/05/2025" << "4" << "No" << false;
-        QTest::newRow("due today, no notice") << "15/05/2025" << "0" << "No" << true;
-        QTest::newRow("overdue stays imminent") << "14/05/2025" << "0" << "No" << true;
-        QTest::newRow("long overdue") << "01/01/2020" << "0" << "No" << true;
-        QTest::newRow("settled never") << "14/05/2025" << "0" << "Sì" << false;
-        QTest::newRow("blank flag never") << "14/05/2025" << "0" << "" << false;
-        QTest::newRow("flag is case-sensitive") << "14/05/2025" << "0" << "no" << false;
-        QTest::newRow("flag is trimmed") << "14/05/2025" << "0" << " No " << true;
-        QTest::newRow("large notice") << "15/05/2026" << "365" << "No" << true;
-        QTest::newRow("empty date") << "" << "0" << "No" << false;
-        QTest::newRow("not a date") << "31/02/2025" << "0" << "No" << false;
-        QTest::newRow("empty notice") << "14/05/2025" << "" << "No" << false;
-        QTest::newRow("letters in notice") << "14/05/2025" << "5g" << "No" << false;
-        QTest::newRow("one-digit day and month") << "7/5/2025" << "0" << "No" << true;
-        QTest::newRow("signed notice") << "20/05/2025" << "+5" << "No" << true;
-        QTest::newRow("negative notice") << "14/05/2025" << "-2" << "No" << false;
-        QTest::newRow("blank inside the notice") << "14/05/2025" << "1 0" << "No" << false;
-        QTest::newRow("three-digit year") << "14/05/202" << "0" << "No" << false;
-        QTest::newRow("accented flag") << "14/05/2025" << "0" << "Nò" << false;
+        QTest::newRow("notice reaches today") << "20/05/2025"
+                                              << "5"
+                                              << "No" << true;
+        QTest::newRow("notice one day short") << "20/05/2025"
+                                              << "4"
+                                              << "No" << false;
+        QTest::newRow("due today, no notice") << "15/05/2025"
+                                              << "0"
+                                              << "No" << true;
+        QTest::newRow("overdue stays imminent") << "14/05/2025"
+                                                << "0"
+                                                << "No" << true;
+        QTest::newRow("long overdue") << "01/01/2020"
+                                      << "0"
+                                      << "No" << true;
+        QTest::newRow("settled never") << "14/05/2025"
+                                       << "0"
+                                       << "Sì" << false;
+        QTest::newRow("blank flag never") << "14/05/2025"
+                                          << "0"
+                                          << "" << false;
+        QTest::newRow("flag is case-sensitive") << "14/05/2025"
+                                                << "0"
+                                                << "no" << false;
+        QTest::newRow("flag is trimmed") << "14/05/2025"
+                                         << "0"
+                                         << " No " << true;
+        QTest::newRow("large notice") << "15/05/2026"
+                                      << "365"
+                                      << "No" << true;
+        QTest::newRow("empty date") << ""
+                                    << "0"
+                                    << "No" << false;
+        QTest::newRow("not a date") << "31/02/2025"
+                                    << "0"
+                                    << "No" << false;
+        QTest::newRow("empty notice") << "14/05/2025"
+                                      << ""
+                                      << "No" << false;
+        QTest::newRow("letters in notice") << "14/05/2025"
+                                           << "5g"
+                                           << "No" << false;
+        QTest::newRow("one-digit day and month") << "7/5/2025"
+                                                 << "0"
+                                                 << "No" << true;
+        QTest::newRow("signed notice") << "20/05/2025"
+                                       << "+5"
+                                       << "No" << true;
+        QTest::newRow("negative notice") << "14/05/2025"
+                                         << "-2"
+                                         << "No" << false;
+        QTest::newRow("blank inside the notice") << "14/05/2025"
+                                                 << "1 0"
+                                                 << "No" << false;
+        QTest::newRow("three-digit year") << "14/05/202"
+                                          << "0"
+                                          << "No" << false;
+        QTest::newRow("accented flag") << "14/05/2025"
+                                       << "0"
+                                       << "Nò" << false;
     }
     void imminent()
     {
@@ -86,8 +126,8 @@ private slots:
         QCOMPARE(DueDateKey(payment(QStringLiteral("07/03/2025"), QStringLiteral("0"), QStringLiteral("No"))),
                  QStringLiteral("202503070930"));
         // An hour emptied by its leaving rule simply leaves a shorter key.
-        QCOMPARE(DueDateKey(payment(QStringLiteral("07/03/2025"), QStringLiteral("0"), QStringLiteral("No"),
-                                    QString(), QStringLiteral("30"))),
+        QCOMPARE(DueDateKey(payment(QStringLiteral("07/03/2025"), QStringLiteral("0"), QStringLiteral("No"), QString(),
+                                    QStringLiteral("30"))),
                  QStringLiteral("2025030730"));
     }
 
@@ -117,8 +157,10 @@ private slots:
     {
         QStringList rows = {
             ImminentListRow(payment(QStringLiteral("07/03/2025"), QStringLiteral("0"), QStringLiteral("No"))),
-            ImminentListRow(payment(QStringLiteral("06/03/2026"), QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("07"), QStringLiteral("00"))),
-            ImminentListRow(payment(QStringLiteral("07/03/2025"), QStringLiteral("0"), QStringLiteral("No"), QStringLiteral("08"), QStringLiteral("15"))),
+            ImminentListRow(payment(QStringLiteral("06/03/2026"), QStringLiteral("0"), QStringLiteral("No"),
+                                    QStringLiteral("07"), QStringLiteral("00"))),
+            ImminentListRow(payment(QStringLiteral("07/03/2025"), QStringLiteral("0"), QStringLiteral("No"),
+                                    QStringLiteral("08"), QStringLiteral("15"))),
         };
         ListOrder::sort(rows);
         QVERIFY(rows[0].contains(QStringLiteral("08:15")));
@@ -131,12 +173,18 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("sign");
-        QTest::newRow("case of a-z ignored") << "abc" << "ABC" << 0;
-        QTest::newRow("letters") << "Bianchi" << "alfa" << 1;
-        QTest::newRow("underscore after letters") << "a_" << "aZ" << -1; // '_' (95) < 'z' (122)
-        QTest::newRow("accents by code") << "È" << "e" << 1;
-        QTest::newRow("accent case not folded") << "è" << "È" << 1;
-        QTest::newRow("prefix first") << "ab" << "abc" << -1;
+        QTest::newRow("case of a-z ignored") << "abc"
+                                             << "ABC" << 0;
+        QTest::newRow("letters") << "Bianchi"
+                                 << "alfa" << 1;
+        QTest::newRow("underscore after letters") << "a_"
+                                                  << "aZ" << -1; // '_' (95) < 'z' (122)
+        QTest::newRow("accents by code") << "È"
+                                         << "e" << 1;
+        QTest::newRow("accent case not folded") << "è"
+                                                << "È" << 1;
+        QTest::newRow("prefix first") << "ab"
+                                      << "abc" << -1;
     }
     void listOrder()
     {
@@ -153,7 +201,8 @@ private slots:
     void rowSort_data()
     {
         listOrder_data();
-        QTest::newRow("outside the basic plane by code unit") << QStringLiteral("x\U0001F600") << QStringLiteral("x\uFFFD") << -1;
+        QTest::newRow("outside the basic plane by code unit")
+            << QStringLiteral("x\U0001F600") << QStringLiteral("x\uFFFD") << -1;
     }
     void rowSort()
     {

@@ -55,30 +55,73 @@ private slots:
         QTest::addColumn<QString>("income");
         QTest::addColumn<QString>("expense");
         QTest::addColumn<QString>("balance");
-        QTest::newRow("two incomes, one expense")
-            << "In entrata:1250,00|In entrata:300,50|In uscita:2000,00" << "1550,50" << "2000,00" << "-449,50";
-        QTest::newRow("no payment at all") << "" << "0,00" << "0,00" << "0,00";
-        QTest::newRow("only outgoing, 80,00") << "In uscita:50,00|In uscita:30,00" << "0,00" << "80,00" << "-80,00";
-        QTest::newRow("0,10 and 0,20") << "In entrata:0,10|In entrata:0,20" << "0,30" << "0,00" << "0,30";
-        QTest::newRow("100,00 less 99,99") << "In entrata:100,00|In uscita:99,99" << "100,00" << "99,99" << "0,01";
-        QTest::newRow("9483,31 less 9483,21") << "In entrata:9483,31|In uscita:9483,21" << "9483,31" << "9483,21" << "0,10";
-        QTest::newRow("equal, balance zero") << "In entrata:75,40|In uscita:75,40" << "75,40" << "75,40" << "0,00";
-        QTest::newRow("three decimals kept") << "In entrata:12,345" << "12,345" << "0,00" << "12,345";
-        QTest::newRow("mixed scales") << "In entrata:1,5|In entrata:0,25|In uscita:3" << "1,75" << "3,00" << "-1,25";
+        QTest::newRow("two incomes, one expense") << "In entrata:1250,00|In entrata:300,50|In uscita:2000,00"
+                                                  << "1550,50"
+                                                  << "2000,00"
+                                                  << "-449,50";
+        QTest::newRow("no payment at all") << ""
+                                           << "0,00"
+                                           << "0,00"
+                                           << "0,00";
+        QTest::newRow("only outgoing, 80,00") << "In uscita:50,00|In uscita:30,00"
+                                              << "0,00"
+                                              << "80,00"
+                                              << "-80,00";
+        QTest::newRow("0,10 and 0,20") << "In entrata:0,10|In entrata:0,20"
+                                       << "0,30"
+                                       << "0,00"
+                                       << "0,30";
+        QTest::newRow("100,00 less 99,99") << "In entrata:100,00|In uscita:99,99"
+                                           << "100,00"
+                                           << "99,99"
+                                           << "0,01";
+        QTest::newRow("9483,31 less 9483,21") << "In entrata:9483,31|In uscita:9483,21"
+                                              << "9483,31"
+                                              << "9483,21"
+                                              << "0,10";
+        QTest::newRow("equal, balance zero") << "In entrata:75,40|In uscita:75,40"
+                                             << "75,40"
+                                             << "75,40"
+                                             << "0,00";
+        QTest::newRow("three decimals kept") << "In entrata:12,345"
+                                             << "12,345"
+                                             << "0,00"
+                                             << "12,345";
+        QTest::newRow("mixed scales") << "In entrata:1,5|In entrata:0,25|In uscita:3"
+                                      << "1,75"
+                                      << "3,00"
+                                      << "-1,25";
         QTest::newRow("total of 2*10^15 written whole")
-            << "In entrata:1000000000000000,00|In entrata:1000000000000000,00" << "2000000000000000,00" << "0,00"
+            << "In entrata:1000000000000000,00|In entrata:1000000000000000,00"
+            << "2000000000000000,00"
+            << "0,00"
             << "2000000000000000,00";
         QTest::newRow("three of the largest amounts a record holds")
-            << "In uscita:999999999999999|In uscita:999999999999999|In uscita:999999999999999" << "0,00"
-            << "2999999999999997,00" << "-2999999999999997,00";
-        QTest::newRow("beyond 15 significant digits")
-            << "In entrata:999999999999999|In entrata:1,01" << "1000000000000000,01" << "0,00" << "1000000000000000,01";
-        QTest::newRow("a type of neither kind counts nowhere")
-            << "Rimborso:50,00|in entrata:10,00|In entrata:5,00" << "5,00" << "0,00" << "5,00";
-        QTest::newRow("blanks around the type") << "  In uscita :7,00" << "0,00" << "7,00" << "-7,00";
+            << "In uscita:999999999999999|In uscita:999999999999999|In uscita:999999999999999"
+            << "0,00"
+            << "2999999999999997,00"
+            << "-2999999999999997,00";
+        QTest::newRow("beyond 15 significant digits") << "In entrata:999999999999999|In entrata:1,01"
+                                                      << "1000000000000000,01"
+                                                      << "0,00"
+                                                      << "1000000000000000,01";
+        QTest::newRow("a type of neither kind counts nowhere") << "Rimborso:50,00|in entrata:10,00|In entrata:5,00"
+                                                               << "5,00"
+                                                               << "0,00"
+                                                               << "5,00";
+        QTest::newRow("blanks around the type") << "  In uscita :7,00"
+                                                << "0,00"
+                                                << "7,00"
+                                                << "-7,00";
         QTest::newRow("an amount that is not a number is left out")
-            << "In entrata:abc|In entrata:10,00|In uscita:1.000,00" << "10,00" << "0,00" << "10,00";
-        QTest::newRow("a negative amount") << "In entrata:-5,50|In uscita:1" << "-5,50" << "1,00" << "-6,50";
+            << "In entrata:abc|In entrata:10,00|In uscita:1.000,00"
+            << "10,00"
+            << "0,00"
+            << "10,00";
+        QTest::newRow("a negative amount") << "In entrata:-5,50|In uscita:1"
+                                           << "-5,50"
+                                           << "1,00"
+                                           << "-6,50";
     }
 
     void totals()
@@ -148,15 +191,24 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("completed");
-        QTest::newRow("whole") << "1250" << "1250,00";
-        QTest::newRow("one decimal") << "1250,5" << "1250,50";
-        QTest::newRow("negative, one decimal") << "-449,5" << "-449,50";
-        QTest::newRow("two decimals") << "0,01" << "0,01";
-        QTest::newRow("three decimals") << "12,345" << "12,345";
-        QTest::newRow("comma alone") << "," << "0,00";
-        QTest::newRow("leading comma") << ",5" << "0,50";
-        QTest::newRow("trailing comma") << "5," << "5,00";
-        QTest::newRow("empty") << "" << "0,00";
+        QTest::newRow("whole") << "1250"
+                               << "1250,00";
+        QTest::newRow("one decimal") << "1250,5"
+                                     << "1250,50";
+        QTest::newRow("negative, one decimal") << "-449,5"
+                                               << "-449,50";
+        QTest::newRow("two decimals") << "0,01"
+                                      << "0,01";
+        QTest::newRow("three decimals") << "12,345"
+                                        << "12,345";
+        QTest::newRow("comma alone") << ","
+                                     << "0,00";
+        QTest::newRow("leading comma") << ",5"
+                                       << "0,50";
+        QTest::newRow("trailing comma") << "5,"
+                                        << "5,00";
+        QTest::newRow("empty") << ""
+                               << "0,00";
     }
 
     void completion()
@@ -198,10 +250,10 @@ private slots:
         r.Ora = QStringLiteral("9:5");
         r.Ottemperata = QStringLiteral("No");
         r.Importo = QStringLiteral("7,00");
-        QCOMPARE(JournalRow(r),
-                 QStringLiteral("USCITA   Data: 07/03/2025  Ora: 9:5    Luce") + QString(36, QLatin1Char(' '))
-                     + QStringLiteral("  Enel") + QString(24, QLatin1Char(' ')) + QStringLiteral("  Cel. ")
-                     + QString(14, QLatin1Char('3')) + QStringLiteral("  Assolto: No  € 7,00"));
+        QCOMPARE(JournalRow(r), QStringLiteral("USCITA   Data: 07/03/2025  Ora: 9:5    Luce")
+                                    + QString(36, QLatin1Char(' ')) + QStringLiteral("  Enel")
+                                    + QString(24, QLatin1Char(' ')) + QStringLiteral("  Cel. ")
+                                    + QString(14, QLatin1Char('3')) + QStringLiteral("  Assolto: No  € 7,00"));
         QCOMPARE(JournalRow(r).indexOf(QStringLiteral("7,00")), 147);
 
         // The type is compared exactly: anything else gives an empty row.
@@ -216,15 +268,24 @@ private slots:
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("causale");
         QTest::addColumn<bool>("match");
-        QTest::newRow("start, other case") << "affitto" << "Affitto gennaio" << true;
-        QTest::newRow("upper case") << "affitto" << "AFFITTO box" << true;
-        QTest::newRow("inside") << "affitto" << "Rata affitto marzo" << true;
-        QTest::newRow("misspelt") << "affitto" << "Afitto" << false;
-        QTest::newRow("typed in capitals") << "AFFITTO" << "affitto" << true;
-        QTest::newRow("leading blank, word first") << " affitto" << "Affitto gennaio" << false;
-        QTest::newRow("leading blank, word inside") << " affitto" << "Rata affitto" << true;
-        QTest::newRow("only A to Z are lowered") << "CAFFÈ" << "caffè" << false;
-        QTest::newRow("accented, same case") << "caffè" << "Caffè bar" << true;
+        QTest::newRow("start, other case") << "affitto"
+                                           << "Affitto gennaio" << true;
+        QTest::newRow("upper case") << "affitto"
+                                    << "AFFITTO box" << true;
+        QTest::newRow("inside") << "affitto"
+                                << "Rata affitto marzo" << true;
+        QTest::newRow("misspelt") << "affitto"
+                                  << "Afitto" << false;
+        QTest::newRow("typed in capitals") << "AFFITTO"
+                                           << "affitto" << true;
+        QTest::newRow("leading blank, word first") << " affitto"
+                                                   << "Affitto gennaio" << false;
+        QTest::newRow("leading blank, word inside") << " affitto"
+                                                    << "Rata affitto" << true;
+        QTest::newRow("only A to Z are lowered") << "CAFFÈ"
+                                                 << "caffè" << false;
+        QTest::newRow("accented, same case") << "caffè"
+                                             << "Caffè bar" << true;
     }
 
     void causeMatching()
@@ -282,8 +343,8 @@ private slots:
     void damagedRecordsAreLeftOutAndCounted()
     {
         PaymentRecord badDate = movement(In, QStringLiteral("5,00"), QStringLiteral("31/02/2025"));
-        PaymentRecord otherCauseBadDate = movement(In, QStringLiteral("5,00"), QStringLiteral("xx/03/2025"),
-                                                   QStringLiteral("Luce"));
+        PaymentRecord otherCauseBadDate =
+            movement(In, QStringLiteral("5,00"), QStringLiteral("xx/03/2025"), QStringLiteral("Luce"));
         PaymentRecord outsideBadAmount = movement(In, QStringLiteral("abc"), QStringLiteral("10/04/2025"));
         writePaymentArchive({
             movement(In, QStringLiteral("100,00")),

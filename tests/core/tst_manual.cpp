@@ -33,7 +33,8 @@ private slots:
     {
         QFile source(qEnvironmentVariable("TARVENIO_ASSETS") + QStringLiteral("/Guida.md"));
         QVERIFY(source.open(QIODevice::ReadOnly));
-        const int chapters = int(QString::fromUtf8(source.readAll()).count(QRegularExpression(QStringLiteral("(^|\n)## "))));
+        const int chapters =
+            int(QString::fromUtf8(source.readAll()).count(QRegularExpression(QStringLiteral("(^|\n)## "))));
         QVERIFY(chapters >= 10);
 
         const QString info = run(QStringLiteral("pdfinfo"), {m_pdf});

@@ -76,7 +76,8 @@ private slots:
         QTest::newRow("lower case and digits") << QStringLiteral("segreto2025");
         QTest::newRow("accents") << QStringLiteral("CAFFÈ è à ì ò ù ÿ");
         QTest::newRow("blanks inside and around") << QStringLiteral("  DUE PAROLE  ");
-        QTest::newRow("control codes and nul") << QString::fromLatin1("\x01\x1f\x7f", 3) + QChar(u'\0') + QStringLiteral("X");
+        QTest::newRow("control codes and nul")
+            << QString::fromLatin1("\x01\x1f\x7f", 3) + QChar(u'\0') + QStringLiteral("X");
         QTest::newRow("longest") << QString(255, QLatin1Char('Z'));
         QTest::newRow("every code") << allLatin1();
         QTest::newRow("same letter repeated") << QStringLiteral("AAAAAAAAAAAAAAAA");
@@ -150,12 +151,18 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("lower case") << "tarvenio" << "TARVENIO";
-        QTest::newRow("blanks around") << "  TarVenio  " << "TARVENIO";
-        QTest::newRow("tabs and line ends") << "\tabc\r\n" << "ABC";
-        QTest::newRow("only a to z change") << "àèß-z1" << "àèß-Z1";
-        QTest::newRow("blank inside kept") << " a b " << "A B";
-        QTest::newRow("only blanks") << "   " << "";
+        QTest::newRow("lower case") << "tarvenio"
+                                    << "TARVENIO";
+        QTest::newRow("blanks around") << "  TarVenio  "
+                                       << "TARVENIO";
+        QTest::newRow("tabs and line ends") << "\tabc\r\n"
+                                            << "ABC";
+        QTest::newRow("only a to z change") << "àèß-z1"
+                                            << "àèß-Z1";
+        QTest::newRow("blank inside kept") << " a b "
+                                           << "A B";
+        QTest::newRow("only blanks") << "   "
+                                     << "";
     }
     void comparableForm()
     {
@@ -181,7 +188,8 @@ private slots:
         QTest::newRow("line feeds") << QByteArray("[Accesso]\nValore=48FB") << "48FB";
         QTest::newRow("names in any case, blanks") << QByteArray("  [ accesso ]\n  VALORE =  48FB  \n") << "48FB";
         QTest::newRow("quoted") << QByteArray("[Accesso]\nValore=\"48FB\"\n") << "48FB";
-        QTest::newRow("comments and other keys") << QByteArray("; note\n[Accesso]\n;Valore=11\nAltro=1\nValore=22\n") << "22";
+        QTest::newRow("comments and other keys")
+            << QByteArray("; note\n[Accesso]\n;Valore=11\nAltro=1\nValore=22\n") << "22";
         QTest::newRow("key of another section") << QByteArray("[Altro]\nValore=11\n[Accesso]\nNome=x\n") << "";
         QTest::newRow("first section wins") << QByteArray("[Accesso]\nValore=11\n[Accesso]\nValore=22\n") << "11";
         QTest::newRow("no section") << QByteArray("Valore=11\n") << "";
@@ -200,12 +208,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("replaced") << QByteArray("[Accesso]\r\nValore=11\r\n") << QByteArray("[Accesso]\r\nValore=AB\r\n");
-        QTest::newRow("others kept") << QByteArray("; nota\n[Prima]\nA=1\n[accesso]\n valore = 11\nB=2\n\n[Dopo]\nC=3\n")
+        QTest::newRow("replaced") << QByteArray("[Accesso]\r\nValore=11\r\n")
+                                  << QByteArray("[Accesso]\r\nValore=AB\r\n");
+        QTest::newRow("others kept") << QByteArray(
+            "; nota\n[Prima]\nA=1\n[accesso]\n valore = 11\nB=2\n\n[Dopo]\nC=3\n")
                                      << QByteArray("; nota\n[Prima]\nA=1\n[accesso]\nValore=AB\nB=2\n\n[Dopo]\nC=3\n");
-        QTest::newRow("key added to its section") << QByteArray("[Accesso]\r\nB=2\r\n\r\n[Dopo]\r\nC=3\r\n")
-                                                  << QByteArray("[Accesso]\r\nB=2\r\nValore=AB\r\n\r\n[Dopo]\r\nC=3\r\n");
-        QTest::newRow("section added") << QByteArray("[Altro]\nA=1") << QByteArray("[Altro]\nA=1\n[Accesso]\nValore=AB\n");
+        QTest::newRow("key added to its section")
+            << QByteArray("[Accesso]\r\nB=2\r\n\r\n[Dopo]\r\nC=3\r\n")
+            << QByteArray("[Accesso]\r\nB=2\r\nValore=AB\r\n\r\n[Dopo]\r\nC=3\r\n");
+        QTest::newRow("section added") << QByteArray("[Altro]\nA=1")
+                                       << QByteArray("[Altro]\nA=1\n[Accesso]\nValore=AB\n");
         QTest::newRow("new file") << QByteArray() << QByteArray("[Accesso]\r\nValore=AB\r\n");
         QTest::newRow("other bytes untouched") << QByteArray("[N\xF2te]\nX=\x80\xFF\n[Accesso]\nValore=1\n")
                                                << QByteArray("[N\xF2te]\nX=\x80\xFF\n[Accesso]\nValore=AB\n");
@@ -214,8 +226,8 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, expected);
-        const QByteArray out = IniText::withValue(content, QStringLiteral("Accesso"), QStringLiteral("Valore"),
-                                                  QStringLiteral("AB"));
+        const QByteArray out =
+            IniText::withValue(content, QStringLiteral("Accesso"), QStringLiteral("Valore"), QStringLiteral("AB"));
         QCOMPARE(out, expected);
         QCOMPARE(IniText::value(out, QStringLiteral("Accesso"), QStringLiteral("Valore")), QStringLiteral("AB"));
     }
@@ -225,21 +237,25 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("CR only") << QByteArray("[Accesso]\rValore=11\r") << QByteArray("[Accesso]\rValore=AB\r");
-        QTest::newRow("CR only, no last end") << QByteArray("; x\r[Accesso]\rValore=11")
-                                              << QByteArray("; x\r[Accesso]\rValore=AB\r");
-        QTest::newRow("CR only, key added") << QByteArray("[Accesso]\rB=2\r") << QByteArray("[Accesso]\rB=2\rValore=AB\r");
+        QTest::newRow("CR only, no last end")
+            << QByteArray("; x\r[Accesso]\rValore=11") << QByteArray("; x\r[Accesso]\rValore=AB\r");
+        QTest::newRow("CR only, key added")
+            << QByteArray("[Accesso]\rB=2\r") << QByteArray("[Accesso]\rB=2\rValore=AB\r");
         QTest::newRow("mixed ends kept") << QByteArray("[Prima]\nA=1\r\n[Accesso]\rValore=11\n")
                                          << QByteArray("[Prima]\nA=1\r\n[Accesso]\rValore=AB\n");
         QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF[Accesso]\r\nValore=11\r\n")
                                     << QByteArray("\xEF\xBB\xBF[Accesso]\r\nValore=AB\r\n");
-        QTest::newRow("UTF-8 mark, other text kept") << QByteArray("\xEF\xBB\xBF; caff\xC3\xA8\n[Accesso]\nValore=11\n")
-                                                      << QByteArray("\xEF\xBB\xBF; caff\xC3\xA8\n[Accesso]\nValore=AB\n");
-        QTest::newRow("UTF-16 LE") << utf16("[Accesso]\r\nValore=11\r\n", true) << utf16("[Accesso]\r\nValore=AB\r\n", true);
+        QTest::newRow("UTF-8 mark, other text kept")
+            << QByteArray("\xEF\xBB\xBF; caff\xC3\xA8\n[Accesso]\nValore=11\n")
+            << QByteArray("\xEF\xBB\xBF; caff\xC3\xA8\n[Accesso]\nValore=AB\n");
+        QTest::newRow("UTF-16 LE") << utf16("[Accesso]\r\nValore=11\r\n", true)
+                                   << utf16("[Accesso]\r\nValore=AB\r\n", true);
         QTest::newRow("UTF-16 BE") << utf16("[Accesso]\nValore=11\n", false) << utf16("[Accesso]\nValore=AB\n", false);
-        QTest::newRow("UTF-16, U+FEFF in the text kept") << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=11\r\n", true).mid(2)
-                                                         << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=AB\r\n", true).mid(2);
-        QTest::newRow("UTF-16, section added") << utf16("[Altro]\r\nA=1\r\n", true)
-                                               << utf16("[Altro]\r\nA=1\r\n[Accesso]\r\nValore=AB\r\n", true);
+        QTest::newRow("UTF-16, U+FEFF in the text kept")
+            << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=11\r\n", true).mid(2)
+            << "\xFF\xFE\xFF\xFE" + utf16("\r\n[Accesso]\r\nValore=AB\r\n", true).mid(2);
+        QTest::newRow("UTF-16, section added")
+            << utf16("[Altro]\r\nA=1\r\n", true) << utf16("[Altro]\r\nA=1\r\n[Accesso]\r\nValore=AB\r\n", true);
     }
     void iniLineEndsAndMarks()
     {
@@ -247,8 +263,8 @@ private slots:
         QFETCH(QByteArray, expected);
         const QString before = IniText::value(content, QStringLiteral("Accesso"), QStringLiteral("Valore"));
         QVERIFY(before == QStringLiteral("11") || before.isEmpty());
-        const QByteArray out = IniText::withValue(content, QStringLiteral("Accesso"), QStringLiteral("Valore"),
-                                                  QStringLiteral("AB"));
+        const QByteArray out =
+            IniText::withValue(content, QStringLiteral("Accesso"), QStringLiteral("Valore"), QStringLiteral("AB"));
         QCOMPARE(out, expected);
         QCOMPARE(IniText::value(out, QStringLiteral("Accesso"), QStringLiteral("Valore")), QStringLiteral("AB"));
     }
@@ -264,7 +280,8 @@ private slots:
         };
         row("UTF-8 mark", [](const QByteArray &v) { return "\xEF\xBB\xBF[Accesso]\r\nValore=" + v + "\r\n"; });
         row("CR only", [](const QByteArray &v) { return "[Accesso]\rValore=" + v + "\r"; });
-        row("UTF-8 mark and CR only", [](const QByteArray &v) { return "\xEF\xBB\xBF; nota\r[Accesso]\rValore=" + v + "\r"; });
+        row("UTF-8 mark and CR only",
+            [](const QByteArray &v) { return "\xEF\xBB\xBF; nota\r[Accesso]\rValore=" + v + "\r"; });
         row("UTF-16 LE", [](const QByteArray &v) { return utf16("[Accesso]\r\nValore=" + v + "\r\n", true); });
         row("UTF-16 BE", [](const QByteArray &v) { return utf16("[Accesso]\nValore=" + v + "\n", false); });
         row("just under the size limit", [](const QByteArray &v) {
@@ -295,7 +312,8 @@ private slots:
     void notAPasswordFileRaises()
     {
         QFETCH(QString, kind);
-        const QByteArray valid = "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("TARVENIO")).toLatin1() + "\r\n";
+        const QByteArray valid =
+            "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("TARVENIO")).toLatin1() + "\r\n";
         if (kind == QLatin1String("fifo")) {
             QCOMPARE(::mkfifo(QFile::encodeName(filePath()).constData(), 0644), 0);
         } else if (kind == QLatin1String("unreadable")) {
@@ -323,7 +341,8 @@ private slots:
     void writeFailureLeavesTheOldFile()
     {
         QFETCH(qint64, limit);
-        const QByteArray before = "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("VECCHIA")).toLatin1() + "\r\n";
+        const QByteArray before =
+            "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("VECCHIA")).toLatin1() + "\r\n";
         writeFile(before);
         {
             FileSizeLimit full(limit);
@@ -332,7 +351,8 @@ private slots:
         }
         QCOMPARE(readFile(), before);
         QCOMPARE(PasswordFile::storedPassword(), QStringLiteral("VECCHIA"));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("unins000.dll")});
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {QStringLiteral("unins000.dll")});
     }
 
     void missingFileReadsEmpty()
@@ -344,8 +364,8 @@ private slots:
     void storeAndRead()
     {
         PasswordFile::storePassword(QStringLiteral("NUOVA PAROLA"));
-        QCOMPARE(readFile(), QByteArray("[Accesso]\r\nValore=") + ScramblePassword(QStringLiteral("NUOVA PAROLA")).toLatin1()
-                                 + "\r\n");
+        QCOMPARE(readFile(), QByteArray("[Accesso]\r\nValore=")
+                                 + ScramblePassword(QStringLiteral("NUOVA PAROLA")).toLatin1() + "\r\n");
         QCOMPARE(PasswordFile::storedPassword(), QStringLiteral("NUOVA PAROLA"));
         // Replacing the file keeps who may read it.
         const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
@@ -354,7 +374,8 @@ private slots:
         QCOMPARE(PasswordFile::storedPassword(), QStringLiteral("ALTRA"));
         QCOMPARE(QFile::permissions(filePath()) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), mode);
         // Nothing but the file itself is left in the folder.
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("unins000.dll")});
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {QStringLiteral("unins000.dll")});
     }
 
     void storedPasswordIsTrimmed()
@@ -365,7 +386,8 @@ private slots:
 
     void readOnlyFileKeepsItsValue()
     {
-        const QByteArray before = "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("VECCHIA")).toLatin1() + "\r\n";
+        const QByteArray before =
+            "[Accesso]\r\nValore=" + ScramblePassword(QStringLiteral("VECCHIA")).toLatin1() + "\r\n";
         writeFile(before);
         QVERIFY(QFile::setPermissions(filePath(), QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup));
         QVERIFY_THROWS_EXCEPTION(PasswordFileError, PasswordFile::storePassword(QStringLiteral("NUOVA")));

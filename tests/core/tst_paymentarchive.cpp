@@ -41,7 +41,10 @@ PaymentRecord payment(const QString &cause)
     return r;
 }
 
-QString cause(const QString &writer, int i) { return QStringLiteral("%1-%2").arg(writer).arg(i, 3, 10, QLatin1Char('0')); }
+QString cause(const QString &writer, int i)
+{
+    return QStringLiteral("%1-%2").arg(writer).arg(i, 3, 10, QLatin1Char('0'));
+}
 
 int recordsInFile(const QString &path) { return int(QFileInfo(path).size() / PaymentRecord::Size); }
 
@@ -189,7 +192,7 @@ private slots:
     {
         const int each = 200;
         QProcess a, b;
-        for (auto [process, writer] : {std::pair{&a, "A"}, std::pair{&b, "B"}}) {
+        for (auto [process, writer] : {std::pair {&a, "A"}, std::pair {&b, "B"}}) {
             process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
             process->start(QCoreApplication::applicationFilePath(),
                            {QStringLiteral("--append"), m_dir->path(), QLatin1String(writer), QString::number(each)});
@@ -231,29 +234,55 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("left");
-        QTest::newRow("hour") << "hour" << "07" << "07";
-        QTest::newRow("hour, last") << "hour" << "23" << "23";
-        QTest::newRow("hour, one digit") << "hour" << "7" << "";
-        QTest::newRow("hour, out of range") << "hour" << "24" << "";
-        QTest::newRow("minute") << "minute" << "59" << "59";
-        QTest::newRow("minute, out of range") << "minute" << "60" << "";
-        QTest::newRow("type in") << "type" << "In entrata" << "In entrata";
-        QTest::newRow("type out") << "type" << "In uscita" << "In uscita";
-        QTest::newRow("type, other case") << "type" << "in uscita" << "";
-        QTest::newRow("type, other") << "type" << "Bonifico" << "";
-        QTest::newRow("notice") << "notice" << "15" << "15";
-        QTest::newRow("notice, empty") << "notice" << "" << "0";
-        QTest::newRow("notice, blanks") << "notice" << "  " << "0";
+        QTest::newRow("hour") << "hour"
+                              << "07"
+                              << "07";
+        QTest::newRow("hour, last") << "hour"
+                                    << "23"
+                                    << "23";
+        QTest::newRow("hour, one digit") << "hour"
+                                         << "7"
+                                         << "";
+        QTest::newRow("hour, out of range") << "hour"
+                                            << "24"
+                                            << "";
+        QTest::newRow("minute") << "minute"
+                                << "59"
+                                << "59";
+        QTest::newRow("minute, out of range") << "minute"
+                                              << "60"
+                                              << "";
+        QTest::newRow("type in") << "type"
+                                 << "In entrata"
+                                 << "In entrata";
+        QTest::newRow("type out") << "type"
+                                  << "In uscita"
+                                  << "In uscita";
+        QTest::newRow("type, other case") << "type"
+                                          << "in uscita"
+                                          << "";
+        QTest::newRow("type, other") << "type"
+                                     << "Bonifico"
+                                     << "";
+        QTest::newRow("notice") << "notice"
+                                << "15"
+                                << "15";
+        QTest::newRow("notice, empty") << "notice"
+                                       << ""
+                                       << "0";
+        QTest::newRow("notice, blanks") << "notice"
+                                        << "  "
+                                        << "0";
     }
     void leavingRules()
     {
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QString, left);
-        const QString result = box == QLatin1String("hour") ? PaymentEntry::leaveHour(text)
-            : box == QLatin1String("minute")                ? PaymentEntry::leaveMinute(text)
-            : box == QLatin1String("type")                  ? PaymentEntry::leaveType(text)
-                                                            : PaymentEntry::leaveNotice(text);
+        const QString result = box == QLatin1String("hour")     ? PaymentEntry::leaveHour(text)
+                               : box == QLatin1String("minute") ? PaymentEntry::leaveMinute(text)
+                               : box == QLatin1String("type")   ? PaymentEntry::leaveType(text)
+                                                                : PaymentEntry::leaveNotice(text);
         QCOMPARE(result, left);
     }
 };

@@ -35,7 +35,6 @@ class TestPaymentGrids : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
 
@@ -53,27 +52,69 @@ private slots:
         const int imminent = int(PaymentGrid::Imminenti), daily = int(PaymentGrid::Giornaliere);
         const int monthly = int(PaymentGrid::Mensili), all = int(PaymentGrid::Scadenzario);
         const QDate mar7(2025, 3, 7), feb(2024, 2, 15), today(2025, 5, 15);
-        QTest::newRow("day: that day, settled too") << daily << mar7 << "07/03/2025" << "0" << "Sì" << true;
-        QTest::newRow("day: one-digit day") << daily << mar7 << "7/03/2025" << "0" << "No" << false;
-        QTest::newRow("day: another day") << daily << mar7 << "08/03/2025" << "0" << "No" << false;
-        QTest::newRow("day: another year") << daily << mar7 << "07/03/2024" << "0" << "No" << false;
-        QTest::newRow("month: first day") << monthly << feb << "01/02/2024" << "0" << "No" << true;
-        QTest::newRow("month: leap day, settled") << monthly << feb << "29/02/2024" << "0" << "Sì" << true;
-        QTest::newRow("month: another year") << monthly << feb << "15/02/2025" << "0" << "No" << false;
-        QTest::newRow("month: another month") << monthly << feb << "15/03/2024" << "0" << "No" << false;
-        QTest::newRow("month: no date") << monthly << feb << "" << "0" << "No" << false;
-        QTest::newRow("month: text, not a date") << monthly << feb << "xx/02/2024" << "0" << "No" << true;
-        QTest::newRow("imminent: due today") << imminent << today << "15/05/2025" << "0" << "No" << true;
-        QTest::newRow("imminent: overdue") << imminent << today << "01/01/2025" << "0" << "No" << true;
-        QTest::newRow("imminent: notice reaches today") << imminent << today << "20/05/2025" << "5" << "No" << true;
-        QTest::newRow("imminent: notice one day short") << imminent << today << "20/05/2025" << "4" << "No" << false;
-        QTest::newRow("imminent: settled") << imminent << today << "14/05/2025" << "0" << "Sì" << false;
-        QTest::newRow("imminent: settled, due today") << imminent << today << "15/05/2025" << "0" << "Sì" << false;
-        QTest::newRow("imminent: blank flag") << imminent << today << "14/05/2025" << "0" << "" << false;
-        QTest::newRow("imminent: damaged flag") << imminent << today << "14/05/2025" << "0" << "Si" << false;
-        QTest::newRow("imminent: not a date") << imminent << today << "31/02/2025" << "0" << "No" << false;
-        QTest::newRow("all: settled") << all << today << "14/05/2025" << "0" << "Sì" << true;
-        QTest::newRow("all: nothing readable") << all << today << "" << "" << "" << true;
+        QTest::newRow("day: that day, settled too") << daily << mar7 << "07/03/2025"
+                                                    << "0"
+                                                    << "Sì" << true;
+        QTest::newRow("day: one-digit day") << daily << mar7 << "7/03/2025"
+                                            << "0"
+                                            << "No" << false;
+        QTest::newRow("day: another day") << daily << mar7 << "08/03/2025"
+                                          << "0"
+                                          << "No" << false;
+        QTest::newRow("day: another year") << daily << mar7 << "07/03/2024"
+                                           << "0"
+                                           << "No" << false;
+        QTest::newRow("month: first day") << monthly << feb << "01/02/2024"
+                                          << "0"
+                                          << "No" << true;
+        QTest::newRow("month: leap day, settled") << monthly << feb << "29/02/2024"
+                                                  << "0"
+                                                  << "Sì" << true;
+        QTest::newRow("month: another year") << monthly << feb << "15/02/2025"
+                                             << "0"
+                                             << "No" << false;
+        QTest::newRow("month: another month") << monthly << feb << "15/03/2024"
+                                              << "0"
+                                              << "No" << false;
+        QTest::newRow("month: no date") << monthly << feb << ""
+                                        << "0"
+                                        << "No" << false;
+        QTest::newRow("month: text, not a date") << monthly << feb << "xx/02/2024"
+                                                 << "0"
+                                                 << "No" << true;
+        QTest::newRow("imminent: due today") << imminent << today << "15/05/2025"
+                                             << "0"
+                                             << "No" << true;
+        QTest::newRow("imminent: overdue") << imminent << today << "01/01/2025"
+                                           << "0"
+                                           << "No" << true;
+        QTest::newRow("imminent: notice reaches today") << imminent << today << "20/05/2025"
+                                                        << "5"
+                                                        << "No" << true;
+        QTest::newRow("imminent: notice one day short") << imminent << today << "20/05/2025"
+                                                        << "4"
+                                                        << "No" << false;
+        QTest::newRow("imminent: settled") << imminent << today << "14/05/2025"
+                                           << "0"
+                                           << "Sì" << false;
+        QTest::newRow("imminent: settled, due today") << imminent << today << "15/05/2025"
+                                                      << "0"
+                                                      << "Sì" << false;
+        QTest::newRow("imminent: blank flag") << imminent << today << "14/05/2025"
+                                              << "0"
+                                              << "" << false;
+        QTest::newRow("imminent: damaged flag") << imminent << today << "14/05/2025"
+                                                << "0"
+                                                << "Si" << false;
+        QTest::newRow("imminent: not a date") << imminent << today << "31/02/2025"
+                                              << "0"
+                                              << "No" << false;
+        QTest::newRow("all: settled") << all << today << "14/05/2025"
+                                      << "0"
+                                      << "Sì" << true;
+        QTest::newRow("all: nothing readable") << all << today << ""
+                                               << ""
+                                               << "" << true;
     }
     void selection()
     {
@@ -121,8 +162,9 @@ private slots:
     void sortKeepsFileNumbers()
     {
         // A due 10/05 first in the file, B due 01/05 second: B comes first, numbered 2.
-        writePaymentArchive({payment(QStringLiteral("10/05/2025"), QStringLiteral("09"), QStringLiteral("No"), QStringLiteral("A")),
-                      payment(QStringLiteral("01/05/2025"), QStringLiteral("09"), QStringLiteral("No"), QStringLiteral("B"))});
+        writePaymentArchive(
+            {payment(QStringLiteral("10/05/2025"), QStringLiteral("09"), QStringLiteral("No"), QStringLiteral("A")),
+             payment(QStringLiteral("01/05/2025"), QStringLiteral("09"), QStringLiteral("No"), QStringLiteral("B"))});
         const auto read = PaymentGrids::load(PaymentGrid::Imminenti, QDate(2025, 5, 15), QDate(2025, 5, 15));
         QVERIFY(read.complete());
         QCOMPARE(read.records, 2);
@@ -133,10 +175,10 @@ private slots:
     void selections()
     {
         writePaymentArchive({payment(QStringLiteral("29/02/2024"), QStringLiteral("18")),
-                      payment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("Sì")),
-                      payment(QStringLiteral("01/02/2024"), QStringLiteral("08")),
-                      payment(QStringLiteral("7/03/2025"), QStringLiteral("07")),
-                      payment(QStringLiteral("15/02/2025"), QStringLiteral("10"))});
+                             payment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("Sì")),
+                             payment(QStringLiteral("01/02/2024"), QStringLiteral("08")),
+                             payment(QStringLiteral("7/03/2025"), QStringLiteral("07")),
+                             payment(QStringLiteral("15/02/2025"), QStringLiteral("10"))});
         const QDate today(2025, 5, 15);
         auto day = PaymentGrids::load(PaymentGrid::Giornaliere, today, QDate(2025, 3, 7)).rows;
         QCOMPARE(column(day, 1), QStringList({QStringLiteral("07/03/2025")}));

@@ -33,7 +33,6 @@ class TestPaymentLists : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-
 private slots:
     void initTestCase() { Services::setProgramFolder(m_dir.path()); }
 
@@ -89,7 +88,8 @@ private slots:
         o = FindInList(rows, -1, QString(), last);
         QCOMPARE(o.selected, 0);
         QVERIFY(FindInList({}, -1, QStringLiteral("x"), last).emptyList);
-        QCOMPARE(FindInListText::emptyList(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        QCOMPARE(FindInListText::emptyList(),
+                 QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
     }
 
     // settled: the bytes stored in "Impegno assolto" (Windows-1252), as they
@@ -167,8 +167,8 @@ private slots:
     void overdueListSkipsBadDates()
     {
         writePaymentArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
-                      payment(QStringLiteral("B"), QString(), QStringLiteral("No")),
-                      payment(QStringLiteral("C"), QStringLiteral("11/05/2025"), QStringLiteral("No"))});
+                             payment(QStringLiteral("B"), QString(), QStringLiteral("No")),
+                             payment(QStringLiteral("C"), QStringLiteral("11/05/2025"), QStringLiteral("No"))});
         const auto rows = PaymentLists::loadStatusList(PaymentStatus::Scaduti, kToday).rows;
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[1].record, 3);
@@ -209,8 +209,8 @@ private slots:
     void searchBoxesTheirOwnFields_data()
     {
         QTest::addColumn<int>("box");
-        const char *const boxes[] = {"data", "ora", "tipologia", "causale", "dettagli",
-                                     "contatto", "tel", "cel", "luogo", "note"};
+        const char *const boxes[] = {"data",     "ora", "tipologia", "causale", "dettagli",
+                                     "contatto", "tel", "cel",       "luogo",   "note"};
         for (int i = 0; i < 10; ++i)
             QTest::newRow(boxes[i]) << i;
     }
@@ -238,7 +238,7 @@ private slots:
     void readPaymentByNumber()
     {
         writePaymentArchive({payment(QStringLiteral("A"), QStringLiteral("10/05/2025"), QStringLiteral("No")),
-                      payment(QStringLiteral("B"), QStringLiteral("10/05/2025"), QStringLiteral("No"))});
+                             payment(QStringLiteral("B"), QStringLiteral("10/05/2025"), QStringLiteral("No"))});
         QCOMPARE(PaymentArchive::read(2).Contatto, QStringLiteral("B"));
         QVERIFY_THROWS_EXCEPTION(ArchiveError, PaymentArchive::read(3));
     }

@@ -14,8 +14,8 @@
 #include <QTest>
 
 namespace {
-const QStringList kProgramFiles{QStringLiteral("tarvenio"), QStringLiteral("tarvenio-promemoria"),
-                                QStringLiteral("Guida.pdf"), QStringLiteral("tarvenio.svg")};
+const QStringList kProgramFiles {QStringLiteral("tarvenio"), QStringLiteral("tarvenio-promemoria"),
+                                 QStringLiteral("Guida.pdf"), QStringLiteral("tarvenio.svg")};
 
 QString layoutScript() { return qEnvironmentVariable("TARVENIO_PACKAGING") + QStringLiteral("/tarvenio-folder"); }
 

@@ -162,7 +162,8 @@ private slots:
         const qint64 records = (qint64(1) << 31) + 5;
         const qint64 length = records * PaymentRecord::Size + 100;
         struct rlimit limit;
-        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && qint64(limit.rlim_cur) < length)
+        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+            && qint64(limit.rlim_cur) < length)
             QSKIP("a file-size limit below the test's file");
         {
             QFile f(path());
@@ -183,7 +184,8 @@ private slots:
         QCOMPARE(count, records);
         QCOMPARE(bytes, QByteArray(PaymentRecord::Size, '\0'));
         QCOMPARE(ArchiveFiles::browseTarget(BrowseStep::Next, RecordFile::LastNumber, count), 0);
-        QCOMPARE(ArchiveFiles::browseTarget(BrowseStep::Next, RecordFile::LastNumber - 1, count), RecordFile::LastNumber);
+        QCOMPARE(ArchiveFiles::browseTarget(BrowseStep::Next, RecordFile::LastNumber - 1, count),
+                 RecordFile::LastNumber);
 
         // No record is added that no number could name; the file stays as it was.
         RecordFile writer(path(), PaymentRecord::Size);
@@ -226,7 +228,8 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<RecordFile::Mode>("mode");
-        for (const auto &[name, mode] : {std::pair {"read", RecordFile::Mode::Read}, std::pair {"write", RecordFile::Mode::Write}}) {
+        for (const auto &[name, mode] :
+             {std::pair {"read", RecordFile::Mode::Read}, std::pair {"write", RecordFile::Mode::Write}}) {
             QTest::addRow("folder, %s", name) << "folder" << mode;
             QTest::addRow("FIFO, %s", name) << "fifo" << mode;
         }

@@ -127,7 +127,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("ascii") << QStringLiteral("abc 123") << QByteArray("abc 123");
         QTest::newRow("accents") << QStringLiteral("àèéìòù") << QByteArray("\xE0\xE8\xE9\xEC\xF2\xF9");
-        QTest::newRow("euro and quotes") << QStringLiteral("€ “x” – ‘y’") << QByteArray("\x80 \x93x\x94 \x96 \x91y\x92");
+        QTest::newRow("euro and quotes") << QStringLiteral("€ “x” – ‘y’")
+                                         << QByteArray("\x80 \x93x\x94 \x96 \x91y\x92");
         QTest::newRow("chinese") << QStringLiteral("a中b") << QByteArray("a?b");
         QTest::newRow("emoji is one character") << QStringLiteral("x😀y") << QByteArray("x?y");
         QTest::newRow("greek") << QStringLiteral("αβ") << QByteArray("??");
@@ -149,15 +150,16 @@ private slots:
         QTest::addColumn<QString>("folded");
         QTest::newRow("Romanian") << QStringLiteral("Ștefan Țăranu") << QStringLiteral("Stefan Taranu");
         QTest::newRow("Hungarian") << QStringLiteral("Erdős Győző") << QStringLiteral("Erdos Gyozo");
-        QTest::newRow("Polish: ó is in the code page") << QStringLiteral("Łódź Wałęsa") << QStringLiteral("Lódz Walesa");
+        QTest::newRow("Polish: ó is in the code page")
+            << QStringLiteral("Łódź Wałęsa") << QStringLiteral("Lódz Walesa");
         QTest::newRow("Croatian") << QStringLiteral("Đurđević") << QStringLiteral("Durdevic");
         QTest::newRow("Czech") << QStringLiteral("Dvořák") << QStringLiteral("Dvorák");
         QTest::newRow("Turkish") << QStringLiteral("Işık") << QStringLiteral("Isik");
         QTest::newRow("Maltese") << QStringLiteral("Ħamrun") << QStringLiteral("Hamrun");
         QTest::newRow("two accents") << QStringLiteral("Nguyễn") << QStringLiteral("Nguyen");
         QTest::newRow("capital sharp s") << QStringLiteral("GROẞ") << QStringLiteral("GROSS");
-        QTest::newRow("held letters stay") << QStringLiteral("ß ø Ø æ Æ œ é ñ Š")
-                                           << QStringLiteral("ß ø Ø æ Æ œ é ñ Š");
+        QTest::newRow("held letters stay")
+            << QStringLiteral("ß ø Ø æ Æ œ é ñ Š") << QStringLiteral("ß ø Ø æ Æ œ é ñ Š");
         QTest::newRow("Cyrillic has no Latin base") << QStringLiteral("документ й") << QStringLiteral("документ й");
         QTest::newRow("Greek neither") << QStringLiteral("άλφα") << QStringLiteral("άλφα");
         QTest::newRow("symbols keep their meaning") << QStringLiteral("≠ ≤") << QStringLiteral("≠ ≤");

@@ -31,7 +31,10 @@ class TestSafeFile : public QObject {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // Nothing but the named files: no temporary file is ever left behind.
-    QStringList entries() const { return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+    QStringList entries() const
+    {
+        return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
 
 private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }

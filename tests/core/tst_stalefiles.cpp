@@ -80,7 +80,8 @@ class TestStaleFiles : public QObject {
     }
     void ageAll(const QString &folder, qint64 seconds)
     {
-        for (const QString &name : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        for (const QString &name :
+             QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
             age(folder + name, seconds);
     }
     // The leftover a write killed midway left in folder.
@@ -120,16 +121,19 @@ private slots:
         // A password change, an export, a daily copy and two attachment copies, each killed midway.
         QVERIFY(killedWhileWriting(8, [] { PasswordFile::writeValue(QStringLiteral("48FB0B18011FF052")); }));
         const QString password = leftover(program, {});
-        QVERIFY2(killedWhileWriting(4096, [] {
-                     SafeFile out(Services::programFile(QStringLiteral("Anagrafica.xls")));
-                     out.create();
-                     out.write(QByteArray(1 << 16, 'x'));
-                 }), "the export");
+        QVERIFY2(killedWhileWriting(4096,
+                                    [] {
+                                        SafeFile out(Services::programFile(QStringLiteral("Anagrafica.xls")));
+                                        out.create();
+                                        out.write(QByteArray(1 << 16, 'x'));
+                                    }),
+                 "the export");
         const QString export_ = leftover(program, {password});
         QVERIFY(killedWhileWriting(64 * 1024, [&] { DailyBackup::beforeSave(archive); }));
         const QString backup = leftover(backups, {});
         const QString source = m_dir->filePath(QStringLiteral("scansione.pdf"));
-        QVERIFY(killedWhileWriting(64 * 1024, [&] { Attachments::copy(source, attachments + QStringLiteral("scansione.pdf")); }));
+        QVERIFY(killedWhileWriting(64 * 1024,
+                                   [&] { Attachments::copy(source, attachments + QStringLiteral("scansione.pdf")); }));
         const QString attachment = leftover(attachments, {});
         QVERIFY(killedWhileWriting(64 * 1024, [&] { Attachments::copyAsNew(source, QStringLiteral("________.pdf")); }));
         const QString fresh = leftover(attachments, {attachment});

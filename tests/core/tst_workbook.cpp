@@ -25,25 +25,47 @@ QByteArray valueCell(const QByteArray &value, const QByteArray &format, const QB
 QByteArray expectedDocument(const QByteArray &sheet, const QList<QPair<QByteArray, int>> &headers,
                             const QList<QList<QByteArray>> &rows, qsizetype *pieceTotal)
 {
-    QList<QByteArray> pieces = {
-        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"",
-        "http://www.w3.org/TR/REC-html40", "\">", "<head>",
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
-        "<title>" + sheet + "</title>",
-        "<!--[if gte mso 9]><xml>", "<x:ExcelWorkbook>", "<x:ExcelWorksheets>", "<x:ExcelWorksheet>",
-        "<x:Name>" + sheet + "</x:Name>", "<x:WorksheetOptions>", "<x:Selected/>", "<x:Panes>", "<x:Pane>",
-        "<x:Number>1</x:Number>", "<x:ActiveRow>3</x:ActiveRow>", "</x:Pane>", "</x:Panes>",
-        "<x:ProtectContents>False</x:ProtectContents>", "<x:ProtectObjects>False</x:ProtectObjects>",
-        "<x:ProtectScenarios>False</x:ProtectScenarios>", "</x:WorksheetOptions>", "</x:ExcelWorksheet>",
-        "</x:ExcelWorksheets>", "</x:ExcelWorkbook>", "</xml><![endif]-->", "</head>", "<body>", "<table x:str>"};
+    QList<QByteArray> pieces = {"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+                                "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"",
+                                "http://www.w3.org/TR/REC-html40",
+                                "\">",
+                                "<head>",
+                                "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
+                                "<title>" + sheet + "</title>",
+                                "<!--[if gte mso 9]><xml>",
+                                "<x:ExcelWorkbook>",
+                                "<x:ExcelWorksheets>",
+                                "<x:ExcelWorksheet>",
+                                "<x:Name>" + sheet + "</x:Name>",
+                                "<x:WorksheetOptions>",
+                                "<x:Selected/>",
+                                "<x:Panes>",
+                                "<x:Pane>",
+                                "<x:Number>1</x:Number>",
+                                "<x:ActiveRow>3</x:ActiveRow>",
+                                "</x:Pane>",
+                                "</x:Panes>",
+                                "<x:ProtectContents>False</x:ProtectContents>",
+                                "<x:ProtectObjects>False</x:ProtectObjects>",
+                                "<x:ProtectScenarios>False</x:ProtectScenarios>",
+                                "</x:WorksheetOptions>",
+                                "</x:ExcelWorksheet>",
+                                "</x:ExcelWorksheets>",
+                                "</x:ExcelWorkbook>",
+                                "</xml><![endif]-->",
+                                "</head>",
+                                "<body>",
+                                "<table x:str>"};
     QByteArray header = "<tr>";
     for (const auto &h : headers)
         header += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(h.second) + "><b>"
-            + h.first + "</b></td>";
+                  + h.first + "</b></td>";
     pieces << header + "</tr>";
     for (const auto &row : rows)
         pieces << "<tr>" + row.join() + "</tr>";
-    pieces << "</table>" << "</body>" << "</html>";
+    pieces << "</table>"
+           << "</body>"
+           << "</html>";
     *pieceTotal = 0;
     QByteArray all;
     for (const auto &p : pieces) {
@@ -53,10 +75,13 @@ QByteArray expectedDocument(const QByteArray &sheet, const QList<QPair<QByteArra
     return all;
 }
 
-const QList<QPair<QByteArray, int>> kPaymentHeaders = {
-    {"Data scadenza", 180}, {"Ora", 150}, {"Tipologia", 250}, {"Causale", 400}, {"Dettagli", 400},
-    {"Persona o Ditta", 300}, {"Telefono", 200}, {"Cellulare", 200}, {"E-mail", 250}, {"Luogo", 300},
-    {"Importo", 200}, {"Impegno assolto", 200}, {"Note", 400}, {"Codice univoco", 150}};
+const QList<QPair<QByteArray, int>> kPaymentHeaders = {{"Data scadenza", 180}, {"Ora", 150},
+                                                       {"Tipologia", 250},     {"Causale", 400},
+                                                       {"Dettagli", 400},      {"Persona o Ditta", 300},
+                                                       {"Telefono", 200},      {"Cellulare", 200},
+                                                       {"E-mail", 250},        {"Luogo", 300},
+                                                       {"Importo", 200},       {"Impegno assolto", 200},
+                                                       {"Note", 400},          {"Codice univoco", 150}};
 }
 
 class TestWorkbook : public QObject {
@@ -64,26 +89,31 @@ class TestWorkbook : public QObject {
 private slots:
     void oneRowByteForByte()
     {
-        const QStringList row = {QStringLiteral("1"), QStringLiteral("07/03/2025"), QStringLiteral("09:30"),
-                                 QStringLiteral("In uscita"), QStringLiteral("Caffè € 中"), QStringLiteral("  Rossi  "),
-                                 QStringLiteral("Rossi"), QString(), QStringLiteral("333"), QStringLiteral("a@b.it"),
-                                 QStringLiteral("Bologna"), QStringLiteral("12,50"), QStringLiteral("Sì"),
-                                 QStringLiteral("a<b & c>d"), QStringLiteral("202503070930")};
-        const QByteArray bytes = OfficeHtmlWorkbook::document(ExportLayouts::imminenti(), 1,
-                                                              [&](int, int c) { return row.at(c); });
+        const QStringList row = {QStringLiteral("1"),           QStringLiteral("07/03/2025"),
+                                 QStringLiteral("09:30"),       QStringLiteral("In uscita"),
+                                 QStringLiteral("Caffè € 中"),  QStringLiteral("  Rossi  "),
+                                 QStringLiteral("Rossi"),       QString(),
+                                 QStringLiteral("333"),         QStringLiteral("a@b.it"),
+                                 QStringLiteral("Bologna"),     QStringLiteral("12,50"),
+                                 QStringLiteral("Sì"),          QStringLiteral("a<b & c>d"),
+                                 QStringLiteral("202503070930")};
+        const QByteArray bytes =
+            OfficeHtmlWorkbook::document(ExportLayouts::imminenti(), 1, [&](int, int c) { return row.at(c); });
         qsizetype total = 0;
-        const QByteArray expected = expectedDocument(
-            "Scadenze imminenti", kPaymentHeaders,
-            {{valueCell("45723", "1033;1040;DD/MM/YYYY", "07/03/2025"),
-              valueCell("0.3958333333333333", "1033;1040;HH:MM", "09:30"), textCell("In uscita"),
-              textCell("Caff\xE8 \x80 ?"), textCell("Rossi"), textCell("Rossi"), textCell(""), textCell("333"),
-              textCell("a@b.it"), textCell("Bologna"), valueCell("12.50", "1033;0;0.00", "12,50"), textCell("S\xEC"),
-              textCell("a&lt;b &amp; c&gt;d"), textCell("202503070930")}},
-            &total);
+        const QByteArray expected =
+            expectedDocument("Scadenze imminenti", kPaymentHeaders,
+                             {{valueCell("45723", "1033;1040;DD/MM/YYYY", "07/03/2025"),
+                               valueCell("0.3958333333333333", "1033;1040;HH:MM", "09:30"), textCell("In uscita"),
+                               textCell("Caff\xE8 \x80 ?"), textCell("Rossi"), textCell("Rossi"), textCell(""),
+                               textCell("333"), textCell("a@b.it"), textCell("Bologna"),
+                               valueCell("12.50", "1033;0;0.00", "12,50"), textCell("S\xEC"),
+                               textCell("a&lt;b &amp; c&gt;d"), textCell("202503070930")}},
+                             &total);
         QCOMPARE(bytes, expected);
         QCOMPARE(bytes.size(), total);
         QVERIFY(!bytes.contains('\n') && !bytes.contains('\r'));
-        QVERIFY(bytes.contains("<td style=\"text-align: left; font-weight: bold;\" width=180><b>Data scadenza</b></td>"));
+        QVERIFY(
+            bytes.contains("<td style=\"text-align: left; font-weight: bold;\" width=180><b>Data scadenza</b></td>"));
         QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
     }
 
@@ -100,17 +130,18 @@ private slots:
         // What a spreadsheet makes of the columns: the due date, the time and
         // the amount are values, the contact document's due date a date, the
         // rest text.
-        const QVector<CellKind> payments = {CellKind::Date, CellKind::Time, CellKind::Text, CellKind::Text, CellKind::Text,
-                                            CellKind::Text, CellKind::Text, CellKind::Text, CellKind::Text, CellKind::Text,
-                                            CellKind::Amount, CellKind::Text, CellKind::Text, CellKind::Text};
-        for (const ExportLayout &layout : {ExportLayouts::imminenti(), ExportLayouts::giornaliere(), ExportLayouts::mensili(),
-                                           ExportLayouts::scadenzario()})
+        const QVector<CellKind> payments = {CellKind::Date, CellKind::Time, CellKind::Text,   CellKind::Text,
+                                            CellKind::Text, CellKind::Text, CellKind::Text,   CellKind::Text,
+                                            CellKind::Text, CellKind::Text, CellKind::Amount, CellKind::Text,
+                                            CellKind::Text, CellKind::Text};
+        for (const ExportLayout &layout : {ExportLayouts::imminenti(), ExportLayouts::giornaliere(),
+                                           ExportLayouts::mensili(), ExportLayouts::scadenzario()})
             for (qsizetype c = 0; c < layout.columns.size(); ++c)
                 QCOMPARE(layout.columns[c].kind, payments[c]);
         const ExportLayout contacts = ExportLayouts::anagrafica();
         for (qsizetype c = 0; c < contacts.columns.size(); ++c)
-            QCOMPARE(contacts.columns[c].kind, contacts.columns[c].header == QLatin1String("Data scadenza") ? CellKind::Date
-                                                                                                           : CellKind::Text);
+            QCOMPARE(contacts.columns[c].kind,
+                     contacts.columns[c].header == QLatin1String("Data scadenza") ? CellKind::Date : CellKind::Text);
         QCOMPARE(contacts.columns[21].kind, CellKind::Date);
     }
 
@@ -119,8 +150,8 @@ private slots:
         qsizetype total = 0;
         QCOMPARE(OfficeHtmlWorkbook::document(ExportLayouts::imminenti(), 0, [](int, int) { return QString(); }),
                  expectedDocument("Scadenze imminenti", kPaymentHeaders, {}, &total));
-        const QByteArray empty = OfficeHtmlWorkbook::document(ExportLayouts::imminenti(), 10,
-                                                              [](int, int) { return QString(); });
+        const QByteArray empty =
+            OfficeHtmlWorkbook::document(ExportLayouts::imminenti(), 10, [](int, int) { return QString(); });
         QCOMPARE(empty.count("<tr>"), 11);
         QCOMPARE(empty.count(textCell("")), 140);
     }
@@ -141,7 +172,8 @@ private slots:
         QTest::newRow("amount, negative nought") << amount << QStringLiteral("-0,00") << QByteArray("0.00");
         QTest::newRow("amount, no decimals") << amount << QStringLiteral("1250") << QByteArray("1250");
         QTest::newRow("amount, one decimal") << amount << QStringLiteral("1250,5") << QByteArray("1250.5");
-        QTest::newRow("amount, 15 digits") << amount << QStringLiteral("9999999999999,99") << QByteArray("9999999999999.99");
+        QTest::newRow("amount, 15 digits")
+            << amount << QStringLiteral("9999999999999,99") << QByteArray("9999999999999.99");
         QTest::newRow("amount, 16 digits") << amount << QStringLiteral("99999999999999,99") << QByteArray();
         QTest::newRow("amount, damaged") << amount << QStringLiteral("12,3x") << QByteArray();
         QTest::newRow("amount, thousands") << amount << QStringLiteral("1.250,50") << QByteArray();
@@ -184,16 +216,17 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, value);
         const QByteArray format = kind == CellKind::Amount ? "1033;0;0.00"
-            : kind == CellKind::Date                       ? "1033;1040;DD/MM/YYYY"
+                                  : kind == CellKind::Date ? "1033;1040;DD/MM/YYYY"
                                                            : "1033;1040;HH:MM";
-        const QByteArray expected = value.isEmpty() ? "<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">"
-                                                    : "<td style=\"text-align: left;\" sdval=\"" + value
-                + "\" sdnum=\"" + format + "\">";
+        const QByteArray expected =
+            value.isEmpty() ? "<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">"
+                            : "<td style=\"text-align: left;\" sdval=\"" + value + "\" sdnum=\"" + format + "\">";
         QCOMPARE(OfficeHtmlWorkbook::cellTag(kind, text), expected);
 
         // The writer gives the column's cells those tags, and the text as it is.
         ExportLayout layout {QStringLiteral("x.xls"), QStringLiteral("x"), {{QStringLiteral("h"), 100, kind}}};
-        const QByteArray bytes = OfficeHtmlWorkbook::document(layout, 1, [&](int, int) { return QLatin1Char(' ') + text; });
+        const QByteArray bytes =
+            OfficeHtmlWorkbook::document(layout, 1, [&](int, int) { return QLatin1Char(' ') + text; });
         QByteArray cell = "<td>";
         OfficeHtmlWorkbook::appendCell(cell, text);
         QVERIFY(bytes.endsWith("<tr>" + expected + cell.mid(4) + "</td></tr></table></body></html>"));
@@ -211,7 +244,8 @@ private slots:
         QTest::newRow("code page") << QStringLiteral("Caffè € ‚ Ÿ ÿ");
         QTest::newRow("not in the code page") << QStringLiteral("中 Ā ☃");
         QTest::newRow("unused bytes") << QString(QChar(0x81)) + QChar(0x9D) + QChar(0x80);
-        QTest::newRow("control characters at the ends") << QString::fromLatin1("\x01\x1F a\x02" "b \x7F\x1F");
+        QTest::newRow("control characters at the ends") << QString::fromLatin1("\x01\x1F a\x02"
+                                                                               "b \x7F\x1F");
         QTest::newRow("surrogate pair") << QStringLiteral("a😀b");
         QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + QChar(u'x') + QChar(0xDC00) + QChar(0xD83D);
     }

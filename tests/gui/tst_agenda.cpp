@@ -27,13 +27,17 @@ class TestAgenda : public QObject {
     void openAgenda() { child<PictureButton>(Windows::resident().avvio, "btnApp02")->click(); }
     bool quietState() const
     {
-        return !child<QLabel>(agenda(), "imgPresenti")->isVisible() && !child<QLabel>(agenda(), "imgAppuntamentiSI")->isVisible()
-            && child<QLabel>(agenda(), "imgAssenti")->isVisible() && child<QLabel>(agenda(), "imgAppuntamentiNO")->isVisible();
+        return !child<QLabel>(agenda(), "imgPresenti")->isVisible()
+               && !child<QLabel>(agenda(), "imgAppuntamentiSI")->isVisible()
+               && child<QLabel>(agenda(), "imgAssenti")->isVisible()
+               && child<QLabel>(agenda(), "imgAppuntamentiNO")->isVisible();
     }
     bool alertState() const
     {
-        return child<QLabel>(agenda(), "imgPresenti")->isVisible() && child<QLabel>(agenda(), "imgAppuntamentiSI")->isVisible()
-            && !child<QLabel>(agenda(), "imgAssenti")->isVisible() && !child<QLabel>(agenda(), "imgAppuntamentiNO")->isVisible();
+        return child<QLabel>(agenda(), "imgPresenti")->isVisible()
+               && child<QLabel>(agenda(), "imgAppuntamentiSI")->isVisible()
+               && !child<QLabel>(agenda(), "imgAssenti")->isVisible()
+               && !child<QLabel>(agenda(), "imgAppuntamentiNO")->isVisible();
     }
 
 private slots:
@@ -42,10 +46,7 @@ private slots:
         m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         Residents::switchTo(nullptr, Windows::resident().avvio);
     }
-    void cleanup()
-    {
-        m_env.reset();
-    }
+    void cleanup() { m_env.reset(); }
 
     void absentArchiveIsCreatedAndQuiet()
     {
@@ -61,11 +62,14 @@ private slots:
     void imminentPaymentsAlertAndSoundOnce()
     {
         writeSound();
-        PaymentRecord notYet = makePayment(QStringLiteral("20/05/2025"), QStringLiteral("10"), QStringLiteral("00"), QStringLiteral("4"));
+        PaymentRecord notYet =
+            makePayment(QStringLiteral("20/05/2025"), QStringLiteral("10"), QStringLiteral("00"), QStringLiteral("4"));
         notYet.Causale = QStringLiteral("Non ancora");
-        PaymentRecord dueSoon = makePayment(QStringLiteral("20/05/2025"), QStringLiteral("10"), QStringLiteral("00"), QStringLiteral("5"));
+        PaymentRecord dueSoon =
+            makePayment(QStringLiteral("20/05/2025"), QStringLiteral("10"), QStringLiteral("00"), QStringLiteral("5"));
         dueSoon.Causale = QStringLiteral("Entro cinque giorni");
-        PaymentRecord overdue = makePayment(QStringLiteral("14/05/2025"), QStringLiteral("08"), QStringLiteral("00"), QStringLiteral("0"));
+        PaymentRecord overdue =
+            makePayment(QStringLiteral("14/05/2025"), QStringLiteral("08"), QStringLiteral("00"), QStringLiteral("0"));
         overdue.Causale = QStringLiteral("Scaduto ieri");
         PaymentRecord settled = overdue;
         settled.Ottemperata = QStringLiteral("Sì");
@@ -88,8 +92,9 @@ private slots:
     void rowsInDateAndTimeOrder()
     {
         writePaymentArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30")),
-                      makePayment(QStringLiteral("06/03/2026"), QStringLiteral("07"), QStringLiteral("00"), QStringLiteral("365")),
-                      makePayment(QStringLiteral("07/03/2025"), QStringLiteral("08"), QStringLiteral("15"))});
+                             makePayment(QStringLiteral("06/03/2026"), QStringLiteral("07"), QStringLiteral("00"),
+                                         QStringLiteral("365")),
+                             makePayment(QStringLiteral("07/03/2025"), QStringLiteral("08"), QStringLiteral("15"))});
         openAgenda();
         const QStringList rows = child<RowListView>(agenda(), "lstRecords")->texts();
         QCOMPARE(rows.size(), 3);
@@ -104,8 +109,8 @@ private slots:
         PaymentRecord damaged = makePayment(QString());
         PaymentRecord badNotice = makePayment(QStringLiteral("10/05/2025"));
         badNotice.Avviso = QString();
-        writePaymentArchive({makePayment(QStringLiteral("10/05/2025")), damaged, badNotice,
-                      makePayment(QStringLiteral("12/05/2025"))});
+        writePaymentArchive(
+            {makePayment(QStringLiteral("10/05/2025")), damaged, badNotice, makePayment(QStringLiteral("12/05/2025"))});
         openAgenda();
         QCOMPARE(child<RowListView>(agenda(), "lstRecords")->count(), 2);
         QVERIFY(alertState());
@@ -188,10 +193,13 @@ private slots:
         QCOMPARE(child<QLabel>(agenda(), QStringLiteral("lblConteggio"))->text(),
                  QStringLiteral("Nessun pagamento in archivio."));
         child<QCalendarWidget>(agenda(), "calAppuntamenti")->setSelectedDate(QDate(2025, 5, 20));
-        const QTextCharFormat today = child<QCalendarWidget>(agenda(), "calAppuntamenti")->dateTextFormat(QDate(2025, 5, 15));
+        const QTextCharFormat today =
+            child<QCalendarWidget>(agenda(), "calAppuntamenti")->dateTextFormat(QDate(2025, 5, 15));
         QCOMPARE(today.fontWeight(), int(QFont::Bold));
         QVERIFY(today.background().style() != Qt::NoBrush);
-        QVERIFY(child<QCalendarWidget>(agenda(), "calAppuntamenti")->dateTextFormat(QDate(2025, 5, 20)).background().style() == Qt::NoBrush);
+        QVERIFY(
+            child<QCalendarWidget>(agenda(), "calAppuntamenti")->dateTextFormat(QDate(2025, 5, 20)).background().style()
+            == Qt::NoBrush);
         agenda()->close();
         // A folder in the archive's place cannot be read at all.
         const QString path = m_env->file(QStringLiteral("Archivio_Appuntamenti.pro"));

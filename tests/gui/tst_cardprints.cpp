@@ -192,8 +192,8 @@ QVector<Word> pdfWords(const QString &path)
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>)re"));
     QVector<Word> out;
     const QString xml = QString::fromUtf8(p.readAllStandardOutput());
     for (auto it = word.globalMatch(xml); it.hasNext();) {
@@ -262,7 +262,7 @@ QImage pdfImage(const QString &path, int dpi)
 bool near(QColor a, QColor b, int tolerance = 10)
 {
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
-        && qAbs(a.blue() - b.blue()) <= tolerance;
+           && qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
 // The darkest grey around a point, so that a thin line is found however it falls on the pixels.
@@ -308,8 +308,9 @@ CardWindow makeWindow(Window kind, QWidget *parent = nullptr)
         w.stampa = child<QPushButton>(d, "btnStampa");
         return w;
     }
-    PaymentCardWindow *d = kind == Window::PaymentPrint ? static_cast<PaymentCardWindow *>(new TfrmStampaScadenza(parent))
-                                                        : new TfrmStartup(parent);
+    PaymentCardWindow *d = kind == Window::PaymentPrint
+                               ? static_cast<PaymentCardWindow *>(new TfrmStampaScadenza(parent))
+                               : new TfrmStartup(parent);
     d->setPayment(samplePayment());
     w.dialog.reset(d);
     w.layout = &d->repDocumento;
@@ -386,9 +387,9 @@ private slots:
         QFETCH(Rows, rows);
         const QDate date(2025, 5, 15);
         const QTime time(9, 5, 7);
-        const PreparedReport card = payment
-            ? CardReport::prepare(paymentLayout(), PaymentCard::values(samplePayment()), date, time)
-            : CardReport::prepare(contactLayout(), ContactCard::values(sampleContact()), date, time);
+        const PreparedReport card =
+            payment ? CardReport::prepare(paymentLayout(), PaymentCard::values(samplePayment()), date, time)
+                    : CardReport::prepare(contactLayout(), ContactCard::values(sampleContact()), date, time);
         QCOMPARE(card.pageCount(), 1);
         const QString pdf = render(card, QTest::currentDataTag());
         QVERIFY(!pdf.isEmpty());
@@ -462,9 +463,10 @@ private slots:
         QFETCH(bool, payment);
         QFETCH(int, rows);
         QFETCH(qreal, footerTop);
-        const PreparedReport card = payment
-            ? CardReport::prepare(paymentLayout(), PaymentCard::values(PaymentRecord()), QDate(2025, 5, 15), QTime())
-            : CardReport::prepare(contactLayout(), ContactCard::values(ContactRecord()), QDate(2025, 5, 15), QTime());
+        const PreparedReport card = payment ? CardReport::prepare(paymentLayout(), PaymentCard::values(PaymentRecord()),
+                                                                  QDate(2025, 5, 15), QTime())
+                                            : CardReport::prepare(contactLayout(), ContactCard::values(ContactRecord()),
+                                                                  QDate(2025, 5, 15), QTime());
         const int dpi = 150;
         const QImage page = pdfImage(render(card, QTest::currentDataTag()), dpi);
         QVERIFY(!page.isNull());
@@ -518,8 +520,8 @@ private slots:
         for (int i = 0; longText.size() < 250; ++i)
             longText += QStringLiteral("parola%1 ").arg(i, 3, 10, QLatin1Char('0'));
         longText.truncate(250);
-        QList<QPair<QString, QString>> values = payment ? PaymentCard::values(PaymentRecord())
-                                                        : ContactCard::values(ContactRecord());
+        QList<QPair<QString, QString>> values =
+            payment ? PaymentCard::values(PaymentRecord()) : ContactCard::values(ContactRecord());
         for (auto &v : values)
             if (v.first == box)
                 v.second = longText;
@@ -536,7 +538,8 @@ private slots:
         QVERIFY2(longText.startsWith(shown) && shown.size() < longText.size(), qPrintable(shown));
         QVERIFY(shown.size() > 100);
         QVERIFY(inside(printed, valueArea(row)));
-        QVERIFY2(printed.last().box.right() > valueArea(row).right() - 12, qPrintable(QString::number(printed.last().box.right())));
+        QVERIFY2(printed.last().box.right() > valueArea(row).right() - 12,
+                 qPrintable(QString::number(printed.last().box.right())));
         // Nothing of it wraps onto a second line or into a neighbour's row.
         for (const Word &w : words)
             if (!valueArea(row).contains(w.box.center()))
@@ -581,8 +584,8 @@ private slots:
 
     void printerThatWillNotOpenFails()
     {
-        const PreparedReport card
-            = CardReport::prepare(paymentLayout(), PaymentCard::values(samplePayment()), QDate(2025, 5, 15), QTime());
+        const PreparedReport card =
+            CardReport::prepare(paymentLayout(), PaymentCard::values(samplePayment()), QDate(2025, 5, 15), QTime());
         QPrinter good(QPrinter::HighResolution);
         good.setOutputFormat(QPrinter::PdfFormat);
         good.setOutputFileName(m_pdfs.filePath(QStringLiteral("printer.pdf")));
@@ -637,12 +640,18 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("layoutName");
-        QTest::newRow("payment print") << Window::PaymentPrint << "TfrmStampaScadenza" << " Stampa scheda"
-                                       << "Stampa" << "Scheda Pagamento";
-        QTest::newRow("payment preview") << Window::PaymentPreview << "TfrmStartup" << " Anteprima di stampa"
-                                         << "Mostra anteprima" << "Scheda Pagamento";
-        QTest::newRow("contact print") << Window::ContactPrint << "TfrmStampaAnagrafica" << " Stampa scheda"
-                                       << "Stampa" << "Scheda Anagrafica";
+        QTest::newRow("payment print") << Window::PaymentPrint << "TfrmStampaScadenza"
+                                       << " Stampa scheda"
+                                       << "Stampa"
+                                       << "Scheda Pagamento";
+        QTest::newRow("payment preview") << Window::PaymentPreview << "TfrmStartup"
+                                         << " Anteprima di stampa"
+                                         << "Mostra anteprima"
+                                         << "Scheda Pagamento";
+        QTest::newRow("contact print") << Window::ContactPrint << "TfrmStampaAnagrafica"
+                                       << " Stampa scheda"
+                                       << "Stampa"
+                                       << "Scheda Anagrafica";
     }
     void windowsAsDescribed()
     {
@@ -662,8 +671,9 @@ private slots:
         QVERIFY(!child<QLabel>(w.dialog, QStringLiteral("lblIstruzioni"))->text().isEmpty());
 
         const Qt::WindowFlags flags = w.dialog->windowFlags();
-        QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-                           | Qt::WindowContextHelpButtonHint)));
+        QVERIFY(!(flags
+                  & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                     | Qt::WindowContextHelpButtonHint)));
         w.dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.dialog.get()));
         QCOMPARE(w.dialog->minimumSize(), w.dialog->maximumSize());
@@ -677,7 +687,8 @@ private slots:
         // The instructions are read whole, none of their lines cut off.
         const QLabel *instructions = w.dialog->findChild<QLabel *>(QStringLiteral("lblIstruzioni"));
         QVERIFY2(instructions->height() >= instructions->heightForWidth(instructions->width()),
-                 qPrintable(QStringLiteral("%1 < %2").arg(instructions->height())
+                 qPrintable(QStringLiteral("%1 < %2")
+                                .arg(instructions->height())
                                 .arg(instructions->heightForWidth(instructions->width()))));
     }
 
@@ -702,7 +713,7 @@ private slots:
         const QStringList &pdfs = preview ? m_env->reports.previewed : m_env->reports.printed;
         QCOMPARE(pdfs.size(), 1);
         QCOMPARE((preview ? m_env->reports.printed : m_env->reports.previewed).size(), 0);
-        QCOMPARE(m_env->reports.titles, QStringList{w.layout->name});
+        QCOMPARE(m_env->reports.titles, QStringList {w.layout->name});
         QCOMPARE(pdfInfo(pdfs[0], QStringLiteral("Pages")), QStringLiteral("1"));
         const QString text = pdfText(pdfs[0]);
         const Rows rows = kind == Window::ContactPrint ? sampleContactRows() : samplePaymentRows();
@@ -720,7 +731,10 @@ private slots:
         QTest::addColumn<QString>("settled");
         QTest::addColumn<QString>("timeRow");
         QTest::addColumn<QString>("settledRow");
-        QTest::newRow("hour emptied, unchecked") << "" << "No" << ":30" << "No";
+        QTest::newRow("hour emptied, unchecked") << ""
+                                                 << "No"
+                                                 << ":30"
+                                                 << "No";
         QTest::newRow("checked") << "09" << QStringLiteral("Sì") << "09:30" << QStringLiteral("Sì");
     }
     void paymentCardAsTheEditorShowsIt()

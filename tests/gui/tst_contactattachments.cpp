@@ -29,9 +29,9 @@
 #include <sys/stat.h>
 
 namespace {
-const QString kQuestion = QStringLiteral(
-    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
-    "Si vuole sovrascrivere il file esistente?");
+const QString kQuestion =
+    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
+                   "Si vuole sovrascrivere il file esistente?");
 }
 
 class TestContactAttachments : public QObject {
@@ -120,16 +120,18 @@ private slots:
             QVERIFY(child<QPushButton>(w, "btnApri01")->isEnabled());
             QVERIFY(!child<QPushButton>(w, "btnApri02")->isEnabled());
             QVERIFY(child<QPushButton>(w, "btnApri03")->isEnabled());
-            for (QLineEdit *name : {child<QLineEdit>(w, "txtFile01"), child<QLineEdit>(w, "txtFile02"), child<QLineEdit>(w, "txtFile03")})
+            for (QLineEdit *name :
+                 {child<QLineEdit>(w, "txtFile01"), child<QLineEdit>(w, "txtFile02"), child<QLineEdit>(w, "txtFile03")})
                 QVERIFY(name->isReadOnly());
-            for (QLineEdit *description : {child<QLineEdit>(w, "txtDesc01"), child<QLineEdit>(w, "txtDesc02"), child<QLineEdit>(w, "txtDesc03")})
+            for (QLineEdit *description :
+                 {child<QLineEdit>(w, "txtDesc01"), child<QLineEdit>(w, "txtDesc02"), child<QLineEdit>(w, "txtDesc03")})
                 QVERIFY(!description->isReadOnly() && description->maxLength() > 100000);
             QStringList captions;
             for (QLabel *l : w->findChildren<QLabel *>())
                 captions << l->text();
-            for (const char *c : {"Nome 1° file allegato:", "Nome 2° file allegato:", "Nome 3° file allegato:",
-                                  "Descrizione 1° file allegato:", "Descrizione 2° file allegato:",
-                                  "Descrizione 3° file allegato:"})
+            for (const char *c :
+                 {"Nome 1° file allegato:", "Nome 2° file allegato:", "Nome 3° file allegato:",
+                  "Descrizione 1° file allegato:", "Descrizione 2° file allegato:", "Descrizione 3° file allegato:"})
                 QVERIFY2(captions.contains(QString::fromUtf8(c)), c);
             QCOMPARE(child<QPushButton>(w, "btnSfoglia02")->text(), QStringLiteral("Sfoglia..."));
             QCOMPARE(child<QPushButton>(w, "btnApri02")->text(), QStringLiteral("Apri"));
@@ -137,8 +139,9 @@ private slots:
             QCOMPARE(child<QPushButton>(w, "btnApplica")->text(), QStringLiteral("Applica e chiudi"));
             // A fixed window that is left only through its own buttons.
             QCOMPARE(w->minimumSize(), w->maximumSize());
-            QVERIFY(!(w->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
-                                          | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
+            QVERIFY(!(w->windowFlags()
+                      & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                         | Qt::WindowContextHelpButtonHint)));
         });
         // Only the attachments window writes the editor's slots: nothing changed.
         QCOMPARE(child<QLabel>(ed(), "lblFile01")->text(), QStringLiteral("  patente.pdf "));
@@ -313,10 +316,14 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("why");
-        QTest::newRow("read-only program folder") << "program folder" << "privilegi di scrittura";
-        QTest::newRow("read-only attachments folder") << "attachments folder" << "privilegi di scrittura";
-        QTest::newRow("unreadable file") << "unreadable" << "non può essere letto";
-        QTest::newRow("disk full half-way over the old file") << "full" << "spazio disponibile";
+        QTest::newRow("read-only program folder") << "program folder"
+                                                  << "privilegi di scrittura";
+        QTest::newRow("read-only attachments folder") << "attachments folder"
+                                                      << "privilegi di scrittura";
+        QTest::newRow("unreadable file") << "unreadable"
+                                         << "non può essere letto";
+        QTest::newRow("disk full half-way over the old file") << "full"
+                                                              << "spazio disponibile";
     }
     void failedCopies()
     {
@@ -350,8 +357,8 @@ private slots:
         limit.reset();
         const ShownMessage warning = m_env->dialogs.shown.last();
         QCOMPARE(warning.kind, MessageKind::Warning);
-        QVERIFY2(warning.text.startsWith(QStringLiteral(
-                     "Attenzione: non è stato possibile copiare il file \"contratto.odt\" nella cartella dei documenti allegati")),
+        QVERIFY2(warning.text.startsWith(QStringLiteral("Attenzione: non è stato possibile copiare il file "
+                                                        "\"contratto.odt\" nella cartella dei documenti allegati")),
                  qPrintable(warning.text));
         QVERIFY2(warning.text.contains(why), qPrintable(warning.text));
         QCOMPARE(folderEntries(), before);
@@ -442,8 +449,8 @@ private slots:
         inAttachments([](TfrmAllegaCartella *w) { child<QPushButton>(w, "btnApri01")->click(); });
         child<PictureButton>(ed(), "cmdUltimo")->click();
         inAttachments([](TfrmAllegaCartella *w) { child<QPushButton>(w, "btnApri01")->click(); });
-        QCOMPARE(m_env->shell.opened, (QVector<QUrl> {QUrl::fromLocalFile(folder() + kept[0]),
-                                                     QUrl::fromLocalFile(folder() + kept[1])}));
+        QCOMPARE(m_env->shell.opened,
+                 (QVector<QUrl> {QUrl::fromLocalFile(folder() + kept[0]), QUrl::fromLocalFile(folder() + kept[1])}));
     }
 
     // A record written by another tool may name a file anywhere: Open names

@@ -32,17 +32,18 @@
 
 namespace {
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString kInserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kChanged = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString kNameRequired = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del contatto.");
+const QString kNameRequired =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del contatto.");
 const QString kSexRequired = QStringLiteral(
     "Attenzione: per salvare la scheda è necessario indicare il sesso del contatto usando la lettera M oppure F.");
-const QString kDuplicated = QStringLiteral(
-    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-    "Al termine premere Salva per inserire la scheda in archivio.");
+const QString kDuplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
 const QString kDuplicateRefused = QStringLiteral(
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
 
@@ -54,19 +55,19 @@ struct Field {
     int capacity;
 };
 const Field kFields[] = {
-    {"txtNome", 0, 250},          {"txtIndirizzo", 251, 250},  {"txtNum", 502, 10},
-    {"txtCap01", 513, 1},         {"txtCap02", 515, 1},        {"txtCap03", 517, 1},
-    {"txtCap04", 519, 1},         {"txtCap05", 521, 1},        {"txtLocalita", 523, 120},
-    {"txtProv01", 644, 1},        {"txtProv02", 646, 1},       {"txtTel", 648, 30},
-    {"txtEmail", 679, 120},       {"txtDataNasc", 800, 10},    {"txtSesso", 811, 1},
-    {"txtLuogoNasc", 813, 120},   {"txtCodFisc", 934, 16},     {"txtPartitaIva", 951, 11},
-    {"txtIban", 963, 27},         {"txtPec", 991, 120},        {"txtCarta", 1112, 50},
-    {"txtScadeCarta", 1163, 10},  {"txtCel", 1174, 50},        {"txtCittadinanza", 1225, 50},
-    {"txtOccupazione", 1276, 120}, {"txtCivile", 1397, 50},    {"txtTipoDoc", 1448, 50},
-    {"txtEnteRil", 1499, 50},     {"txtDataRil", 1550, 10},    {"txtDataSca", 1561, 10},
-    {"txtProdotti", 1572, 250},   {"txtQuestioni", 1823, 250}, {"txtNote", 2074, 250},
-    {"lblFile01", 2325, 250},     {"lblFile02", 2576, 250},    {"lblFile03", 2827, 250},
-    {"lblDesc01", 3078, 250},     {"lblDesc02", 3329, 250},    {"lblDesc03", 3580, 250},
+    {"txtNome", 0, 250},           {"txtIndirizzo", 251, 250},  {"txtNum", 502, 10},
+    {"txtCap01", 513, 1},          {"txtCap02", 515, 1},        {"txtCap03", 517, 1},
+    {"txtCap04", 519, 1},          {"txtCap05", 521, 1},        {"txtLocalita", 523, 120},
+    {"txtProv01", 644, 1},         {"txtProv02", 646, 1},       {"txtTel", 648, 30},
+    {"txtEmail", 679, 120},        {"txtDataNasc", 800, 10},    {"txtSesso", 811, 1},
+    {"txtLuogoNasc", 813, 120},    {"txtCodFisc", 934, 16},     {"txtPartitaIva", 951, 11},
+    {"txtIban", 963, 27},          {"txtPec", 991, 120},        {"txtCarta", 1112, 50},
+    {"txtScadeCarta", 1163, 10},   {"txtCel", 1174, 50},        {"txtCittadinanza", 1225, 50},
+    {"txtOccupazione", 1276, 120}, {"txtCivile", 1397, 50},     {"txtTipoDoc", 1448, 50},
+    {"txtEnteRil", 1499, 50},      {"txtDataRil", 1550, 10},    {"txtDataSca", 1561, 10},
+    {"txtProdotti", 1572, 250},    {"txtQuestioni", 1823, 250}, {"txtNote", 2074, 250},
+    {"lblFile01", 2325, 250},      {"lblFile02", 2576, 250},    {"lblFile03", 2827, 250},
+    {"lblDesc01", 3078, 250},      {"lblDesc02", 3329, 250},    {"lblDesc03", 3580, 250},
 };
 }
 
@@ -132,15 +133,20 @@ private slots:
         // The position label, and the hidden values the user never sees.
         QVERIFY(child<QLabel>(ed(), "lblPosizione")->font().bold());
         QVERIFY(child<QLabel>(ed(), "lblPosizione")->alignment() & Qt::AlignHCenter);
-        for (QLabel *hidden : {child<QLabel>(ed(), "lblFile01"), child<QLabel>(ed(), "lblFile02"), child<QLabel>(ed(), "lblFile03"), child<QLabel>(ed(), "lblDesc01"), child<QLabel>(ed(), "lblDesc02"),
-                               child<QLabel>(ed(), "lblDesc03")})
+        for (QLabel *hidden :
+             {child<QLabel>(ed(), "lblFile01"), child<QLabel>(ed(), "lblFile02"), child<QLabel>(ed(), "lblFile03"),
+              child<QLabel>(ed(), "lblDesc01"), child<QLabel>(ed(), "lblDesc02"), child<QLabel>(ed(), "lblDesc03")})
             QVERIFY(!hidden->isVisible());
         // Nothing opened yet; every command is there and usable.
         QVERIFY(!QFile::exists(m_env->file(archiveName)));
-        for (PictureButton *ready : {child<PictureButton>(ed(), "cmdNuovo"), child<PictureButton>(ed(), "cmdDuplica"), child<PictureButton>(ed(), "cmdSalva"), child<PictureButton>(ed(), "cmdTrova"),
-                                     child<PictureButton>(ed(), "cmdQuestioni"), child<PictureButton>(ed(), "cmdEsporta"), child<PictureButton>(ed(), "cmdFile"), child<PictureButton>(ed(), "cmdStampa"),
-                                     child<PictureButton>(ed(), "cmdPrimo"), child<PictureButton>(ed(), "cmdIndietro"), child<PictureButton>(ed(), "cmdAvanti"), child<PictureButton>(ed(), "cmdUltimo"),
-                                     child<PictureButton>(ed(), "cmdGuida"), child<PictureButton>(ed(), "cmdEsci")})
+        for (PictureButton *ready :
+             {child<PictureButton>(ed(), "cmdNuovo"), child<PictureButton>(ed(), "cmdDuplica"),
+              child<PictureButton>(ed(), "cmdSalva"), child<PictureButton>(ed(), "cmdTrova"),
+              child<PictureButton>(ed(), "cmdQuestioni"), child<PictureButton>(ed(), "cmdEsporta"),
+              child<PictureButton>(ed(), "cmdFile"), child<PictureButton>(ed(), "cmdStampa"),
+              child<PictureButton>(ed(), "cmdPrimo"), child<PictureButton>(ed(), "cmdIndietro"),
+              child<PictureButton>(ed(), "cmdAvanti"), child<PictureButton>(ed(), "cmdUltimo"),
+              child<PictureButton>(ed(), "cmdGuida"), child<PictureButton>(ed(), "cmdEsci")})
             QVERIFY(ready->isEnabled());
     }
 
@@ -295,13 +301,20 @@ private slots:
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("no name") << "" << "M" << kNameRequired << "txtNome";
-        QTest::newRow("blanks only") << " \t  " << "F" << kNameRequired << "txtNome";
-        QTest::newRow("name before sex") << "" << "" << kNameRequired << "txtNome";
-        QTest::newRow("no sex") << "Mario Rossi" << "" << kSexRequired << "txtSesso";
-        QTest::newRow("a blank for sex") << "Mario Rossi" << " " << kSexRequired << "txtSesso";
-        QTest::newRow("another letter") << "Mario Rossi" << "X" << kSexRequired << "txtSesso";
-        QTest::newRow("lower case, put in by the program") << "Mario Rossi" << "m" << kSexRequired << "txtSesso";
+        QTest::newRow("no name") << ""
+                                 << "M" << kNameRequired << "txtNome";
+        QTest::newRow("blanks only") << " \t  "
+                                     << "F" << kNameRequired << "txtNome";
+        QTest::newRow("name before sex") << ""
+                                         << "" << kNameRequired << "txtNome";
+        QTest::newRow("no sex") << "Mario Rossi"
+                                << "" << kSexRequired << "txtSesso";
+        QTest::newRow("a blank for sex") << "Mario Rossi"
+                                         << " " << kSexRequired << "txtSesso";
+        QTest::newRow("another letter") << "Mario Rossi"
+                                        << "X" << kSexRequired << "txtSesso";
+        QTest::newRow("lower case, put in by the program") << "Mario Rossi"
+                                                           << "m" << kSexRequired << "txtSesso";
     }
     void saveRefusals()
     {
@@ -462,12 +475,13 @@ private slots:
         // Shown under a pointer that stands still, the window keeps its ready text.
         hover(ed(), QEvent::Enter);
         QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), ed()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), ed()->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(ed(), &move);
         const std::pair<PictureButton *, const char *> table[] = {
             {child<PictureButton>(ed(), "cmdNuovo"), "Prepara la schermata per l'inserimento di una nuova scheda."},
-            {child<PictureButton>(ed(), "cmdDuplica"), "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+            {child<PictureButton>(ed(), "cmdDuplica"),
+             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
             {child<PictureButton>(ed(), "cmdSalva"), "Salva la scheda corrente in archivio."},
             {child<PictureButton>(ed(), "cmdTrova"), "Trova una scheda in archivio."},
             {child<PictureButton>(ed(), "cmdFile"), "Allega file alla scheda corrente."},
@@ -478,7 +492,8 @@ private slots:
             {child<PictureButton>(ed(), "cmdUltimo"), "Visualizza l'ultima scheda in archivio."},
             {child<PictureButton>(ed(), "cmdEsporta"), "Esporta l'archivio in un file di Microsoft Excel."},
             {child<PictureButton>(ed(), "cmdQuestioni"), "Visualizza il riepilogo delle questioni in sospeso."},
-            {child<PictureButton>(ed(), "cmdGuida"), "Visualizza la pagina della guida in linea sensibile al contesto."},
+            {child<PictureButton>(ed(), "cmdGuida"),
+             "Visualizza la pagina della guida in linea sensibile al contesto."},
             {child<PictureButton>(ed(), "cmdEsci"), "Esci da questa schermata di lavoro."},
             {child<PictureButton>(ed(), "btnEmail"), "Invia una e-mail all'indirizzo indicato."},
             {child<PictureButton>(ed(), "btnCodFisc"), "Controlla il codice fiscale."},
@@ -497,7 +512,8 @@ private slots:
         child<InfoBar>(ed(), "panInfo")->setText(QStringLiteral("qualcosa"));
         hover(child<QLineEdit>(ed(), "txtNome"), QEvent::Enter);
         QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("qualcosa"));
-        for (QWidget *plain : {static_cast<QWidget *>(ed()), child<QLineEdit>(ed(), "txtNome")->parentWidget()->parentWidget()}) {
+        for (QWidget *plain :
+             {static_cast<QWidget *>(ed()), child<QLineEdit>(ed(), "txtNome")->parentWidget()->parentWidget()}) {
             child<InfoBar>(ed(), "panInfo")->setText(QStringLiteral("qualcosa"));
             hover(plain, QEvent::Enter);
             QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QString());
@@ -515,8 +531,8 @@ private slots:
         ed()->resize(screen);
         QTRY_COMPARE(ed()->size(), screen);
         const QRect window = ed()->rect();
-        for (const char *name : {"txtNome", "txtCap05", "txtEmail", "txtCodFisc", "txtIban", "txtCarta",
-                                    "txtDataSca", "txtNote"}) {
+        for (const char *name :
+             {"txtNome", "txtCap05", "txtEmail", "txtCodFisc", "txtIban", "txtCarta", "txtDataSca", "txtNote"}) {
             QLineEdit *b = box(name);
             QVERIFY2(window.contains(QRect(b->mapTo(ed(), QPoint(0, 0)), b->size())), name);
             QVERIFY2(b->height() >= b->sizeHint().height(), name);
@@ -544,7 +560,9 @@ private slots:
         child<PictureButton>(ed(), "cmdPrimo")->click();
         child<QLineEdit>(ed(), "txtNome")->setText(QStringLiteral("Non ancora salvato"));
         QVERIFY(whileModal<TfrmStampaAnagrafica>([this] { child<PictureButton>(ed(), "cmdStampa")->click(); },
-                                                 [](TfrmStampaAnagrafica *w) { child<QAbstractButton>(w, "btnStampa")->click(); }));
+                                                 [](TfrmStampaAnagrafica *w) {
+                                                     child<QAbstractButton>(w, "btnStampa")->click();
+                                                 }));
         QCOMPARE(m_env->reports.printed.size(), 1);
         const QString text = pdfText(m_env->reports.printed[0]);
         QVERIFY2(text.contains(QStringLiteral("Non ancora salvato")), qPrintable(text));
@@ -560,26 +578,35 @@ private slots:
         ContactRecord twin = first;
         twin.Indirizzo = QStringLiteral("Via del gemello");
         writeContactArchive({first, makeContact(2), twin});
-        QVERIFY(whileModal<TfrmTrovaAnagrafica>([this] { child<PictureButton>(ed(), "cmdTrova")->click(); }, [](TfrmTrovaAnagrafica *w) {
-            // Opened by the contact editor, it hands the chosen record over.
-            QSignalSpy chosen(w, &ListWindow::recordChosen);
-            child<QLineEdit>(w, "txtNome")->setText(QStringLiteral("contatto 1"));
-            child<QAbstractButton>(w, "btnCerca")->click();
-            QCOMPARE(child<RowListView>(w, "lstRecords")->count(), 2);
-            const int row = child<RowListView>(w, "lstRecords")->rowModel()->rows()[0].record == 3 ? 0 : 1;
-            child<RowListView>(w, "lstRecords")->setCurrentRow(row);
-            emit child<RowListView>(w, "lstRecords")->doubleClicked(child<RowListView>(w, "lstRecords")->rowModel()->index(row));
-            QCOMPARE(chosen.count(), 1);
-        }));
+        QVERIFY(whileModal<TfrmTrovaAnagrafica>(
+            [this] { child<PictureButton>(ed(), "cmdTrova")->click(); },
+            [](TfrmTrovaAnagrafica *w) {
+                // Opened by the contact editor, it hands the chosen record over.
+                QSignalSpy chosen(w, &ListWindow::recordChosen);
+                child<QLineEdit>(w, "txtNome")->setText(QStringLiteral("contatto 1"));
+                child<QAbstractButton>(w, "btnCerca")->click();
+                QCOMPARE(child<RowListView>(w, "lstRecords")->count(), 2);
+                const int row = child<RowListView>(w, "lstRecords")->rowModel()->rows()[0].record == 3 ? 0 : 1;
+                child<RowListView>(w, "lstRecords")->setCurrentRow(row);
+                emit child<RowListView>(w, "lstRecords")
+                    ->doubleClicked(child<RowListView>(w, "lstRecords")->rowModel()->index(row));
+                QCOMPARE(chosen.count(), 1);
+            }));
         QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
         QCOMPARE(child<QLineEdit>(ed(), "txtIndirizzo")->text(), QStringLiteral("Via del gemello"));
 
-        QVERIFY(whileModal<TfrmQuestioni>([this] { child<PictureButton>(ed(), "cmdQuestioni")->click(); }, [](TfrmQuestioni *w) {
-            QCOMPARE(child<RowListView>(w, "lstRecords")->count(), 2);
-            const int row = child<RowListView>(w, "lstRecords")->rowModel()->rows()[0].record == 1 ? 0 : 1;
-            child<RowListView>(w, "lstRecords")->setCurrentRow(row);
-            emit child<RowListView>(w, "lstRecords")->doubleClicked(child<RowListView>(w, "lstRecords")->rowModel()->index(row));
-        }));
+        QVERIFY(whileModal<TfrmQuestioni>([this] { child<PictureButton>(ed(), "cmdQuestioni")->click(); },
+                                          [](TfrmQuestioni *w) {
+                                              QCOMPARE(child<RowListView>(w, "lstRecords")->count(), 2);
+                                              const int row =
+                                                  child<RowListView>(w, "lstRecords")->rowModel()->rows()[0].record == 1
+                                                      ? 0
+                                                      : 1;
+                                              child<RowListView>(w, "lstRecords")->setCurrentRow(row);
+                                              emit child<RowListView>(w, "lstRecords")
+                                                  ->doubleClicked(
+                                                      child<RowListView>(w, "lstRecords")->rowModel()->index(row));
+                                          }));
         QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(child<QLineEdit>(ed(), "txtIndirizzo")->text(), first.Indirizzo);
 

@@ -85,9 +85,12 @@ private slots:
         QCOMPARE(grid.objectName(), QStringLiteral("TfrmExpAnagrafica"));
         QCOMPARE(grid.windowTitle(), QStringLiteral(" Esporta archivio anagrafico in Microsoft Excel"));
         QCOMPARE(child<InfoBar>(&grid, "panInfo")->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
-        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdEsporta")), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdGuida")), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<QAbstractButton>(&grid, "cmdEsci")), QStringLiteral("Esci da questo ambiente di lavoro."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdEsporta")),
+                 QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdGuida")),
+                 QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<QAbstractButton>(&grid, "cmdEsci")),
+                 QStringLiteral("Esci da questo ambiente di lavoro."));
         QVERIFY(child<GridView>(&grid, "grdRecords")->alternatingRowColors());
 
         const GridModel *model = grid.model();
@@ -155,8 +158,9 @@ private slots:
         QCOMPARE(file.count("<tr>"), 4);
         QCOMPARE(file.count("<td"), 4 * 25);
         QVERIFY(file.contains("<x:Name>Archivio Anagrafico</x:Name>"));
-        QVERIFY(file.contains("<tr><td style=\"text-align: left; font-weight: bold;\" width=350><b>Nome, cognome o Ragione "
-                              "sociale</b></td><td style=\"text-align: left; font-weight: bold;\" width=350><b>Indirizzo</b></td>"));
+        QVERIFY(file.contains(
+            "<tr><td style=\"text-align: left; font-weight: bold;\" width=350><b>Nome, cognome o Ragione "
+            "sociale</b></td><td style=\"text-align: left; font-weight: bold;\" width=350><b>Indirizzo</b></td>"));
         QVERIFY(file.contains("width=250><b>Localit\xE0</b></td>"));
         QVERIFY(file.contains("width=300><b>Ente rilascio</b></td>"));
         QVERIFY(file.contains("width=400><b>Note</b></td></tr>"));
@@ -231,11 +235,12 @@ private slots:
         TfrmExpAnagrafica grid;
         grid.show();
         QString title, text;
-        QVERIFY(whileModal<TfrmGuida>([&grid] { child<PictureButton>(&grid, "cmdGuida")->click(); }, [&](TfrmGuida *help) {
-            title = child<QLabel>(help, "lblTitolo")->text();
-            text = child<QPlainTextEdit>(help, "txtGuida")->toPlainText();
-            child<QPushButton>(help, "btnChiudi")->click();
-        }));
+        QVERIFY(whileModal<TfrmGuida>([&grid] { child<PictureButton>(&grid, "cmdGuida")->click(); },
+                                      [&](TfrmGuida *help) {
+                                          title = child<QLabel>(help, "lblTitolo")->text();
+                                          text = child<QPlainTextEdit>(help, "txtGuida")->toPlainText();
+                                          child<QPushButton>(help, "btnChiudi")->click();
+                                      }));
         QCOMPARE(title, QStringLiteral("Esportazione archivio anagrafico in Microsoft Excel"));
         QCOMPARE(HelpTexts::forContactsExport().title, title);
         const QStringList paragraphs = HelpTexts::forContactsExport().text.split(QStringLiteral("\r\n\r\n"));
@@ -281,7 +286,7 @@ private slots:
         r.Cap02 = QStringLiteral("0");
         r.Cap03 = QStringLiteral("1");
         r.Cap04 = QStringLiteral("0");
-        r.Cap05 = QStringLiteral("0");                // Rome's postcode
+        r.Cap05 = QStringLiteral("0"); // Rome's postcode
         r.Tel = QStringLiteral("0512345678");
         r.Note = QStringLiteral("=1+1");
         const QList<QStringList> rows = exportAndReadBack({r});

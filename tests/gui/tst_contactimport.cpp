@@ -84,8 +84,8 @@ private slots:
         second.Note = QStringLiteral("rata di giugno");
         writePaymentArchive({first, second});
         ContactRecord wide = makeContact(QStringLiteral("  ") + QString(60, QLatin1Char('N')) + QStringLiteral(" "));
-        wide.Tel = QStringLiteral(" 051 ") + QString(26, QLatin1Char('7'));   // 30 once trimmed
-        wide.Cel = QStringLiteral("339 ") + QString(46, QLatin1Char('8'));    // 50, the box holds 30
+        wide.Tel = QStringLiteral(" 051 ") + QString(26, QLatin1Char('7'));          // 30 once trimmed
+        wide.Cel = QStringLiteral("339 ") + QString(46, QLatin1Char('8'));           // 50, the box holds 30
         wide.Email = QString(108, QLatin1Char('e')) + QStringLiteral("@example.it"); // 119
         wide.Email = wide.Email.leftJustified(120, QLatin1Char('x'));
         writeContactArchive({makeContact(QStringLiteral("Altro")), wide});
@@ -98,7 +98,8 @@ private slots:
         importByName(QStringLiteral("nnnn"));
         QCOMPARE(child<QLineEdit>(ed(), "txtContatto")->text(), QString(50, QLatin1Char('N')));
         QCOMPARE(child<QLineEdit>(ed(), "txtTel")->text(), QStringLiteral("051 ") + QString(26, QLatin1Char('7')));
-        QCOMPARE(child<QLineEdit>(ed(), "txtCel")->text(), (QStringLiteral("339 ") + QString(46, QLatin1Char('8'))).left(30));
+        QCOMPARE(child<QLineEdit>(ed(), "txtCel")->text(),
+                 (QStringLiteral("339 ") + QString(46, QLatin1Char('8'))).left(30));
         QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text().size(), 50);
         QCOMPARE(child<QLineEdit>(ed(), "txtEmail")->text(), QString(50, QLatin1Char('e')));
         // Nothing else on the card, not its number; nothing in the file.

@@ -58,7 +58,8 @@ class TestContactLookup : public QObject {
     // telephone, the same notes), told apart by their e-mail.
     void writeFamily()
     {
-        ContactRecord first = makeContact(QStringLiteral("Famiglia Rossi"), QStringLiteral("Bologna"), QStringLiteral("1980"));
+        ContactRecord first =
+            makeContact(QStringLiteral("Famiglia Rossi"), QStringLiteral("Bologna"), QStringLiteral("1980"));
         first.CodFisc.clear();
         first.Cel.clear();
         first.Questioni = QStringLiteral("Contratto da rinnovare");
@@ -77,8 +78,10 @@ private slots:
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("search") << Kind::Trova << "TfrmTrovaAnagrafica" << " Trova contatti in archivio";
-        QTest::newRow("import") << Kind::Importa << "TfrmImportaAnagrafica" << " Importa dati da archivio anagrafico";
+        QTest::newRow("search") << Kind::Trova << "TfrmTrovaAnagrafica"
+                                << " Trova contatti in archivio";
+        QTest::newRow("import") << Kind::Importa << "TfrmImportaAnagrafica"
+                                << " Importa dati da archivio anagrafico";
     }
     void criteriaPage()
     {
@@ -91,22 +94,31 @@ private slots:
         QVERIFY(child<QWidget>(w.get(), "panAvvio")->isVisible());
         QVERIFY(!child<QWidget>(w.get(), "panContainer")->isVisible());
         QVERIFY(!child<QLabel>(w.get(), "lblAttendere")->isVisible());
-        QCOMPARE(child<QLabel>(w.get(), "lblAttendere")->text(), QStringLiteral("Ricerca schede in corso. Attendere..."));
+        QCOMPARE(child<QLabel>(w.get(), "lblAttendere")->text(),
+                 QStringLiteral("Ricerca schede in corso. Attendere..."));
         QCOMPARE(child<QLabel>(w.get(), "lblConta")->text(), QStringLiteral("0"));
         QVERIFY(!child<QLabel>(w.get(), "lblConta")->isVisible());
         // Who opened the window is the window's own value: no hidden label holds it.
         QVERIFY(!w->findChild<QLabel *>(QStringLiteral("lblMemory")));
-        QCOMPARE(child<QLabel>(w.get(), "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
+        QCOMPARE(child<QLabel>(w.get(), "lblTrovate")->text(),
+                 QStringLiteral("Il presente riepilogo contiene 0 schede"));
         QCOMPARE(child<QAbstractButton>(w.get(), "btnCerca")->text(), QStringLiteral("Cerca"));
         QCOMPARE(child<QAbstractButton>(w.get(), "btnAnnulla")->text(), QStringLiteral("Chiudi"));
 
-        const QStringList names = {"txtNome", "txtLocalita", "txtTel", "txtDataNasc", "txtCodFisc", "txtPartitaIva",
-                                   "txtOccupazione", "txtProdotti", "txtQuestioni", "txtNote"};
-        const QStringList labels = {"Nome, cognome o Ragione sociale:", "Località:", "Tel.", "Data di nascita:",
-                                    "Codice fiscale:", "Partita IVA:", "Occupazione:", "Servizi di interesse:",
-                                    "Questioni in sospeso:", "Note:"};
-        const QStringList frames = {"effNome", "effLocalita", "effTel", "effDataNasc", "effCodFisc", "effPartitaIva",
-                                    "effOccupazione", "effProdotti", "effQuestioni", "effNote"};
+        const QStringList names = {"txtNome",       "txtLocalita",    "txtTel",      "txtDataNasc",  "txtCodFisc",
+                                   "txtPartitaIva", "txtOccupazione", "txtProdotti", "txtQuestioni", "txtNote"};
+        const QStringList labels = {"Nome, cognome o Ragione sociale:",
+                                    "Località:",
+                                    "Tel.",
+                                    "Data di nascita:",
+                                    "Codice fiscale:",
+                                    "Partita IVA:",
+                                    "Occupazione:",
+                                    "Servizi di interesse:",
+                                    "Questioni in sospeso:",
+                                    "Note:"};
+        const QStringList frames = {"effNome",       "effLocalita",    "effTel",      "effDataNasc",  "effCodFisc",
+                                    "effPartitaIva", "effOccupazione", "effProdotti", "effQuestioni", "effNote"};
         // The boxes in the order they stand on the page, two to a row.
         QList<QLineEdit *> boxes = w->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^txt(?!Trova$)")));
         std::sort(boxes.begin(), boxes.end(), [&w](QLineEdit *a, QLineEdit *b) {
@@ -144,10 +156,11 @@ private slots:
 
     void searchByTwoCriteria()
     {
-        writeContactArchive({makeContact(QStringLiteral("Mario Rossi"), QStringLiteral("Bologna"), QStringLiteral("03/02/1980")),
-                             makeContact(QStringLiteral("Rossini Carla"), QStringLiteral("Imola"), QStringLiteral("1975")),
-                             makeContact(QStringLiteral("Bianchi"), QStringLiteral("Bologna"), QStringLiteral("1980")),
-                             makeContact(QStringLiteral("Anna ROSSETTI"), QStringLiteral("Parma"), QStringLiteral("05/06/1980"))});
+        writeContactArchive(
+            {makeContact(QStringLiteral("Mario Rossi"), QStringLiteral("Bologna"), QStringLiteral("03/02/1980")),
+             makeContact(QStringLiteral("Rossini Carla"), QStringLiteral("Imola"), QStringLiteral("1975")),
+             makeContact(QStringLiteral("Bianchi"), QStringLiteral("Bologna"), QStringLiteral("1980")),
+             makeContact(QStringLiteral("Anna ROSSETTI"), QStringLiteral("Parma"), QStringLiteral("05/06/1980"))});
         TfrmTrovaAnagrafica w;
         w.show();
         QApplication::setActiveWindow(&w);
@@ -386,7 +399,8 @@ private slots:
         w.show();
         QCOMPARE(w.objectName(), QStringLiteral("TfrmQuestioni"));
         QCOMPARE(w.windowTitle(), QStringLiteral(" Riepilogo questioni in sospeso"));
-        QCOMPARE(child<QLabel>(&w, "lblRigo03")->text(), QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
+        QCOMPARE(child<QLabel>(&w, "lblRigo03")->text(),
+                 QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
         QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 1);
         const QString row = child<RowListView>(&w, "lstRecords")->text(0);
         QCOMPARE(row.left(28), QString(28, QLatin1Char('P')));

@@ -45,10 +45,7 @@ private slots:
         m_env = std::make_unique<ResidentFixture>(QDate(2025, 5, 15));
         Residents::switchTo(nullptr, ed());
     }
-    void cleanup()
-    {
-        m_env.reset();
-    }
+    void cleanup() { m_env.reset(); }
 
     void listLoadsTheClickedPaymentEvenWhenRowsRepeat()
     {
@@ -70,7 +67,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(ed(), "txtNote")->text(), QStringLiteral("da pagare"));
         QVERIFY(!child<QCheckBox>(ed(), "chkOttemperata")->isChecked());
 
-        withModal<TfrmAssolti>(child<PictureButton>(ed(), "cmdAssolti"), [](TfrmAssolti *list) { doubleClick(child<RowListView>(list, "lstRecords"), 0); });
+        withModal<TfrmAssolti>(child<PictureButton>(ed(), "cmdAssolti"),
+                               [](TfrmAssolti *list) { doubleClick(child<RowListView>(list, "lstRecords"), 0); });
         QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QStringLiteral("3"));
         QCOMPARE(child<QLineEdit>(ed(), "txtNote")->text(), QStringLiteral("pagato"));
         QVERIFY(child<QCheckBox>(ed(), "chkOttemperata")->isChecked());
@@ -107,13 +105,15 @@ private slots:
         child<QLineEdit>(ed(), "txtCausale")->setText(QStringLiteral("Canone giugno"));
         child<QLineEdit>(ed(), "txtImporto")->setText(QStringLiteral("99,90"));
         child<QCheckBox>(ed(), "chkOttemperata")->setChecked(true);
-        withModal<TfrmStampaScadenza>(child<PictureButton>(ed(), "cmdStampa"), [](TfrmStampaScadenza *w) { child<QPushButton>(w, "btnStampa")->click(); });
+        withModal<TfrmStampaScadenza>(child<PictureButton>(ed(), "cmdStampa"),
+                                      [](TfrmStampaScadenza *w) { child<QPushButton>(w, "btnStampa")->click(); });
         QCOMPARE(m_env->reports.printed.size(), 1);
         const QString printed = pdfText(m_env->reports.printed[0]);
         QVERIFY(printed.contains(QStringLiteral("Canone giugno")));
         QVERIFY(printed.contains(QStringLiteral("99,90")));
         QVERIFY(printed.contains(QStringLiteral("Sì")));
-        withModal<TfrmStartup>(child<PictureButton>(ed(), "cmdAnteprima"), [](TfrmStartup *w) { child<QPushButton>(w, "btnStampa")->click(); });
+        withModal<TfrmStartup>(child<PictureButton>(ed(), "cmdAnteprima"),
+                               [](TfrmStartup *w) { child<QPushButton>(w, "btnStampa")->click(); });
         QCOMPARE(m_env->reports.previewed.size(), 1);
         QVERIFY(pdfText(m_env->reports.previewed[0]).contains(QStringLiteral("20/06/2025")));
         QVERIFY(child<QAbstractButton>(ed(), "cmdStampa")->isEnabled());
@@ -122,9 +122,8 @@ private slots:
     void exportAndHelp()
     {
         writePaymentArchive({makePayment(QStringLiteral("10/05/2025"))});
-        withModal<TfrmExpScadenzario>(child<PictureButton>(ed(), "cmdEsporta"), [](TfrmExpScadenzario *grid) {
-            QCOMPARE(grid->model()->rowCount(), 1);
-        });
+        withModal<TfrmExpScadenzario>(child<PictureButton>(ed(), "cmdEsporta"),
+                                      [](TfrmExpScadenzario *grid) { QCOMPARE(grid->model()->rowCount(), 1); });
         withModal<TfrmGuida>(child<PictureButton>(ed(), "cmdGuida"), [](TfrmGuida *help) {
             QCOMPARE(child<QLabel>(help, "lblTitolo")->text(), HelpTexts::forPaymentEditor().title);
         });

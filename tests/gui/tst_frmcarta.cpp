@@ -13,12 +13,13 @@
 namespace {
 const QString kEmpty = QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere "
                                       "il pulsante di controllo.");
-const QString kWrong = QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
-                                      "Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
+const QString kWrong =
+    QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
+                   "Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
 QString valid(const QString &shown, const QString &kind)
 {
     return QStringLiteral("Il numero di carta di credito ") + shown + QStringLiteral(" risulta valido.\r\n\r\n")
-        + QStringLiteral("La carta di credito è del tipo ") + kind + u'.';
+           + QStringLiteral("La carta di credito è del tipo ") + kind + u'.';
 }
 }
 
@@ -61,24 +62,29 @@ private slots:
         const QString visa = QStringLiteral("4111111111111111");
         QTest::newRow("Visa") << visa << valid(visa, QStringLiteral("Visa"));
         QTest::newRow("American Express")
-            << QStringLiteral("378282246310005") << valid(QStringLiteral("378282246310005"), QStringLiteral("American Express"));
-        QTest::newRow("Diner's Club")
-            << QStringLiteral("36438999960016")
-            << valid(QStringLiteral("36438999960016"), QStringLiteral("Diner's Club / Carte Blanche"));
-        QTest::newRow("JCB") << QStringLiteral("3530111333300000") << valid(QStringLiteral("3530111333300000"), QStringLiteral("JCB"));
-        QTest::newRow("MasterCard")
-            << QStringLiteral("5555555555554444") << valid(QStringLiteral("5555555555554444"), QStringLiteral("MasterCard"));
-        QTest::newRow("Discover")
-            << QStringLiteral("6011111111111117") << valid(QStringLiteral("6011111111111117"), QStringLiteral("Discover"));
+            << QStringLiteral("378282246310005")
+            << valid(QStringLiteral("378282246310005"), QStringLiteral("American Express"));
+        QTest::newRow("Diner's Club") << QStringLiteral("36438999960016")
+                                      << valid(QStringLiteral("36438999960016"),
+                                               QStringLiteral("Diner's Club / Carte Blanche"));
+        QTest::newRow("JCB") << QStringLiteral("3530111333300000")
+                             << valid(QStringLiteral("3530111333300000"), QStringLiteral("JCB"));
+        QTest::newRow("MasterCard") << QStringLiteral("5555555555554444")
+                                    << valid(QStringLiteral("5555555555554444"), QStringLiteral("MasterCard"));
+        QTest::newRow("Discover") << QStringLiteral("6011111111111117")
+                                  << valid(QStringLiteral("6011111111111117"), QStringLiteral("Discover"));
         QTest::newRow("groups of four, text repeated")
-            << QStringLiteral("4111 1111 1111 1111") << valid(QStringLiteral("4111 1111 1111 1111"), QStringLiteral("Visa"));
+            << QStringLiteral("4111 1111 1111 1111")
+            << valid(QStringLiteral("4111 1111 1111 1111"), QStringLiteral("Visa"));
         QTest::newRow("blanks at the ends put in")
-            << QStringLiteral(" 4111 1111 1111 1111  ") << valid(QStringLiteral("4111 1111 1111 1111"), QStringLiteral("Visa"));
+            << QStringLiteral(" 4111 1111 1111 1111  ")
+            << valid(QStringLiteral("4111 1111 1111 1111"), QStringLiteral("Visa"));
         QTest::newRow("one digit changed") << QStringLiteral("4111111111121111") << kWrong;
         QTest::newRow("passes, begins with 2") << QStringLiteral("2223003122003222") << kWrong;
         QTest::newRow("passes, begins with 7") << QStringLiteral("79927398713") << kWrong;
         QTest::newRow("passes, begins with 0") << QStringLiteral("0111111111111119") << kWrong;
-        QTest::newRow("valid head, wrong tail past 20 characters") << QStringLiteral("4111 1111 1111 1111 999") << kWrong;
+        QTest::newRow("valid head, wrong tail past 20 characters")
+            << QStringLiteral("4111 1111 1111 1111 999") << kWrong;
         QTest::newRow("no digits") << QStringLiteral("CARTA") << kWrong;
         QTest::newRow("passes, 32 names no kind")
             << QStringLiteral("3200000000000002")
@@ -140,7 +146,7 @@ private slots:
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
         QCOMPARE(m_env->dialogs.texts(),
-                 QStringList{valid(QStringLiteral("378282246310005"), QStringLiteral("American Express"))});
+                 QStringList {valid(QStringLiteral("378282246310005"), QStringLiteral("American Express"))});
         QVERIFY(!m_w->isVisible());
     }
 

@@ -14,7 +14,8 @@
 #include <QTimer>
 
 namespace {
-const QString kLength = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString kLength =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 const QString kValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString kWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
 }
@@ -42,7 +43,8 @@ private slots:
     void looksAsDescribed()
     {
         QCOMPARE(m_w->windowTitle(), QStringLiteral(" Controllo codice fiscale"));
-        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(), QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
+        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(),
+                 QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
         QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->objectName(), QStringLiteral("txtCodFisc"));
         QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(child<QLineEdit>(m_w, "txtCodFisc")->font().pointSize(), 20);
@@ -121,7 +123,7 @@ private slots:
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QVERIFY(m_w->isVisible());
         QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
-        QCOMPARE(m_env->dialogs.texts(), QStringList{kValid});
+        QCOMPARE(m_env->dialogs.texts(), QStringList {kValid});
         QVERIFY(!m_w->isVisible());
     }
 
@@ -147,7 +149,7 @@ private slots:
         });
         QCOMPARE(window.exec(), int(QDialog::Accepted));
         QVERIFY(focused);
-        QCOMPARE(m_env->dialogs.texts(), QStringList{kValid});
+        QCOMPARE(m_env->dialogs.texts(), QStringList {kValid});
     }
 };
 

@@ -41,7 +41,8 @@ private slots:
     void looksAsDescribed()
     {
         QCOMPARE(m_w->windowTitle(), QStringLiteral(" Controllo IBAN"));
-        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(), QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."));
+        QCOMPARE(child<QLabel>(m_w, "lblTitolo")->text(),
+                 QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."));
         QCOMPARE(child<QLineEdit>(m_w, "txtIban")->objectName(), QStringLiteral("txtIban"));
         QCOMPARE(child<QLineEdit>(m_w, "txtIban")->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(child<QLineEdit>(m_w, "txtIban")->font().pointSize(), 20);
@@ -128,7 +129,7 @@ private slots:
         QCOMPARE(m_w->focusWidget(), child<QPushButton>(m_w, "btnControlla"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
-        QCOMPARE(m_env->dialogs.texts(), QStringList{kWrong});
+        QCOMPARE(m_env->dialogs.texts(), QStringList {kWrong});
         QVERIFY(!m_w->isVisible());
     }
 

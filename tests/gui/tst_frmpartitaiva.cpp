@@ -27,7 +27,10 @@ class TestFrmPartitaIva : public QObject {
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<TfrmPartitaIva> m_w;
 
-    CheckOutcome controlla() { return pressControlla(m_w.get(), child<QLineEdit>(m_w, "txtPartitaIva"), m_env->dialogs); }
+    CheckOutcome controlla()
+    {
+        return pressControlla(m_w.get(), child<QLineEdit>(m_w, "txtPartitaIva"), m_env->dialogs);
+    }
 
 private slots:
     void init()
@@ -62,8 +65,8 @@ private slots:
         QTest::newRow("120 is Bologna 2") << QStringLiteral("62068181205") << office(QStringLiteral("Bologna 2"));
         QTest::newRow("Forlì") << QStringLiteral("76543210405") << office(QStringLiteral("Forlì"));
         QTest::newRow("check digit 0") << QStringLiteral("21881320150") << office(QStringLiteral("Milano 1"));
-        QTest::newRow("office unknown")
-            << QStringLiteral("79532995556") << kValid + QStringLiteral("L'Ufficio IVA che lo ha rilasciato non è noto.");
+        QTest::newRow("office unknown") << QStringLiteral("79532995556")
+                                        << kValid + QStringLiteral("L'Ufficio IVA che lo ha rilasciato non è noto.");
         QTest::newRow("check digit changed") << QStringLiteral("00743110158") << kWrong;
         QTest::newRow("body digit changed") << QStringLiteral("00743120157") << kWrong;
         QTest::newRow("letter put in by the opener") << QStringLiteral("0074311015A") << kWrong;
@@ -117,7 +120,7 @@ private slots:
         QCOMPARE(m_w->focusWidget(), child<QPushButton>(m_w, "btnControlla"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QTest::keyClick(child<QPushButton>(m_w, "btnControlla"), Qt::Key_Return);
-        QCOMPARE(m_env->dialogs.texts(), QStringList{office(QStringLiteral("Milano 1"))});
+        QCOMPARE(m_env->dialogs.texts(), QStringList {office(QStringLiteral("Milano 1"))});
         QVERIFY(!m_w->isVisible());
     }
 

@@ -33,7 +33,6 @@ class TestGridWindows : public QObject {
     std::unique_ptr<ResidentFixture> m_env;
     TfrmAgenda *agenda() const { return Windows::resident().agenda; }
 
-
     // Clicks a picture that opens a modal grid, runs check on it, then closes it.
     void withGrid(PictureButton *opener, const std::function<void(PaymentGridWindow *)> &check)
     {
@@ -59,7 +58,8 @@ private slots:
             QCOMPARE(grid->windowTitle(), QStringLiteral(" Scadenze imminenti"));
             QCOMPARE(grid->model()->rowCount(), 10);
             QCOMPARE(grid->model()->columnCount(), 15);
-            QCOMPARE(child<InfoBar>(grid, "panInfo")->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+            QCOMPARE(child<InfoBar>(grid, "panInfo")->text(),
+                     QStringLiteral("Esportazione archivio in Microsoft Excel."));
             m_env->dialogs.queue({true, false});
             child<PictureButton>(grid, "cmdEsporta")->click();
         });
@@ -70,9 +70,9 @@ private slots:
 
     void dayAndMonthFollowTheCalendar()
     {
-        writePaymentArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("Sì")),
-                      makePayment(QStringLiteral("7/03/2025")),
-                      makePayment(QStringLiteral("20/03/2025"))});
+        writePaymentArchive({makePayment(QStringLiteral("07/03/2025"), QStringLiteral("09"), QStringLiteral("30"),
+                                         QStringLiteral("0"), QStringLiteral("Sì")),
+                             makePayment(QStringLiteral("7/03/2025")), makePayment(QStringLiteral("20/03/2025"))});
         child<PictureButton>(Windows::resident().avvio, "btnApp02")->click();
         child<QCalendarWidget>(agenda(), "calAppuntamenti")->setSelectedDate(QDate(2025, 3, 7));
         withGrid(child<PictureButton>(agenda(), "btnGiorno"), [&](PaymentGridWindow *grid) {
@@ -159,7 +159,7 @@ private slots:
     void scadenzarioNumbersInFileOrder()
     {
         writePaymentArchive({makePayment(QStringLiteral("10/05/2026")), makePayment(QStringLiteral("01/01/2020")),
-                      makePayment(QStringLiteral("05/05/2025"))});
+                             makePayment(QStringLiteral("05/05/2025"))});
         TfrmExpScadenzario grid;
         grid.show();
         QCOMPARE(grid.windowTitle(), QStringLiteral(" Esportazione archivio pagamenti"));
@@ -173,19 +173,23 @@ private slots:
     void hints()
     {
         TfrmExpImminenti grid;
-        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdEsporta")), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdGuida")), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<QAbstractButton>(&grid, "cmdEsci")), QStringLiteral("Esci da questo ambiente di lavoro."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdEsporta")),
+                 QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<PictureButton>(&grid, "cmdGuida")),
+                 QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+        QCOMPARE(child<InfoBar>(&grid, "panInfo")->hintFor(child<QAbstractButton>(&grid, "cmdEsci")),
+                 QStringLiteral("Esci da questo ambiente di lavoro."));
     }
 
     void helpTopics()
     {
         const auto helpOf = [](PaymentGridWindow &grid) {
             QString title;
-            whileModal<TfrmGuida>([&grid] { child<PictureButton>(&grid, "cmdGuida")->click(); }, [&title](TfrmGuida *help) {
-                title = child<QLabel>(help, "lblTitolo")->text();
-                child<QPushButton>(help, "btnChiudi")->click();
-            });
+            whileModal<TfrmGuida>([&grid] { child<PictureButton>(&grid, "cmdGuida")->click(); },
+                                  [&title](TfrmGuida *help) {
+                                      title = child<QLabel>(help, "lblTitolo")->text();
+                                      child<QPushButton>(help, "btnChiudi")->click();
+                                  });
             return title;
         };
         TfrmExpMensili month(QDate(2025, 5, 15));
@@ -205,8 +209,9 @@ private slots:
         m_env->dialogs.queue({true, false});
         child<PictureButton>(&grid, "cmdEsporta")->click();
         // Read back as a user with Italian settings opens it.
-        const QString failure = CalcReader::convert({m_env->file(QStringLiteral("Riepilogo_Pagamenti.xls"))}, m_env->folder(),
-                                                    QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"));
+        const QString failure =
+            CalcReader::convert({m_env->file(QStringLiteral("Riepilogo_Pagamenti.xls"))}, m_env->folder(),
+                                QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"));
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const QString csv = QString::fromUtf8(m_env->readFile(QStringLiteral("Riepilogo_Pagamenti.csv")));
         QVERIFY2(csv.contains(QStringLiteral("Caffè € a<b")), qPrintable(csv));

@@ -54,10 +54,7 @@ private slots:
         m_env = std::make_unique<ResidentFixture>();
         Residents::switchTo(nullptr, Windows::resident().avvio);
     }
-    void cleanup()
-    {
-        m_env.reset();
-    }
+    void cleanup() { m_env.reset(); }
 
     void helpTexts_data()
     {
@@ -120,23 +117,27 @@ private slots:
         const HelpTopic expected = topic();
         if (opener == QLatin1String("agenda"))
             child<PictureButton>(menu(), "btnApp02")->click();
-        PictureButton *picture = opener == QLatin1String("agenda") ? child<PictureButton>(Windows::resident().agenda, "imgGuida")
-                                                                   : child<PictureButton>(menu(), "imgGuida");
+        PictureButton *picture = opener == QLatin1String("agenda")
+                                     ? child<PictureButton>(Windows::resident().agenda, "imgGuida")
+                                     : child<PictureButton>(menu(), "imgGuida");
         QPointer<TfrmGuida> first;
         for (int opening = 0; opening < 2; ++opening) {
-            const bool seen = whileOpen<TfrmGuida>([&] { picture->click(); }, [&](TfrmGuida *w) {
-                QCOMPARE(w->windowTitle(), QStringLiteral(" Guida all'utilizzo del software"));
-                QCOMPARE(child<QLabel>(w, "lblTitolo")->text(), expected.title);
-                QCOMPARE(child<QPlainTextEdit>(w, "txtGuida")->toPlainText(), shownText(expected));
-                QVERIFY(child<QPlainTextEdit>(w, "txtGuida")->isReadOnly());
-                QCOMPARE(child<QPlainTextEdit>(w, "txtGuida")->font().pointSize(), 12);
-                QVERIFY(child<QPlainTextEdit>(w, "txtGuida")->font().bold());
-                QCOMPARE(w->size(), QSize(670, 572));
-                QCOMPARE(w->parentWidget(), picture->window());
-                QVERIFY(w != first);
-                if (!first)
-                    first = w;
-            });
+            const bool seen =
+                whileOpen<TfrmGuida>([&] { picture->click(); },
+                                     [&](TfrmGuida *w) {
+                                         QCOMPARE(w->windowTitle(), QStringLiteral(" Guida all'utilizzo del software"));
+                                         QCOMPARE(child<QLabel>(w, "lblTitolo")->text(), expected.title);
+                                         QCOMPARE(child<QPlainTextEdit>(w, "txtGuida")->toPlainText(),
+                                                  shownText(expected));
+                                         QVERIFY(child<QPlainTextEdit>(w, "txtGuida")->isReadOnly());
+                                         QCOMPARE(child<QPlainTextEdit>(w, "txtGuida")->font().pointSize(), 12);
+                                         QVERIFY(child<QPlainTextEdit>(w, "txtGuida")->font().bold());
+                                         QCOMPARE(w->size(), QSize(670, 572));
+                                         QCOMPARE(w->parentWidget(), picture->window());
+                                         QVERIFY(w != first);
+                                         if (!first)
+                                             first = w;
+                                     });
             QVERIFY(seen);
             // Destroyed when closed: the next opening is a new window.
             QVERIFY(!first);
@@ -213,17 +214,20 @@ private slots:
     {
         QPointer<TfrmInfo> first;
         for (int opening = 0; opening < 2; ++opening) {
-            QVERIFY(whileOpen<TfrmInfo>([&] { child<PictureButton>(menu(), "imgInfo")->click(); }, [&](TfrmInfo *w) {
-                QCOMPARE(w->windowTitle(), QStringLiteral(" Informazioni su Tarvenio 3.0"));
-                QCOMPARE(child<LinkLabel>(w, "lnkWeb")->text(), QStringLiteral("info@tarvenio.it"));
-                QCOMPARE(child<QPushButton>(w, "btnChiudi")->text(), QStringLiteral("Chiudi"));
-                QVERIFY(w != first);
-                first = w;
-                QTest::mouseClick(child<LinkLabel>(w, "lnkWeb"), Qt::LeftButton);
-                child<PictureButton>(w, "imgEmail")->click();
-                QTest::mouseClick(child<QPushButton>(w, "btnChiudi"), Qt::LeftButton);
-                QVERIFY(!w->isVisible());
-            }));
+            QVERIFY(whileOpen<TfrmInfo>([&] { child<PictureButton>(menu(), "imgInfo")->click(); },
+                                        [&](TfrmInfo *w) {
+                                            QCOMPARE(w->windowTitle(), QStringLiteral(" Informazioni su Tarvenio 3.0"));
+                                            QCOMPARE(child<LinkLabel>(w, "lnkWeb")->text(),
+                                                     QStringLiteral("info@tarvenio.it"));
+                                            QCOMPARE(child<QPushButton>(w, "btnChiudi")->text(),
+                                                     QStringLiteral("Chiudi"));
+                                            QVERIFY(w != first);
+                                            first = w;
+                                            QTest::mouseClick(child<LinkLabel>(w, "lnkWeb"), Qt::LeftButton);
+                                            child<PictureButton>(w, "imgEmail")->click();
+                                            QTest::mouseClick(child<QPushButton>(w, "btnChiudi"), Qt::LeftButton);
+                                            QVERIFY(!w->isVisible());
+                                        }));
             QVERIFY(!first);
         }
         QCOMPARE(m_env->shell.opened.size(), 4);
@@ -240,18 +244,22 @@ private slots:
 
     void copyrightWindow()
     {
-        QVERIFY(whileOpen<TfrmSplash>([&] { child<PictureButton>(menu(), "imgCopyright")->click(); }, [&](TfrmSplash *w) {
-            QVERIFY(w->windowTitle().startsWith(QStringLiteral(" Tarvenio 3.0")));
-            QVERIFY(w->windowTitle().contains(QStringLiteral("Copyright ©")));
-            QCOMPARE(child<LinkLabel>(w, "lnkWeb")->text(), QStringLiteral("www.tarvenio.it"));
-            QCOMPARE(w->parentWidget(), static_cast<QWidget *>(menu()));
-            // Centred on its owner (give or take the rounding of odd sizes).
-            QVERIFY((w->geometry().center() - menu()->geometry().center()).manhattanLength() <= 4);
-            QTest::mouseClick(child<LinkLabel>(w, "lnkWeb"), Qt::LeftButton);
-            child<PictureButton>(w, "imgWeb")->click();
-        }));
-        QCOMPARE(m_env->shell.opened,
-                 QVector<QUrl>({QUrl(QStringLiteral("https://www.tarvenio.it")), QUrl(QStringLiteral("https://www.tarvenio.it"))}));
+        QVERIFY(whileOpen<TfrmSplash>([&] { child<PictureButton>(menu(), "imgCopyright")->click(); },
+                                      [&](TfrmSplash *w) {
+                                          QVERIFY(w->windowTitle().startsWith(QStringLiteral(" Tarvenio 3.0")));
+                                          QVERIFY(w->windowTitle().contains(QStringLiteral("Copyright ©")));
+                                          QCOMPARE(child<LinkLabel>(w, "lnkWeb")->text(),
+                                                   QStringLiteral("www.tarvenio.it"));
+                                          QCOMPARE(w->parentWidget(), static_cast<QWidget *>(menu()));
+                                          // Centred on its owner (give or take the rounding of odd sizes).
+                                          QVERIFY(
+                                              (w->geometry().center() - menu()->geometry().center()).manhattanLength()
+                                              <= 4);
+                                          QTest::mouseClick(child<LinkLabel>(w, "lnkWeb"), Qt::LeftButton);
+                                          child<PictureButton>(w, "imgWeb")->click();
+                                      }));
+        QCOMPARE(m_env->shell.opened, QVector<QUrl>({QUrl(QStringLiteral("https://www.tarvenio.it")),
+                                                     QUrl(QStringLiteral("https://www.tarvenio.it"))}));
         QVERIFY(m_env->dialogs.shown.isEmpty());
         QVERIFY(menu()->isVisible());
     }

@@ -27,7 +27,8 @@
 #include <functional>
 
 namespace {
-const QString kValidDate = QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
+const QString kValidDate =
+    QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
 
 void pick(QComboBox *box, const QString &item)
 {
@@ -109,13 +110,16 @@ private slots:
         QCOMPARE(child<QLabel>(q(), "lblAnnoInizio")->text(), QStringLiteral("2025"));
         QCOMPARE(child<QLabel>(q(), "lblAnnoFine")->text(), QStringLiteral("2025"));
         QCOMPARE(child<QLineEdit>(q(), "txtCausale")->text(), QString());
-        for (QComboBox *box : {child<QComboBox>(q(), "txtGiornoInizio"), child<QComboBox>(q(), "txtMeseInizio"), child<QComboBox>(q(), "txtGiornoFine"), child<QComboBox>(q(), "txtMeseFine")}) {
+        for (QComboBox *box : {child<QComboBox>(q(), "txtGiornoInizio"), child<QComboBox>(q(), "txtMeseInizio"),
+                               child<QComboBox>(q(), "txtGiornoFine"), child<QComboBox>(q(), "txtMeseFine")}) {
             QCOMPARE(box->currentText(), QString());
             QCOMPARE(box->currentIndex(), -1);
         }
         QTRY_VERIFY(child<QLineEdit>(q(), "txtCausale")->hasFocus());
         QVERIFY(child<FocusFrame>(q(), "effCausale")->isVisible());
-        for (FocusFrame *f : {child<FocusFrame>(q(), "effAnno"), child<FocusFrame>(q(), "effGiornoInizio"), child<FocusFrame>(q(), "effMeseInizio"), child<FocusFrame>(q(), "effGiornoFine"), child<FocusFrame>(q(), "effMeseFine")})
+        for (FocusFrame *f : {child<FocusFrame>(q(), "effAnno"), child<FocusFrame>(q(), "effGiornoInizio"),
+                              child<FocusFrame>(q(), "effMeseInizio"), child<FocusFrame>(q(), "effGiornoFine"),
+                              child<FocusFrame>(q(), "effMeseFine")})
             QVERIFY(!f->isVisible());
         QVERIFY(!child<QLabel>(q(), "lblAttendere")->isVisible());
         QVERIFY(!child<QLabel>(q(), "lblDataInizio")->isVisible());
@@ -135,14 +139,21 @@ private slots:
         QCOMPARE(child<QGroupBox>(q(), "grpDataFine")->title(), QStringLiteral(" Data fine intervallo: "));
         QCOMPARE(child<QPushButton>(q(), "btnVisualizza")->text(), QStringLiteral("Visualizza riepilogo"));
         QCOMPARE(child<QPushButton>(q(), "btnEsci")->text(), QStringLiteral("Esci"));
-        QCOMPARE(child<QLabel>(q(), "lblAttendere")->text(), QStringLiteral("Caricamento riepilogo in corso. Attendere..."));
-        QCOMPARE(child<QLabel>(q(), "lblCampo01")->text(), QStringLiteral("Indicare l'anno solare di interesse e una causale."));
-        QCOMPARE(child<QLabel>(q(), "lblCampo02")->text(), QStringLiteral("Per ottenere lo storico di tutti i movimenti in entrata e in "
-                                                         "uscita, non indicare nessuna causale."));
+        QCOMPARE(child<QLabel>(q(), "lblAttendere")->text(),
+                 QStringLiteral("Caricamento riepilogo in corso. Attendere..."));
+        QCOMPARE(child<QLabel>(q(), "lblCampo01")->text(),
+                 QStringLiteral("Indicare l'anno solare di interesse e una causale."));
+        QCOMPARE(child<QLabel>(q(), "lblCampo02")->text(),
+                 QStringLiteral("Per ottenere lo storico di tutti i movimenti in entrata e in "
+                                "uscita, non indicare nessuna causale."));
         QCOMPARE(child<QLabel>(q(), "lblCampo03")->text(),
                  QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."));
-        const QStringList captions = {child<QLabel>(q(), "titAnno")->text(), child<QLabel>(q(), "titCausale")->text(), child<QLabel>(q(), "titGiornoInizio")->text(),
-                                      child<QLabel>(q(), "titMeseInizio")->text(), child<QLabel>(q(), "titGiornoFine")->text(), child<QLabel>(q(), "titMeseFine")->text()};
+        const QStringList captions = {child<QLabel>(q(), "titAnno")->text(),
+                                      child<QLabel>(q(), "titCausale")->text(),
+                                      child<QLabel>(q(), "titGiornoInizio")->text(),
+                                      child<QLabel>(q(), "titMeseInizio")->text(),
+                                      child<QLabel>(q(), "titGiornoFine")->text(),
+                                      child<QLabel>(q(), "titMeseFine")->text()};
         QCOMPARE(captions, QStringList({"Anno:", "Causale:", "Giorno:", "Mese:", "Giorno:", "Mese:"}));
     }
 
@@ -256,9 +267,12 @@ private slots:
     {
         focus(child<EntryBox>(q(), "txtAnno"));
         const QList<QPair<QWidget *, FocusFrame *>> chain = {
-            {child<QLineEdit>(q(), "txtCausale"), child<FocusFrame>(q(), "effCausale")},     {child<QComboBox>(q(), "txtGiornoInizio"), child<FocusFrame>(q(), "effGiornoInizio")},
-            {child<QComboBox>(q(), "txtMeseInizio"), child<FocusFrame>(q(), "effMeseInizio")}, {child<QComboBox>(q(), "txtGiornoFine"), child<FocusFrame>(q(), "effGiornoFine")},
-            {child<QComboBox>(q(), "txtMeseFine"), child<FocusFrame>(q(), "effMeseFine")},   {child<QPushButton>(q(), "btnVisualizza"), nullptr},
+            {child<QLineEdit>(q(), "txtCausale"), child<FocusFrame>(q(), "effCausale")},
+            {child<QComboBox>(q(), "txtGiornoInizio"), child<FocusFrame>(q(), "effGiornoInizio")},
+            {child<QComboBox>(q(), "txtMeseInizio"), child<FocusFrame>(q(), "effMeseInizio")},
+            {child<QComboBox>(q(), "txtGiornoFine"), child<FocusFrame>(q(), "effGiornoFine")},
+            {child<QComboBox>(q(), "txtMeseFine"), child<FocusFrame>(q(), "effMeseFine")},
+            {child<QPushButton>(q(), "btnVisualizza"), nullptr},
         };
         FocusFrame *previous = child<FocusFrame>(q(), "effAnno");
         for (const auto &[box, frame] : chain) {
@@ -274,8 +288,9 @@ private slots:
         QTest::keyClick(child<QPushButton>(q(), "btnVisualizza"), Qt::Key_Return);
         flushTimers();
         QCOMPARE(m_modal, QString());
-        QCOMPARE(m_env->dialogs.texts(), QStringList({QStringLiteral(
-            "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.")}));
+        QCOMPARE(m_env->dialogs.texts(),
+                 QStringList({QStringLiteral(
+                     "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata.")}));
         QVERIFY(child<QComboBox>(q(), "txtGiornoInizio")->hasFocus());
     }
 
@@ -293,42 +308,92 @@ private slots:
         QTest::addColumn<QString>("endDate");
         const int warning = int(MessageKind::Warning), plain = int(MessageKind::Plain);
         QTest::newRow("three-digit year")
-            << "202" << "01" << "Gennaio" << "31" << "Dicembre" << warning
-            << "Attenzione: indicare l'anno solare utilizzando quattro cifre." << "txtAnno" << "" << "";
+            << "202"
+            << "01"
+            << "Gennaio"
+            << "31"
+            << "Dicembre" << warning << "Attenzione: indicare l'anno solare utilizzando quattro cifre."
+            << "txtAnno"
+            << ""
+            << "";
         QTest::newRow("no start day")
-            << "2025" << "" << "Gennaio" << "31" << "Dicembre" << warning
+            << "2025"
+            << ""
+            << "Gennaio"
+            << "31"
+            << "Dicembre" << warning
             << "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata."
-            << "txtGiornoInizio" << "" << "";
+            << "txtGiornoInizio"
+            << ""
+            << "";
         QTest::newRow("no start month")
-            << "2025" << "01" << "" << "31" << "Dicembre" << warning
+            << "2025"
+            << "01"
+            << ""
+            << "31"
+            << "Dicembre" << warning
             << "Attenzione: indicare il mese di inizio intervallo selezionandolo dall'elenco a cascata."
-            << "txtMeseInizio" << "" << "";
+            << "txtMeseInizio"
+            << ""
+            << "";
         QTest::newRow("no end day")
-            << "2025" << "01" << "Gennaio" << "" << "Dicembre" << warning
+            << "2025"
+            << "01"
+            << "Gennaio"
+            << ""
+            << "Dicembre" << warning
             << "Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata."
-            << "txtGiornoFine" << "" << "";
+            << "txtGiornoFine"
+            << ""
+            << "";
         QTest::newRow("no end month")
-            << "2025" << "01" << "Gennaio" << "31" << "" << warning
-            << "Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata."
-            << "txtMeseFine" << "" << "";
-        QTest::newRow("31 April")
-            << "2025" << "31" << "Aprile" << "30" << "Aprile" << plain
-            << "Attenzione: la data 31/04/2025 di inizio intervallo non esiste." + kValidDate << "txtGiornoInizio"
-            << "31/04/2025" << "";
+            << "2025"
+            << "01"
+            << "Gennaio"
+            << "31"
+            << "" << warning << "Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata."
+            << "txtMeseFine"
+            << ""
+            << "";
+        QTest::newRow("31 April") << "2025"
+                                  << "31"
+                                  << "Aprile"
+                                  << "30"
+                                  << "Aprile" << plain
+                                  << "Attenzione: la data 31/04/2025 di inizio intervallo non esiste." + kValidDate
+                                  << "txtGiornoInizio"
+                                  << "31/04/2025"
+                                  << "";
         QTest::newRow("29 February of a common year at the end")
-            << "2025" << "01" << "Febbraio" << "29" << "Febbraio" << plain
-            << "Attenzione: la data 29/02/2025 di fine intervallo non esiste." + kValidDate << "txtGiornoFine"
-            << "01/02/2025" << "29/02/2025";
-        QTest::newRow("year 0000")
-            << "0000" << "01" << "Gennaio" << "31" << "Gennaio" << plain
-            << "Attenzione: la data 01/01/0000 di inizio intervallo non esiste." + kValidDate << "txtGiornoInizio"
-            << "01/01/0000" << "";
+            << "2025"
+            << "01"
+            << "Febbraio"
+            << "29"
+            << "Febbraio" << plain << "Attenzione: la data 29/02/2025 di fine intervallo non esiste." + kValidDate
+            << "txtGiornoFine"
+            << "01/02/2025"
+            << "29/02/2025";
+        QTest::newRow("year 0000") << "0000"
+                                   << "01"
+                                   << "Gennaio"
+                                   << "31"
+                                   << "Gennaio" << plain
+                                   << "Attenzione: la data 01/01/0000 di inizio intervallo non esiste." + kValidDate
+                                   << "txtGiornoInizio"
+                                   << "01/01/0000"
+                                   << "";
         QTest::newRow("end before start")
-            << "2025" << "10" << "Maggio" << "09" << "Maggio" << plain
+            << "2025"
+            << "10"
+            << "Maggio"
+            << "09"
+            << "Maggio" << plain
             << "Attenzione: la data di fine intervallo (09/05/2025) non può essere anteriore a quella di inizio "
                "intervallo (10/05/2025).\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare un "
                "intervallo di tempo valido."
-            << "btnVisualizza" << "10/05/2025" << "09/05/2025"; // where the click left it
+            << "btnVisualizza"
+            << "10/05/2025"
+            << "09/05/2025"; // where the click left it
     }
 
     void refusals()
@@ -382,15 +447,30 @@ private slots:
         QTest::addColumn<QString>("interval");
         QTest::addColumn<QString>("titCausale");
         QTest::addColumn<QStringList>("dates");
-        QTest::newRow("the whole year") << "2025" << "" << "01" << "Gennaio" << "31" << "Dicembre"
-                                        << "Dal   01/01/2025   al   31/12/2025" << "- - -"
-                                        << QStringList({"01/01/2025", "15/03/2025", "31/12/2025"});
-        QTest::newRow("one day, one cause") << "2025" << "  affitto " << "15" << "Marzo" << "15" << "Marzo"
-                                            << "Dal   15/03/2025   al   15/03/2025" << "affitto"
-                                            << QStringList({"15/03/2025"});
-        QTest::newRow("29 February of a leap year") << "2024" << "" << "29" << "Febbraio" << "29" << "Febbraio"
-                                                    << "Dal   29/02/2024   al   29/02/2024" << "- - -"
-                                                    << QStringList({"29/02/2024"});
+        QTest::newRow("the whole year") << "2025"
+                                        << ""
+                                        << "01"
+                                        << "Gennaio"
+                                        << "31"
+                                        << "Dicembre"
+                                        << "Dal   01/01/2025   al   31/12/2025"
+                                        << "- - -" << QStringList({"01/01/2025", "15/03/2025", "31/12/2025"});
+        QTest::newRow("one day, one cause") << "2025"
+                                            << "  affitto "
+                                            << "15"
+                                            << "Marzo"
+                                            << "15"
+                                            << "Marzo"
+                                            << "Dal   15/03/2025   al   15/03/2025"
+                                            << "affitto" << QStringList({"15/03/2025"});
+        QTest::newRow("29 February of a leap year") << "2024"
+                                                    << ""
+                                                    << "29"
+                                                    << "Febbraio"
+                                                    << "29"
+                                                    << "Febbraio"
+                                                    << "Dal   29/02/2024   al   29/02/2024"
+                                                    << "- - -" << QStringList({"29/02/2024"});
     }
 
     void opensTheRegister()
@@ -427,7 +507,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(q(), "btnVisualizza"), Qt::LeftButton);
         QCOMPARE(m_modal, QStringLiteral("TfrmBilancio"));
         QVERIFY(modal);
-        QVERIFY(waiting); // shown while the register loads
+        QVERIFY(waiting);                                          // shown while the register loads
         QVERIFY(!child<QLabel>(q(), "lblAttendere")->isVisible()); // and hidden once it closes
         QCOMPARE(shownInterval, interval);
         QCOMPARE(shownCause, titCausale);

@@ -83,7 +83,8 @@ private slots:
         const QVector<PaymentRecord> records = {
             movement(QStringLiteral("28/02/2025"), In, QStringLiteral("1,00")),
             movement(kMarch31, Out, QStringLiteral("2000,00"), QStringLiteral("Fornitura")),
-            movement(kMarch1, In, QStringLiteral("1250,00"), QStringLiteral("Fattura 1"), QStringLiteral("Mario Rossi")),
+            movement(kMarch1, In, QStringLiteral("1250,00"), QStringLiteral("Fattura 1"),
+                     QStringLiteral("Mario Rossi")),
             movement(QStringLiteral("01/04/2025"), Out, QStringLiteral("4,00")),
             movement(QStringLiteral("15/03/2025"), In, QStringLiteral("300,50"), QStringLiteral("Fattura 2")),
         };
@@ -98,12 +99,14 @@ private slots:
         QCOMPARE(child<QLabel>(&w, "lblTipologia")->text(), QStringLiteral("PRIMANOTA E BILANCIO - Causale :"));
         QCOMPARE(child<QLabel>(&w, "lblConta")->text(), QStringLiteral("0"));
         QCOMPARE(child<QLabel>(&w, "lblIntervallo")->text(), QStringLiteral("Dal   01/03/2025   al   31/03/2025"));
-        QCOMPARE(child<RowListView>(&w, "lstRecords")->texts(), QStringList({JournalRow(records[1]), JournalRow(records[2]), JournalRow(records[4])}));
+        QCOMPARE(child<RowListView>(&w, "lstRecords")->texts(),
+                 QStringList({JournalRow(records[1]), JournalRow(records[2]), JournalRow(records[4])}));
         QCOMPARE(child<RowListView>(&w, "lstRecords")->rowModel()->rows().at(1).record, 3);
         QCOMPARE(child<QLabel>(&w, "lblTotEntrate")->text(), QStringLiteral("1550,50 €"));
         QCOMPARE(child<QLabel>(&w, "lblTotUscite")->text(), QStringLiteral("2000,00 €"));
         QCOMPARE(child<QLabel>(&w, "lblBilancio")->text(), QStringLiteral("-449,50 €"));
-        for (QLabel *amount : {child<QLabel>(&w, "lblTotEntrate"), child<QLabel>(&w, "lblTotUscite"), child<QLabel>(&w, "lblBilancio")})
+        for (QLabel *amount :
+             {child<QLabel>(&w, "lblTotEntrate"), child<QLabel>(&w, "lblTotUscite"), child<QLabel>(&w, "lblBilancio")})
             QVERIFY(amount->alignment() & Qt::AlignRight);
         QCOMPARE(child<QLabel>(&w, "titTotEntrate")->text(), QStringLiteral("TOTALE ENTRATE :"));
         QCOMPARE(child<QLabel>(&w, "titTotUscite")->text(), QStringLiteral("TOTALE USCITE :"));
@@ -130,14 +133,19 @@ private slots:
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("no cause") << "" << "- - -"
+        QTest::newRow("no cause") << ""
+                                  << "- - -"
                                   << QStringList({"Affitto gennaio", "AFFITTO box", "Afitto", "Rata affitto", "Luce"});
-        QTest::newRow("blanks only") << "   " << "- - -"
-                                     << QStringList({"Affitto gennaio", "AFFITTO box", "Afitto", "Rata affitto", "Luce"});
-        QTest::newRow("affitto") << "affitto" << "affitto"
-                                 << QStringList({"Affitto gennaio", "AFFITTO box", "Rata affitto"});
-        QTest::newRow("leading blank") << " affitto" << "affitto" << QStringList({"Rata affitto"});
-        QTest::newRow("nothing matches") << "gas" << "gas" << QStringList();
+        QTest::newRow("blanks only") << "   "
+                                     << "- - -"
+                                     << QStringList(
+                                            {"Affitto gennaio", "AFFITTO box", "Afitto", "Rata affitto", "Luce"});
+        QTest::newRow("affitto") << "affitto"
+                                 << "affitto" << QStringList({"Affitto gennaio", "AFFITTO box", "Rata affitto"});
+        QTest::newRow("leading blank") << " affitto"
+                                       << "affitto" << QStringList({"Rata affitto"});
+        QTest::newRow("nothing matches") << "gas"
+                                         << "gas" << QStringList();
     }
 
     void selectsByCause()
@@ -155,7 +163,8 @@ private slots:
         w.show();
         QCOMPARE(causes(w), listed);
         QCOMPARE(child<QLabel>(&w, "titCausale")->text(), title);
-        QCOMPARE(child<QLabel>(&w, "lblConta")->text(), title == QStringLiteral("- - -") ? QStringLiteral("0") : QStringLiteral("1"));
+        QCOMPARE(child<QLabel>(&w, "lblConta")->text(),
+                 title == QStringLiteral("- - -") ? QStringLiteral("0") : QStringLiteral("1"));
         QCOMPARE(child<QLabel>(&w, "lblTotUscite")->text(), QStringLiteral("%1,00 €").arg(listed.size() * 10));
     }
 
@@ -168,14 +177,14 @@ private slots:
                                        << QStringList({"0,00 €", "80,00 €", "-80,00 €"});
         QTest::newRow("0,10 and 0,20") << QStringList({"In entrata:0,10", "In entrata:0,20"})
                                        << QStringList({"0,30 €", "0,00 €", "0,30 €"});
-        QTest::newRow("close incomes and expenses") << QStringList({"In entrata:100,00", "In uscita:99,99"})
-                                                    << QStringList({"100,00 €", "99,99 €", "0,01 €"});
+        QTest::newRow("close incomes and expenses")
+            << QStringList({"In entrata:100,00", "In uscita:99,99"}) << QStringList({"100,00 €", "99,99 €", "0,01 €"});
         QTest::newRow("the same, larger") << QStringList({"In entrata:9483,31", "In uscita:9483,21"})
                                           << QStringList({"9483,31 €", "9483,21 €", "0,10 €"});
         QTest::newRow("three decimals") << QStringList({"In entrata:12,345"})
                                         << QStringList({"12,345 €", "0,00 €", "12,345 €"});
-        QTest::newRow("a type of neither kind") << QStringList({"Rimborso:5,00", "In entrata:1,00"})
-                                                << QStringList({"1,00 €", "0,00 €", "1,00 €"});
+        QTest::newRow("a type of neither kind")
+            << QStringList({"Rimborso:5,00", "In entrata:1,00"}) << QStringList({"1,00 €", "0,00 €", "1,00 €"});
     }
 
     void totals()
@@ -188,7 +197,9 @@ private slots:
         writePaymentArchive(records);
         TfrmBilancio w(QString(), kMarch1, kMarch31);
         w.show();
-        QCOMPARE(QStringList({child<QLabel>(&w, "lblTotEntrate")->text(), child<QLabel>(&w, "lblTotUscite")->text(), child<QLabel>(&w, "lblBilancio")->text()}), labels);
+        QCOMPARE(QStringList({child<QLabel>(&w, "lblTotEntrate")->text(), child<QLabel>(&w, "lblTotUscite")->text(),
+                              child<QLabel>(&w, "lblBilancio")->text()}),
+                 labels);
         QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), movements.size());
         flushTimers();
         QVERIFY(m_env->dialogs.shown.isEmpty());
@@ -230,7 +241,8 @@ private slots:
         QDir().rmdir(PaymentArchive::path());
         QCOMPARE(child<QLabel>(&w, "titCausale")->text(), QStringLiteral("affitto"));
         QCOMPARE(child<RowListView>(&w, "lstRecords")->count(), 0);
-        for (QLabel *amount : {child<QLabel>(&w, "lblTotEntrate"), child<QLabel>(&w, "lblTotUscite"), child<QLabel>(&w, "lblBilancio")})
+        for (QLabel *amount :
+             {child<QLabel>(&w, "lblTotEntrate"), child<QLabel>(&w, "lblTotUscite"), child<QLabel>(&w, "lblBilancio")})
             QCOMPARE(amount->text(), QStringLiteral("0,00"));
         QCOMPARE(child<QLabel>(&w, "lblIntervallo")->text(), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"));
         QVERIFY(m_env->dialogs.shown.isEmpty());
@@ -256,10 +268,14 @@ private slots:
     void findCarriesOverToTheNextRegister()
     {
         writePaymentArchive({
-            movement(QStringLiteral("02/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"), QStringLiteral("Rossi Mario")),
-            movement(QStringLiteral("03/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"), QStringLiteral("Bianchi")),
-            movement(QStringLiteral("04/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"), QStringLiteral("ROSSI Anna")),
-            movement(QStringLiteral("05/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"), QStringLiteral("Verdi")),
+            movement(QStringLiteral("02/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"),
+                     QStringLiteral("Rossi Mario")),
+            movement(QStringLiteral("03/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"),
+                     QStringLiteral("Bianchi")),
+            movement(QStringLiteral("04/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"),
+                     QStringLiteral("ROSSI Anna")),
+            movement(QStringLiteral("05/03/2025"), Out, QStringLiteral("1,00"), QStringLiteral("Affitto"),
+                     QStringLiteral("Verdi")),
         });
         {
             TfrmBilancio first(QString(), kMarch1, kMarch31);
@@ -299,7 +315,8 @@ private slots:
         QVector<PaymentRecord> records;
         for (int i = 0; i < 70; ++i)
             records << movement(QStringLiteral("%1/03/2025").arg(i % 28 + 1, 2, 10, QLatin1Char('0')), i % 3 ? Out : In,
-                                QStringLiteral("%1,25").arg(i + 1), QStringLiteral("Affitto rata %1").arg(i, 3, 10, QLatin1Char('0')));
+                                QStringLiteral("%1,25").arg(i + 1),
+                                QStringLiteral("Affitto rata %1").arg(i, 3, 10, QLatin1Char('0')));
         records[5].Contatto = QStringLiteral("Caffè Verdi & C.");
         writePaymentArchive(records);
         TfrmBilancio w(QStringLiteral("rata "), kMarch1, kMarch31);
@@ -342,7 +359,8 @@ private slots:
         QCOMPARE(child<QLabel>(&w, "lblBilancio")->text(), QStringLiteral("-786,50 €"));
         QList<qsizetype> valueColumns;
         for (const QString &line : text.split(QLatin1Char('\n'))) {
-            for (const char *head : {"INTERVALLO SELEZIONATO :", "TOTALE ENTRATE :", "TOTALE USCITE :", "BILANCIO ENTRATE E USCITE :"}) {
+            for (const char *head :
+                 {"INTERVALLO SELEZIONATO :", "TOTALE ENTRATE :", "TOTALE USCITE :", "BILANCIO ENTRATE E USCITE :"}) {
                 const qsizetype at = line.indexOf(QLatin1String(head));
                 if (at >= 0) {
                     qsizetype value = at + qstrlen(head);
@@ -358,8 +376,8 @@ private slots:
     void printLayoutSizesTheMemo()
     {
         const QStringList rows = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
-        const QStringList closing = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                     QStringLiteral("4"), QStringLiteral("5")};
+        const QStringList closing = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                                     QStringLiteral("5")};
         ReportLayout r = ListReport::filled(QStringLiteral("Primanota"), QStringLiteral("Titolo"), rows, closing);
         QCOMPARE(r.name, QStringLiteral("Primanota"));
         const ReportText *memo = r.text(QStringLiteral("txtRiepilogo"));

@@ -24,7 +24,8 @@ class TestListWindows : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnvironment> m_env;
 
-    static PaymentRecord named(const QString &contact, const QString &date, const QString &settled = QStringLiteral("No"))
+    static PaymentRecord named(const QString &contact, const QString &date,
+                               const QString &settled = QStringLiteral("No"))
     {
         PaymentRecord r = makePayment(date, QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), settled);
         r.Contatto = contact;
@@ -42,9 +43,9 @@ private slots:
     void eachWindowSelectsItsPayments()
     {
         writePaymentArchive({named(QStringLiteral("Ieri"), QStringLiteral("14/05/2025")),
-                      named(QStringLiteral("Oggi"), QStringLiteral("15/05/2025")),
-                      named(QStringLiteral("Pagato"), QStringLiteral("14/05/2025"), QStringLiteral("Sì")),
-                      named(QStringLiteral("Senza stato"), QStringLiteral("14/05/2025"), QString())});
+                             named(QStringLiteral("Oggi"), QStringLiteral("15/05/2025")),
+                             named(QStringLiteral("Pagato"), QStringLiteral("14/05/2025"), QStringLiteral("Sì")),
+                             named(QStringLiteral("Senza stato"), QStringLiteral("14/05/2025"), QString())});
         TfrmConfermati confermati;
         confermati.show();
         QCOMPARE(confermati.windowTitle(), QStringLiteral(" Riepilogo impegni da assolvere"));
@@ -85,8 +86,8 @@ private slots:
     {
         // Records 1 and 3 give the same row text; the editor must get the one clicked.
         writePaymentArchive({named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025")),
-                      named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
-                      named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025"))});
+                             named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
+                             named(QStringLiteral("Rossi"), QStringLiteral("10/05/2025"))});
         TfrmConfermati list;
         list.show();
         QCOMPARE(child<RowListView>(&list, "lstRecords")->text(1), child<RowListView>(&list, "lstRecords")->text(2));
@@ -120,12 +121,13 @@ private slots:
         TfrmAssolti empty;
         empty.show();
         child<QPushButton>(&empty, "btnTrova")->click();
-        QCOMPARE(m_env->dialogs.texts(), QStringList({QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")}));
+        QCOMPARE(m_env->dialogs.texts(),
+                 QStringList({QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")}));
         QCOMPARE(m_env->dialogs.shown.first().kind, MessageKind::Plain);
 
         writePaymentArchive({named(QStringLiteral("Anna Rossi"), QStringLiteral("10/05/2025")),
-                      named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
-                      named(QStringLiteral("Carla Rossi"), QStringLiteral("10/05/2025"))});
+                             named(QStringLiteral("Bianchi"), QStringLiteral("10/05/2025")),
+                             named(QStringLiteral("Carla Rossi"), QStringLiteral("10/05/2025"))});
         TfrmConfermati list;
         list.show();
         QApplication::setActiveWindow(&list);
@@ -157,7 +159,8 @@ private slots:
         const QString text = pdfText(pdf);
         QVERIFY2(!text.isEmpty(), "pdftotext could not read the print");
         for (int i = 0; i < 120; ++i)
-            QVERIFY2(text.contains(QStringLiteral("Cliente %1").arg(i, 3, 10, QLatin1Char('0'))), qPrintable(QString::number(i)));
+            QVERIFY2(text.contains(QStringLiteral("Cliente %1").arg(i, 3, 10, QLatin1Char('0'))),
+                     qPrintable(QString::number(i)));
         QVERIFY(text.contains(QStringLiteral("Caffè è ì €")));
         const int pages = pdfInfo(pdf, QStringLiteral("Pages")).toInt();
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
@@ -182,8 +185,8 @@ private slots:
     void searchWindow()
     {
         writePaymentArchive({named(QStringLiteral("Mario Rossi"), QStringLiteral("15/03/2025")),
-                      named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
-                      named(QStringLiteral("Rossi Anna"), QStringLiteral("16/03/2025"))});
+                             named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
+                             named(QStringLiteral("Rossi Anna"), QStringLiteral("16/03/2025"))});
         TfrmTrovaScadenze search;
         search.show();
         QApplication::setActiveWindow(&search);
@@ -205,14 +208,16 @@ private slots:
         QVERIFY(child<QWidget>(&search, "panContainer")->isVisible());
         QVERIFY(!child<QWidget>(&search, "panAvvio")->isVisible());
         QCOMPARE(child<RowListView>(&search, "lstRecords")->count(), 1);
-        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 1 schede."));
+        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(),
+                 QStringLiteral("Il presente riepilogo contiene 1 schede."));
         QCOMPARE(child<QLabel>(&search, "lblConta")->text(), QStringLiteral("2"));
         QVERIFY(child<QLineEdit>(&search, "txtTrova")->hasFocus());
 
         // Only an opener that names itself gets the record.
         QSignalSpy chosen(&search, &ListWindow::recordChosen);
         child<RowListView>(&search, "lstRecords")->setCurrentRow(0);
-        emit child<RowListView>(&search, "lstRecords")->doubleClicked(child<RowListView>(&search, "lstRecords")->rowModel()->index(0));
+        emit child<RowListView>(&search, "lstRecords")
+            ->doubleClicked(child<RowListView>(&search, "lstRecords")->rowModel()->index(0));
         QCOMPARE(chosen.count(), 0);
         QVERIFY(!search.isVisible());
     }
@@ -220,14 +225,16 @@ private slots:
     void searchHandsTheRecordToTheEditor()
     {
         writePaymentArchive({named(QStringLiteral("Bianchi"), QStringLiteral("15/03/2025")),
-                      named(QStringLiteral("Verdi"), QStringLiteral("15/03/2025"))});
+                             named(QStringLiteral("Verdi"), QStringLiteral("15/03/2025"))});
         TfrmTrovaScadenze search(Opener::PaymentEditor);
         search.show();
         child<QPushButton>(&search, "btnCerca")->click();
-        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
+        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(),
+                 QStringLiteral("Il presente riepilogo contiene 2 schede."));
         QSignalSpy chosen(&search, &ListWindow::recordChosen);
         child<RowListView>(&search, "lstRecords")->setCurrentRow(1);
-        emit child<RowListView>(&search, "lstRecords")->doubleClicked(child<RowListView>(&search, "lstRecords")->rowModel()->index(1));
+        emit child<RowListView>(&search, "lstRecords")
+            ->doubleClicked(child<RowListView>(&search, "lstRecords")->rowModel()->index(1));
         QCOMPARE(chosen.value(0).value(0).toInt(), 2);
         child<QAbstractButton>(&search, "btnStampa")->click();
         QVERIFY(pdfText(m_env->reports.printed.value(0)).contains(QStringLiteral("Riepilogo pagamenti in archivio")));
@@ -239,7 +246,8 @@ private slots:
         search.show();
         child<QLineEdit>(&search, "txtNote")->setText(QStringLiteral("niente"));
         child<QPushButton>(&search, "btnCerca")->click();
-        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+        QCOMPARE(child<QLabel>(&search, "lblTrovate")->text(),
+                 QStringLiteral("Il presente riepilogo contiene 0 schede."));
 
         TfrmTrovaScadenze blocked;
         blocked.show();
@@ -247,9 +255,11 @@ private slots:
         QFile::remove(path);
         QVERIFY(QDir().mkdir(path)); // a folder where the archive should be
         child<QPushButton>(&blocked, "btnCerca")->click();
-        QCOMPARE(m_env->dialogs.texts().value(0),
-                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
+        QCOMPARE(
+            m_env->dialogs.texts().value(0),
+            QStringLiteral(
+                "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
         QVERIFY(child<QWidget>(&blocked, "panAvvio")->isVisible());
         QDir().rmdir(path);
     }

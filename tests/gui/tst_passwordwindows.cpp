@@ -337,7 +337,8 @@ private slots:
         QVERIFY(change()->isVisible());
         QCOMPARE(child<QLineEdit>(change(), "txtPasswordNew")->text(), QStringLiteral("nuova"));
         QCOMPARE(storedBytes(), before);
-        QCOMPARE(QDir(m_env->folder()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("unins000.dll")});
+        QCOMPARE(QDir(m_env->folder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {QStringLiteral("unins000.dll")});
         // The old password still opens the program.
         QTest::mouseClick(child<QAbstractButton>(change(), "cmdEsci"), Qt::LeftButton);
         m_env->dialogs.clear();
@@ -364,7 +365,9 @@ private slots:
         QCOMPARE(child<QLabel>(change(), "lblRigo06")->text(), QStringLiteral("Nuova password:"));
         QCOMPARE(child<QLabel>(change(), "lblRigo07")->text(), QStringLiteral("Conferma nuova password:"));
         QCOMPARE(child<QAbstractButton>(change(), "cmdEsci")->text(), QStringLiteral("Chiudi"));
-        for (QLineEdit *box : {child<QLineEdit>(change(), "txtPasswordOld"), child<QLineEdit>(change(), "txtPasswordNew"), child<QLineEdit>(change(), "txtConferma")}) {
+        for (QLineEdit *box :
+             {child<QLineEdit>(change(), "txtPasswordOld"), child<QLineEdit>(change(), "txtPasswordNew"),
+              child<QLineEdit>(change(), "txtConferma")}) {
             QCOMPARE(box->echoMode(), QLineEdit::Password);
             QVERIFY(box->text().isEmpty());
         }
@@ -377,10 +380,10 @@ private slots:
     {
         openChange();
         QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(change(), "txtPasswordOld"));
-        const QList<QPair<QLineEdit *, FocusFrame *>> chain = {
-            {child<QLineEdit>(change(), "txtPasswordOld"), child<FocusFrame>(change(), "effPasswordOld")},
-            {child<QLineEdit>(change(), "txtPasswordNew"), child<FocusFrame>(change(), "effPasswordNew")},
-            {child<QLineEdit>(change(), "txtConferma"), child<FocusFrame>(change(), "effConferma")}};
+        const QList<QPair<QLineEdit *, FocusFrame *>> chain =
+            {{child<QLineEdit>(change(), "txtPasswordOld"), child<FocusFrame>(change(), "effPasswordOld")},
+             {child<QLineEdit>(change(), "txtPasswordNew"), child<FocusFrame>(change(), "effPasswordNew")},
+             {child<QLineEdit>(change(), "txtConferma"), child<FocusFrame>(change(), "effConferma")}};
         for (int step = 0; step < 4; ++step) {
             const auto &here = chain[step % 3];
             QCOMPARE(QApplication::focusWidget(), here.first);
@@ -402,10 +405,18 @@ private slots:
         QTest::addColumn<QString>("fresh");
         QTest::addColumn<QString>("confirm");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("all three") << "a" << "b" << "b" << true;
-        QTest::newRow("old blank") << "  " << "b" << "b" << false;
-        QTest::newRow("new empty") << "a" << "" << "b" << false;
-        QTest::newRow("confirmation blank") << "a" << "b" << " " << false;
+        QTest::newRow("all three") << "a"
+                                   << "b"
+                                   << "b" << true;
+        QTest::newRow("old blank") << "  "
+                                   << "b"
+                                   << "b" << false;
+        QTest::newRow("new empty") << "a"
+                                   << ""
+                                   << "b" << false;
+        QTest::newRow("confirmation blank") << "a"
+                                            << "b"
+                                            << " " << false;
     }
     void okNeedsAllThree()
     {
@@ -423,7 +434,8 @@ private slots:
         openChange();
         fillChange(QStringLiteral("tarvenio"), QStringLiteral("  Nuova Chiave  "), QStringLiteral("Nuova Chiave"));
         QTest::mouseClick(child<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
-        QCOMPARE(m_env->dialogs.texts(), QStringList {QStringLiteral("Modifica della password completata con successo.")});
+        QCOMPARE(m_env->dialogs.texts(),
+                 QStringList {QStringLiteral("Modifica della password completata con successo.")});
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Plain);
         // Stored upper-cased and trimmed.
         QCOMPARE(storedBytes(), passwordFileFor(QStringLiteral("NUOVA CHIAVE")));
@@ -464,12 +476,17 @@ private slots:
         QTest::addColumn<QString>("fresh");
         QTest::addColumn<QString>("confirm");
         QTest::addColumn<QString>("message");
-        const QString notConfirmed = QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
-                                                    "E' necessario reinserire entrambi i valori.");
-        QTest::newRow("different") << "uno" << "due" << notConfirmed;
-        QTest::newRow("letter case differs") << "Nuova" << "nuova" << notConfirmed;
-        QTest::newRow("euro sign") << "costo€" << "costo€" << TfrmCambiaPassword::unstorableMessage();
-        QTest::newRow("beyond Latin-1") << "Łódź" << "Łódź" << TfrmCambiaPassword::unstorableMessage();
+        const QString notConfirmed =
+            QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                           "E' necessario reinserire entrambi i valori.");
+        QTest::newRow("different") << "uno"
+                                   << "due" << notConfirmed;
+        QTest::newRow("letter case differs") << "Nuova"
+                                             << "nuova" << notConfirmed;
+        QTest::newRow("euro sign") << "costo€"
+                                   << "costo€" << TfrmCambiaPassword::unstorableMessage();
+        QTest::newRow("beyond Latin-1") << "Łódź"
+                                        << "Łódź" << TfrmCambiaPassword::unstorableMessage();
         QTest::newRow("256 characters") << QString(256, QLatin1Char('k')) << QString(256, QLatin1Char('k'))
                                         << TfrmCambiaPassword::tooLongMessage();
     }

@@ -25,9 +25,9 @@
 
 namespace {
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString kInserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kChanged = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
@@ -166,12 +166,14 @@ private slots:
 
     void showPaymentRecordFillsTheCard()
     {
-        PaymentRecord r = makePayment(QStringLiteral("07/03/2025"), QStringLiteral("7"), QStringLiteral("05"), QStringLiteral("12"), QStringLiteral("Sì"));
+        PaymentRecord r = makePayment(QStringLiteral("07/03/2025"), QStringLiteral("7"), QStringLiteral("05"),
+                                      QStringLiteral("12"), QStringLiteral("Sì"));
         r.Ora = QStringLiteral("7:05");
         r.Note = QStringLiteral("Perché sì");
         ed()->ShowPaymentRecord(r, 42);
         QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), r.Data);
-        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentText(), QStringLiteral("7")); // shown as stored, no rule runs
+        QCOMPARE(child<QComboBox>(ed(), "txtOreApp")->currentText(),
+                 QStringLiteral("7")); // shown as stored, no rule runs
         QCOMPARE(child<QComboBox>(ed(), "txtMinutiApp")->currentText(), r.MinutiApp);
         QCOMPARE(child<QLabel>(ed(), "lblOra")->text(), r.Ora);
         QCOMPARE(child<QLineEdit>(ed(), "txtAvviso")->text(), r.Avviso);
@@ -265,18 +267,22 @@ private slots:
         QTest::addColumn<QStringList>("emptied");
         QTest::addColumn<QString>("focused");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("date") << QStringList{"txtData", "txtCausale"} << "txtData"
+        QTest::newRow("date") << QStringList {"txtData", "txtCausale"} << "txtData"
                               << "Attenzione: per salvare la scheda è necessario indicare la data della scadenza.";
-        QTest::newRow("notice") << QStringList{"txtAvviso"} << "txtAvviso"
-                                << "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso rispetto alla data della scadenza.";
-        QTest::newRow("type") << QStringList{"txtTipologia", "txtContatto"} << "txtTipologia"
-                              << "Attenzione: per salvare la scheda è necessario indicare la tipologia di pagamento (in entrata o in uscita).";
-        QTest::newRow("cause before contact") << QStringList{"txtCausale", "txtContatto"} << "txtCausale"
-                                              << "Attenzione: per salvare la scheda è necessario indicare la causale del pagamento.";
-        QTest::newRow("contact") << QStringList{"txtContatto"} << "txtContatto"
+        QTest::newRow("notice") << QStringList {"txtAvviso"} << "txtAvviso"
+                                << "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso "
+                                   "rispetto alla data della scadenza.";
+        QTest::newRow("type") << QStringList {"txtTipologia", "txtContatto"} << "txtTipologia"
+                              << "Attenzione: per salvare la scheda è necessario indicare la tipologia di pagamento "
+                                 "(in entrata o in uscita).";
+        QTest::newRow("cause before contact")
+            << QStringList {"txtCausale", "txtContatto"} << "txtCausale"
+            << "Attenzione: per salvare la scheda è necessario indicare la causale del pagamento.";
+        QTest::newRow("contact") << QStringList {"txtContatto"} << "txtContatto"
                                  << "Attenzione: per salvare la scheda è necessario indicare il nome del contatto.";
-        QTest::newRow("blanks only") << QStringList{"txtCausale"} << "txtCausale"
-                                     << "Attenzione: per salvare la scheda è necessario indicare la causale del pagamento.";
+        QTest::newRow("blanks only")
+            << QStringList {"txtCausale"} << "txtCausale"
+            << "Attenzione: per salvare la scheda è necessario indicare la causale del pagamento.";
     }
     void requiredFields()
     {
@@ -285,7 +291,8 @@ private slots:
         QFETCH(QString, warning);
         fillCard();
         for (const QString &name : emptied) {
-            const QString blank = QTest::currentDataTag() == QLatin1String("blanks only") ? QStringLiteral("  \t ") : QString();
+            const QString blank =
+                QTest::currentDataTag() == QLatin1String("blanks only") ? QStringLiteral("  \t ") : QString();
             if (auto *box = ed()->findChild<QLineEdit *>(name))
                 box->setText(blank);
             else
@@ -307,11 +314,31 @@ private slots:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("storedAmount");
-        QTest::newRow("midnight") << "00" << "00" << "5,00" << "00:00" << "5,00";
-        QTest::newRow("hour emptied") << "" << "30" << "5,00" << ":30" << "5,00";
-        QTest::newRow("both emptied") << "" << "" << "5,00" << ":" << "5,00";
-        QTest::newRow("empty amount") << "09" << "15" << "" << "09:15" << "0,00";
-        QTest::newRow("blank amount") << "09" << "15" << "   " << "09:15" << "0,00";
+        QTest::newRow("midnight") << "00"
+                                  << "00"
+                                  << "5,00"
+                                  << "00:00"
+                                  << "5,00";
+        QTest::newRow("hour emptied") << ""
+                                      << "30"
+                                      << "5,00"
+                                      << ":30"
+                                      << "5,00";
+        QTest::newRow("both emptied") << ""
+                                      << ""
+                                      << "5,00"
+                                      << ":"
+                                      << "5,00";
+        QTest::newRow("empty amount") << "09"
+                                      << "15"
+                                      << ""
+                                      << "09:15"
+                                      << "0,00";
+        QTest::newRow("blank amount") << "09"
+                                      << "15"
+                                      << "   "
+                                      << "09:15"
+                                      << "0,00";
     }
     void timeAndAmountAsSaved()
     {
@@ -351,7 +378,8 @@ private slots:
         QCOMPARE(m_env->dialogs.shown.size(), 1);
         QCOMPARE(m_env->dialogs.shown[0].kind, MessageKind::Warning);
         QCOMPARE(m_env->dialogs.shown[0].text,
-                 QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio."));
+                 QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è "
+                                "stata inserita in archivio."));
         QCOMPARE(child<QLineEdit>(ed(), "txtData")->text(), QStringLiteral("20/06/2025"));
     }
 
@@ -437,8 +465,10 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("url");
-        QTest::newRow("address") << "  verdi@example.it " << "mailto:verdi@example.it";
-        QTest::newRow("empty") << "" << "mailto:";
+        QTest::newRow("address") << "  verdi@example.it "
+                                 << "mailto:verdi@example.it";
+        QTest::newRow("empty") << ""
+                               << "mailto:";
     }
     void emailButton()
     {
@@ -454,7 +484,8 @@ private slots:
     {
         // The bar's design text, until the pointer moves over the window.
         TfrmArchivio_Scadenze fresh;
-        QCOMPARE(child<InfoBar>(&fresh, "panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        QCOMPARE(child<InfoBar>(&fresh, "panInfo")->text(),
+                 QStringLiteral("Pronto per archiviare una nuova scheda..."));
 
         auto hover = [](QWidget *w, QEvent::Type type) {
             QEvent e(type);
@@ -465,10 +496,12 @@ private slots:
         hover(child<PictureButton>(ed(), "cmdSalva"), QEvent::Leave);
         QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QString());
         hover(child<QCheckBox>(ed(), "chkOttemperata"), QEvent::Enter);
-        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."));
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(),
+                 QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."));
         hover(child<QCheckBox>(ed(), "chkOttemperata"), QEvent::Leave);
         hover(child<PictureButton>(ed(), "impContatto"), QEvent::Enter);
-        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(), QStringLiteral("Importa i dati dall'archivio anagrafico dei contatti."));
+        QCOMPARE(child<InfoBar>(ed(), "panInfo")->text(),
+                 QStringLiteral("Importa i dati dall'archivio anagrafico dei contatti."));
         // Over the window background the bar is empty, whatever it held.
         child<InfoBar>(ed(), "panInfo")->setText(QStringLiteral("Pronto per archiviare una nuova scheda..."));
         hover(ed(), QEvent::Enter);
@@ -501,7 +534,7 @@ private slots:
         QVERIFY(ed()->isVisible());
         QVERIFY(ed()->windowState() & Qt::WindowMaximized);
         QVERIFY(!agenda->isVisible());
-        QVERIFY(m_env->alarm.playing); // the alarm goes on
+        QVERIFY(m_env->alarm.playing);                                     // the alarm goes on
         QCOMPARE(child<QLineEdit>(ed(), "txtCausale")->text(), QString()); // every show starts blank
 
         // The title bar, like the exit picture, leads to the menu, not the agenda.

@@ -56,10 +56,7 @@ private slots:
         Residents::switchTo(nullptr, ed());
         QVERIFY(QTest::qWaitForWindowActive(ed()));
     }
-    void cleanup()
-    {
-        m_env.reset();
-    }
+    void cleanup() { m_env.reset(); }
 
     void layoutOfTheBoxes()
     {
@@ -74,7 +71,10 @@ private slots:
         QVERIFY(child<QLineEdit>(ed(), "txtData")->alignment() & Qt::AlignHCenter);
         QVERIFY(child<QLineEdit>(ed(), "txtAvviso")->alignment() & Qt::AlignHCenter);
         QVERIFY(child<QLineEdit>(ed(), "txtImporto")->alignment() & Qt::AlignRight);
-        for (QWidget *w : std::initializer_list<QWidget *>{child<QLineEdit>(ed(), "txtData"), child<QComboBox>(ed(), "txtOreApp"), child<QComboBox>(ed(), "txtTipologia"), child<QLineEdit>(ed(), "txtNote")}) {
+        for (QWidget *w :
+             std::initializer_list<QWidget *> {child<QLineEdit>(ed(), "txtData"), child<QComboBox>(ed(), "txtOreApp"),
+                                               child<QComboBox>(ed(), "txtTipologia"),
+                                               child<QLineEdit>(ed(), "txtNote")}) {
             QVERIFY(w->font().bold());
             QCOMPARE(w->font().pointSize(), 12);
         }
@@ -88,8 +88,12 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("left");
-        QTest::newRow("amount") << "txtImporto" << "150" << "150,00";
-        QTest::newRow("notice days") << "txtAvviso" << "12" << "12";
+        QTest::newRow("amount") << "txtImporto"
+                                << "150"
+                                << "150,00";
+        QTest::newRow("notice days") << "txtAvviso"
+                                     << "12"
+                                     << "12";
     }
     void clickedNumberBoxIsReplacedByTyping()
     {
@@ -172,10 +176,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("left");
-        QTest::newRow("one decimal") << "1,5" << "1,50";
-        QTest::newRow("empty") << "" << "0,00";
-        QTest::newRow("two commas") << "1,,2" << "0,00";
-        QTest::newRow("half a cent below") << "2,675" << "2,67";
+        QTest::newRow("one decimal") << "1,5"
+                                     << "1,50";
+        QTest::newRow("empty") << ""
+                               << "0,00";
+        QTest::newRow("two commas") << "1,,2"
+                                    << "0,00";
+        QTest::newRow("half a cent below") << "2,675"
+                                           << "2,67";
     }
     void amountLeavingRule()
     {
@@ -228,7 +236,8 @@ private slots:
         QFETCH(QString, box);
         auto *combo = ed()->findChild<QComboBox *>(box);
         focus(combo);
-        for (int key : {int(Qt::Key_1), int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Backspace), int(Qt::Key_Delete)})
+        for (int key :
+             {int(Qt::Key_1), int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Backspace), int(Qt::Key_Delete)})
             QTest::keyClick(combo, Qt::Key(key), Qt::NoModifier);
         QTest::keyClicks(combo, QStringLiteral("12"));
         QCOMPARE(combo->currentText(), QStringLiteral("00"));
@@ -253,11 +262,21 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("loaded");
         QTest::addColumn<QString>("left");
-        QTest::newRow("single-digit hour") << "txtOreApp" << "7" << "";
-        QTest::newRow("hour") << "txtOreApp" << "07" << "07";
-        QTest::newRow("minute out of range") << "txtMinutiApp" << "75" << "";
-        QTest::newRow("type in other case") << "txtTipologia" << "in entrata" << "";
-        QTest::newRow("type") << "txtTipologia" << "In uscita" << "In uscita";
+        QTest::newRow("single-digit hour") << "txtOreApp"
+                                           << "7"
+                                           << "";
+        QTest::newRow("hour") << "txtOreApp"
+                              << "07"
+                              << "07";
+        QTest::newRow("minute out of range") << "txtMinutiApp"
+                                             << "75"
+                                             << "";
+        QTest::newRow("type in other case") << "txtTipologia"
+                                            << "in entrata"
+                                            << "";
+        QTest::newRow("type") << "txtTipologia"
+                              << "In uscita"
+                              << "In uscita";
     }
     void dropDownLeavingRules()
     {
@@ -289,7 +308,8 @@ private slots:
         child<QLineEdit>(ed(), "txtData")->setText(QStringLiteral("01/06/2025"));
         child<PictureButton>(ed(), "cmdSalva")->click();
         QCOMPARE(m_env->dialogs.texts(),
-                 QStringList{QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la tipologia di pagamento (in entrata o in uscita).")});
+                 QStringList {QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la tipologia di "
+                                             "pagamento (in entrata o in uscita).")});
         QCOMPARE(QApplication::focusWidget(), child<QComboBox>(ed(), "txtTipologia"));
     }
 
@@ -314,9 +334,9 @@ private slots:
 
     void enterChain()
     {
-        const QStringList chain = {"txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
-                                   "txtDettagli", "txtContatto", "txtTel", "txtCel", "txtEmail",
-                                   "txtLuogo", "txtImporto", "txtNote", "txtData"};
+        const QStringList chain = {"txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
+                                   "txtDettagli", "txtContatto",  "txtTel",    "txtCel",       "txtEmail",
+                                   "txtLuogo",    "txtImporto",   "txtNote",   "txtData"};
         focus(child<QComboBox>(ed(), "txtOreApp"));
         for (qsizetype i = 1; i < chain.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -162,8 +162,8 @@ private slots:
         fillCard();
         child<PictureButton>(ed(), "cmdSalva")->click();
         child<PictureButton>(ed(), "cmdSalva")->click();
-        const QString copy = DailyBackup::folder() + DailyBackup::copyName(QString::fromLatin1(PaymentRecord::FileName),
-                                                                           QDate(2025, 5, 15));
+        const QString copy = DailyBackup::folder()
+                             + DailyBackup::copyName(QString::fromLatin1(PaymentRecord::FileName), QDate(2025, 5, 15));
         QFile f(copy);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before); // the file as it was before the day's first save
@@ -267,14 +267,17 @@ private slots:
             // Save refuses it too, once, and writes nothing.
             m_env->dialogs.clear();
             child<PictureButton>(ed(), "cmdSalva")->click();
-            QCOMPARE(m_env->dialogs.texts(), QStringList{warning});
+            QCOMPARE(m_env->dialogs.texts(), QStringList {warning});
             QCOMPARE(child<QLabel>(ed(), "lblPosizione")->text(), QString());
             QCOMPARE(m_env->readFile(QString::fromLatin1(PaymentRecord::FileName)), QByteArray());
         }
     }
 
 private:
-    static QString EditorMessagesChanged() { return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."); }
+    static QString EditorMessagesChanged()
+    {
+        return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+    }
 };
 
 QTEST_MAIN(TestReliability)

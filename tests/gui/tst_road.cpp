@@ -60,10 +60,7 @@ void fill(QLineEdit *box, const QString &text)
     typeAtFocus(text);
 }
 
-void pick(QComboBox *box, const QString &item)
-{
-    box->setCurrentIndex(box->findText(item));
-}
+void pick(QComboBox *box, const QString &item) { box->setCurrentIndex(box->findText(item)); }
 
 bool anyRowHas(const QStringList &rows, const QStringList &pieces)
 {
@@ -150,7 +147,8 @@ class TestRoad : public QObject {
 
         QVERIFY2(whileModal<TfrmCalendario>([ed] { child<PictureButton>(ed, "impData")->click(); },
                                             [](TfrmCalendario *picker) {
-                                                child<QCalendarWidget>(picker, "calAppuntamenti")->setSelectedDate(QDate(2025, 5, 20));
+                                                child<QCalendarWidget>(picker, "calAppuntamenti")
+                                                    ->setSelectedDate(QDate(2025, 5, 20));
                                                 child<QPushButton>(picker, "btnImportaData")->click();
                                             }),
                  "the date picker did not open");
@@ -163,7 +161,8 @@ class TestRoad : public QObject {
 
         QVERIFY2(whileModal<TfrmImportaAnagrafica>([ed] { child<PictureButton>(ed, "impContatto")->click(); },
                                                    [](TfrmImportaAnagrafica *find) {
-                                                       child<QLineEdit>(find, "txtNome")->setText(QStringLiteral("bianchi"));
+                                                       child<QLineEdit>(find, "txtNome")
+                                                           ->setText(QStringLiteral("bianchi"));
                                                        child<QPushButton>(find, "btnCerca")->click();
                                                        QCOMPARE(child<RowListView>(find, "lstRecords")->count(), 1);
                                                        doubleClick(child<RowListView>(find, "lstRecords"), 0);
@@ -216,14 +215,15 @@ class TestRoad : public QObject {
         QCOMPARE(PaymentArchive::count(), 1);
         QCOMPARE(PaymentArchive::read(1).Ottemperata, QStringLiteral("Sì"));
 
-        QVERIFY2(whileModal<TfrmAssolti>([ed] { child<PictureButton>(ed, "cmdAssolti")->click(); },
-                                         [](TfrmAssolti *list) {
-                                             QCOMPARE(child<RowListView>(list, "lstRecords")->count(), 1);
-                                             QVERIFY2(anyRowHas(child<RowListView>(list, "lstRecords")->texts(),
-                                                                {QStringLiteral("20/05/2025"), QStringLiteral("Parcella consulenza")}),
-                                                      qPrintable(child<RowListView>(list, "lstRecords")->texts().join(QLatin1Char('\n'))));
-                                             list->reject();
-                                         }),
+        QVERIFY2(whileModal<TfrmAssolti>(
+                     [ed] { child<PictureButton>(ed, "cmdAssolti")->click(); },
+                     [](TfrmAssolti *list) {
+                         QCOMPARE(child<RowListView>(list, "lstRecords")->count(), 1);
+                         QVERIFY2(anyRowHas(child<RowListView>(list, "lstRecords")->texts(),
+                                            {QStringLiteral("20/05/2025"), QStringLiteral("Parcella consulenza")}),
+                                  qPrintable(child<RowListView>(list, "lstRecords")->texts().join(QLatin1Char('\n'))));
+                         list->reject();
+                     }),
                  "the settled list did not open");
     }
 
@@ -240,15 +240,20 @@ class TestRoad : public QObject {
         QVERIFY2(whileModal<TfrmBilancio>([q] { child<QPushButton>(q, "btnVisualizza")->click(); },
                                           [](TfrmBilancio *reg) {
                                               QCOMPARE(child<RowListView>(reg, "lstRecords")->count(), 1);
-                                              const QString row = child<RowListView>(reg, "lstRecords")->texts().value(0);
+                                              const QString row =
+                                                  child<RowListView>(reg, "lstRecords")->texts().value(0);
                                               QVERIFY2(row.contains(QStringLiteral("20/05/2025"))
                                                            && row.contains(QStringLiteral("Parcella consulenza"))
                                                            && row.contains(QStringLiteral("150,00")),
                                                        qPrintable(row));
-                                              QCOMPARE(child<QLabel>(reg, "lblIntervallo")->text(), QStringLiteral("Dal   01/05/2025   al   31/05/2025"));
-                                              QCOMPARE(child<QLabel>(reg, "lblTotEntrate")->text(), QStringLiteral("150,00 €"));
-                                              QCOMPARE(child<QLabel>(reg, "lblTotUscite")->text(), QStringLiteral("0,00 €"));
-                                              QCOMPARE(child<QLabel>(reg, "lblBilancio")->text(), QStringLiteral("150,00 €"));
+                                              QCOMPARE(child<QLabel>(reg, "lblIntervallo")->text(),
+                                                       QStringLiteral("Dal   01/05/2025   al   31/05/2025"));
+                                              QCOMPARE(child<QLabel>(reg, "lblTotEntrate")->text(),
+                                                       QStringLiteral("150,00 €"));
+                                              QCOMPARE(child<QLabel>(reg, "lblTotUscite")->text(),
+                                                       QStringLiteral("0,00 €"));
+                                              QCOMPARE(child<QLabel>(reg, "lblBilancio")->text(),
+                                                       QStringLiteral("150,00 €"));
                                               reg->reject();
                                           }),
                  "the register did not open");
@@ -273,7 +278,8 @@ class TestRoad : public QObject {
                                                 }),
                  "the grid did not open");
         QCOMPARE(m_env->dialogs.shown.size(), 2);
-        QVERIFY(m_env->dialogs.shown.last().text.startsWith(QStringLiteral("Le schede in archivio sono state esportate con successo.")));
+        QVERIFY(m_env->dialogs.shown.last().text.startsWith(
+            QStringLiteral("Le schede in archivio sono state esportate con successo.")));
         QVERIFY(m_env->shell.opened.isEmpty());
         const QByteArray xls = m_env->readFile(QStringLiteral("Riepilogo_Pagamenti.xls"));
         QVERIFY(xls.contains("<td style=\"text-align: left;\" sdnum=\"1033;1033;@\">Parcella consulenza</td>"));
@@ -284,8 +290,9 @@ class TestRoad : public QObject {
     // A spreadsheet program, with Italian settings, reads the cells as written.
     void readBackWithSpreadsheet()
     {
-        const QString failure = CalcReader::convert({m_env->file(QStringLiteral("Riepilogo_Pagamenti.xls"))}, m_env->folder(),
-                                                    QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"));
+        const QString failure =
+            CalcReader::convert({m_env->file(QStringLiteral("Riepilogo_Pagamenti.xls"))}, m_env->folder(),
+                                QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76"));
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const QString csv = QString::fromUtf8(m_env->readFile(QStringLiteral("Riepilogo_Pagamenti.csv")));
         const QStringList lines = csv.split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -40,18 +40,28 @@ Expect expectedKind(const QString &exportFile, const QString &header)
 }
 
 // The fixture's cells of those columns that are no value: they go out as text.
-const QSet<QString> kNotValues = {QStringLiteral("12,3x"), QStringLiteral("9.30"), QStringLiteral("32/03/2024"),
+const QSet<QString> kNotValues = {QStringLiteral("12,3x"),      QStringLiteral("9.30"),   QStringLiteral("32/03/2024"),
                                   QStringLiteral("31/02/2026"), QStringLiteral("non so"), QString()};
 
 // Texts that a spreadsheet is tempted to read as something else. Each must
 // come back as the same text from some export.
-const QStringList kHardTexts = {
-    QStringLiteral("00186"),            QStringLiteral("01987650585"), QStringLiteral("0612345678"),
-    QStringLiteral("4111111111111111"), QStringLiteral("=1+1"),        QStringLiteral("1E5"),
-    QStringLiteral("15/03/2024"),       QStringLiteral("1250,50"),     QStringLiteral("0,50"),
-    QStringLiteral("202403150930"),     QStringLiteral("000123"),      QStringLiteral("RSSMRA80A01H501U"),
-    QStringLiteral("Caffè e più: 5 €"), QStringLiteral("Società Àlfa & Figli <srl>"),
-    QStringLiteral("12,3x"),            QStringLiteral("32/03/2024"),  QStringLiteral("non so")};
+const QStringList kHardTexts = {QStringLiteral("00186"),
+                                QStringLiteral("01987650585"),
+                                QStringLiteral("0612345678"),
+                                QStringLiteral("4111111111111111"),
+                                QStringLiteral("=1+1"),
+                                QStringLiteral("1E5"),
+                                QStringLiteral("15/03/2024"),
+                                QStringLiteral("1250,50"),
+                                QStringLiteral("0,50"),
+                                QStringLiteral("202403150930"),
+                                QStringLiteral("000123"),
+                                QStringLiteral("RSSMRA80A01H501U"),
+                                QStringLiteral("Caffè e più: 5 €"),
+                                QStringLiteral("Società Àlfa & Figli <srl>"),
+                                QStringLiteral("12,3x"),
+                                QStringLiteral("32/03/2024"),
+                                QStringLiteral("non so")};
 const QStringList kAmounts = {QStringLiteral("0,01"), QStringLiteral("1250,50"), QStringLiteral("1234567,89")};
 
 QString trimmedCell(QString t)
@@ -104,7 +114,8 @@ class TestSpreadsheets : public QObject {
     QStringList m_folders, m_failures;
 
     // Exports what the window shows, after the edits, and keeps the grid.
-    void exportFrom(GridWindow &window, const ExportLayout &layout, const QVector<std::tuple<int, int, QString>> &edits = {})
+    void exportFrom(GridWindow &window, const ExportLayout &layout,
+                    const QVector<std::tuple<int, int, QString>> &edits = {})
     {
         window.show();
         GridModel *model = window.model();
@@ -135,22 +146,27 @@ private slots:
 
         // Today is 10/03/2024; the agenda's calendar stands on 15/03/2024.
         m_env = std::make_unique<TestEnvironment>(QDate(2024, 3, 10));
-        PaymentRecord p1 = payment(QStringLiteral("15/03/2024"), QStringLiteral("09:30"), QStringLiteral("10"), QStringLiteral("0,01"));
+        PaymentRecord p1 = payment(QStringLiteral("15/03/2024"), QStringLiteral("09:30"), QStringLiteral("10"),
+                                   QStringLiteral("0,01"));
         p1.Causale = QStringLiteral("Caffè e più: 5 €");
         p1.Dettagli = QStringLiteral("=1+1");
         p1.Contatto = QStringLiteral("01987650585");
         p1.Tel = QStringLiteral("0612345678");
         p1.Luogo = QStringLiteral("00186");
         p1.Note = QStringLiteral("1E5");
-        PaymentRecord p2 = payment(QStringLiteral("15/03/2024"), QStringLiteral("14:05"), QStringLiteral("10"), QStringLiteral("1250,50"));
+        PaymentRecord p2 = payment(QStringLiteral("15/03/2024"), QStringLiteral("14:05"), QStringLiteral("10"),
+                                   QStringLiteral("1250,50"));
         p2.Tipologia = QStringLiteral("In entrata");
         p2.Dettagli = QStringLiteral("15/03/2024");
         p2.Contatto = QStringLiteral("Società Àlfa & Figli <srl>");
         p2.Note = QStringLiteral("4111111111111111");
-        PaymentRecord p3 = payment(QStringLiteral("01/03/2024"), QStringLiteral("08:00"), QStringLiteral("30"), QStringLiteral("1234567,89"));
+        PaymentRecord p3 = payment(QStringLiteral("01/03/2024"), QStringLiteral("08:00"), QStringLiteral("30"),
+                                   QStringLiteral("1234567,89"));
         p3.Note = QStringLiteral("0,50");
-        PaymentRecord p4 = payment(QStringLiteral("20/03/2024"), QStringLiteral("9.30"), QStringLiteral("10"), QStringLiteral("12,3x"));
-        PaymentRecord p5 = payment(QStringLiteral("32/03/2024"), QStringLiteral("10:00"), QStringLiteral("0"), QStringLiteral("5,00"));
+        PaymentRecord p4 = payment(QStringLiteral("20/03/2024"), QStringLiteral("9.30"), QStringLiteral("10"),
+                                   QStringLiteral("12,3x"));
+        PaymentRecord p5 =
+            payment(QStringLiteral("32/03/2024"), QStringLiteral("10:00"), QStringLiteral("0"), QStringLiteral("5,00"));
         writePaymentArchive({p1, p2, p3, p4, p5});
 
         ContactRecord c1 = fullContact(1);
@@ -213,8 +229,9 @@ private slots:
         for (const Reading &r : kReadings) {
             m_folders << QDir(m_env->folder()).filePath(QString::number(m_folders.size()));
             QVERIFY(QDir().mkpath(m_folders.last()));
-            conversions.push_back(std::make_unique<CalcReader::Conversion>(
-                files, m_folders.last(), QStringLiteral("fods"), QLatin1String(r.locale), QLatin1String(r.importFilter)));
+            conversions.push_back(
+                std::make_unique<CalcReader::Conversion>(files, m_folders.last(), QStringLiteral("fods"),
+                                                         QLatin1String(r.locale), QLatin1String(r.importFilter)));
         }
         for (const auto &conversion : conversions)
             m_failures << conversion->finish();
@@ -239,8 +256,8 @@ private slots:
         QSet<QString> textsSeen, amountsSeen;
         int dates = 0, times = 0;
         for (const Export &e : std::as_const(m_exports)) {
-            const CalcReader::Sheet sheet =
-                CalcReader::readFods(QDir(out).filePath(QFileInfo(e.file).completeBaseName() + QStringLiteral(".fods")));
+            const CalcReader::Sheet sheet = CalcReader::readFods(
+                QDir(out).filePath(QFileInfo(e.file).completeBaseName() + QStringLiteral(".fods")));
             QVERIFY2(sheet.read, qPrintable(e.file));
             // The spreadsheet takes the document's title from the file; the
             // sheet itself it names as it always does.
@@ -248,7 +265,11 @@ private slots:
             for (int c = 0; c < e.headers.size(); ++c) {
                 const CalcReader::Cell h = sheet.at(0, c);
                 if (h.text != e.headers[c] || !h.bold || h.type != QLatin1String("string"))
-                    wrong << QStringLiteral("%1 header %2: %3 %4 bold %5").arg(e.file).arg(c).arg(h.type, h.text).arg(h.bold);
+                    wrong << QStringLiteral("%1 header %2: %3 %4 bold %5")
+                                 .arg(e.file)
+                                 .arg(c)
+                                 .arg(h.type, h.text)
+                                 .arg(h.bold);
             }
             QCOMPARE(sheet.rows.size(), e.grid.size() + 1);
             for (int r = 0; r < e.grid.size(); ++r) {
@@ -256,7 +277,9 @@ private slots:
                     const QString text = trimmedCell(e.grid[r][c]);
                     const CalcReader::Cell got = sheet.at(r + 1, c - 1);
                     const QString where = QStringLiteral("%1 row %2 %3 \"%4\": got %5 \"%6\" (%7)")
-                                              .arg(e.file).arg(r + 1).arg(e.headers[c - 1], text, got.type, got.text, got.value);
+                                              .arg(e.file)
+                                              .arg(r + 1)
+                                              .arg(e.headers[c - 1], text, got.type, got.text, got.value);
                     const Expect kind = expectedKind(e.file, e.headers[c - 1]);
                     if (kind == Expect::Text || kNotValues.contains(text)) {
                         // Text, exactly as written.
@@ -267,14 +290,16 @@ private slots:
                         // A number equal to the amount to the cent, shown with the
                         // settings' decimal separator and two decimals.
                         const qint64 cents = qRound64(QString(text).replace(u',', u'.').toDouble() * 100);
-                        const bool exact = got.type == QLatin1String("float") && qRound64(got.value.toDouble() * 100) == cents
-                            && qAbs(got.value.toDouble() * 100 - double(cents)) < 1e-6;
+                        const bool exact = got.type == QLatin1String("float")
+                                           && qRound64(got.value.toDouble() * 100) == cents
+                                           && qAbs(got.value.toDouble() * 100 - double(cents)) < 1e-6;
                         if (!exact || got.text != QString(text).replace(u',', decimalSeparator))
                             wrong << where;
                         amountsSeen << text;
                     } else if (kind == Expect::Date) {
                         const QDate date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
-                        if (got.type != QLatin1String("date") || got.value != date.toString(Qt::ISODate) || got.text != text)
+                        if (got.type != QLatin1String("date") || got.value != date.toString(Qt::ISODate)
+                            || got.text != text)
                             wrong << where;
                         ++dates;
                     } else {

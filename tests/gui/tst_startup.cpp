@@ -22,8 +22,9 @@ namespace {
 int visibleResidentWindows()
 {
     const ResidentWindows &w = Windows::resident();
-    const QList<QWidget *> all = {w.password, w.avvio, reinterpret_cast<QWidget *>(w.cambiaPassword), w.anagrafica,
-                                  w.agenda, reinterpret_cast<QWidget *>(w.archivio), w.menuBilancio};
+    const QList<QWidget *> all = {w.password,    w.avvio,  reinterpret_cast<QWidget *>(w.cambiaPassword),
+                                  w.anagrafica,  w.agenda, reinterpret_cast<QWidget *>(w.archivio),
+                                  w.menuBilancio};
     int n = 0;
     for (QWidget *x : all)
         n += x && x->isVisible();
@@ -68,8 +69,8 @@ private slots:
         QCOMPARE(visibleResidentWindows(), 1);
         // Process-wide settings in force before any date is shown.
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
-        for (const char *name : {"imgApp01", "btnApp01", "imgApp02", "btnApp02", "imgApp03", "btnApp03",
-                                 "imgInfo", "imgGuida", "imgCopyright", "imgEsci", "imgSito"}) {
+        for (const char *name : {"imgApp01", "btnApp01", "imgApp02", "btnApp02", "imgApp03", "btnApp03", "imgInfo",
+                                 "imgGuida", "imgCopyright", "imgEsci", "imgSito"}) {
             auto *picture = menu->findChild<PictureButton *>(QLatin1String(name));
             QVERIFY2(picture, name);
             QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
@@ -82,12 +83,30 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("exit");
-        QTest::newRow("contacts picture") << "imgApp01" << "TfrmAnagrafica" << " Tarvenio 3.0 - Archivio Anagrafico" << "cmdEsci";
-        QTest::newRow("contacts button") << "btnApp01" << "TfrmAnagrafica" << " Tarvenio 3.0 - Archivio Anagrafico" << "cmdEsci";
-        QTest::newRow("agenda picture") << "imgApp02" << "TfrmAgenda" << " Tarvenio 3.0 - Gestione Scadenze" << "imgEsci";
-        QTest::newRow("agenda button") << "btnApp02" << "TfrmAgenda" << " Tarvenio 3.0 - Gestione Scadenze" << "imgEsci";
-        QTest::newRow("journal picture") << "imgApp03" << "TfrmMenuBilancio" << " Tarvenio 3.0 - Primanota e Bilancio" << "imgEsci";
-        QTest::newRow("journal button") << "btnApp03" << "TfrmMenuBilancio" << " Tarvenio 3.0 - Primanota e Bilancio" << "imgEsci";
+        QTest::newRow("contacts picture") << "imgApp01"
+                                          << "TfrmAnagrafica"
+                                          << " Tarvenio 3.0 - Archivio Anagrafico"
+                                          << "cmdEsci";
+        QTest::newRow("contacts button") << "btnApp01"
+                                         << "TfrmAnagrafica"
+                                         << " Tarvenio 3.0 - Archivio Anagrafico"
+                                         << "cmdEsci";
+        QTest::newRow("agenda picture") << "imgApp02"
+                                        << "TfrmAgenda"
+                                        << " Tarvenio 3.0 - Gestione Scadenze"
+                                        << "imgEsci";
+        QTest::newRow("agenda button") << "btnApp02"
+                                       << "TfrmAgenda"
+                                       << " Tarvenio 3.0 - Gestione Scadenze"
+                                       << "imgEsci";
+        QTest::newRow("journal picture") << "imgApp03"
+                                         << "TfrmMenuBilancio"
+                                         << " Tarvenio 3.0 - Primanota e Bilancio"
+                                         << "imgEsci";
+        QTest::newRow("journal button") << "btnApp03"
+                                        << "TfrmMenuBilancio"
+                                        << " Tarvenio 3.0 - Primanota e Bilancio"
+                                        << "imgEsci";
     }
     void appsOpenAndReturn()
     {
@@ -147,7 +166,8 @@ private slots:
 
     void agendaCalendarStartsToday()
     {
-        QCOMPARE(child<QCalendarWidget>(Windows::resident().agenda, "calAppuntamenti")->selectedDate(), QDate(2025, 5, 15));
+        QCOMPARE(child<QCalendarWidget>(Windows::resident().agenda, "calAppuntamenti")->selectedDate(),
+                 QDate(2025, 5, 15));
     }
 };
 

@@ -59,10 +59,14 @@ private slots:
     {
         QTest::addColumn<QString>("function");
         QTest::addColumn<QString>("says");
-        QTest::newRow("a check fails inside a modal window") << "childFailsInsideModal" << "inside the modal";
-        QTest::newRow("a question nobody answered") << "childUnplannedQuestion" << "a question nobody answered";
-        QTest::newRow("an answer nobody asked for") << "childUnusedAnswer" << "never asked for";
-        QTest::newRow("another window than the one expected") << "childWrongModal" << "unexpected modal window";
+        QTest::newRow("a check fails inside a modal window") << "childFailsInsideModal"
+                                                             << "inside the modal";
+        QTest::newRow("a question nobody answered") << "childUnplannedQuestion"
+                                                    << "a question nobody answered";
+        QTest::newRow("an answer nobody asked for") << "childUnusedAnswer"
+                                                    << "never asked for";
+        QTest::newRow("another window than the one expected") << "childWrongModal"
+                                                              << "unexpected modal window";
         QTest::newRow("a control the window does not hold") << "childMissingControl"
                                                             << "has no control named txtNessuno";
         QTest::newRow("a missing control inside a modal window") << "childMissingControlInsideModal"

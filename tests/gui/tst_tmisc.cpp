@@ -25,10 +25,10 @@ private slots:
         QTest::newRow("mail, scheme in capitals") << "MAILTO:a@b.it" << QByteArray("mailto:a@b.it");
         QTest::newRow("empty mail") << "\"mailto:\"" << QByteArray("mailto:");
         // A typed address can never bring parameters of its own.
-        QTest::newRow("attachment smuggled") << "\"mailto:x@y.it?attach=/etc/passwd\""
-                                             << QByteArray("mailto:x@y.it%3Fattach=%2Fetc%2Fpasswd");
-        QTest::newRow("several parameters") << "\"mailto:x@y.it?cc=z@w.it&body=ciao#top\""
-                                            << QByteArray("mailto:x@y.it%3Fcc=z@w.it%26body=ciao%23top");
+        QTest::newRow("attachment smuggled")
+            << "\"mailto:x@y.it?attach=/etc/passwd\"" << QByteArray("mailto:x@y.it%3Fattach=%2Fetc%2Fpasswd");
+        QTest::newRow("several parameters")
+            << "\"mailto:x@y.it?cc=z@w.it&body=ciao#top\"" << QByteArray("mailto:x@y.it%3Fcc=z@w.it%26body=ciao%23top");
         QTest::newRow("percent and blanks") << "\"mailto:a%3Fb c@y.it\"" << QByteArray("mailto:a%253Fb%20c@y.it");
         QTest::newRow("nothing") << "\"\"" << QByteArray();
         QTest::newRow("only blanks") << "   " << QByteArray();
@@ -62,8 +62,7 @@ private slots:
         m_env->writeFile(QStringLiteral("Documenti Allegati è.pdf"), "x");
         TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
         TMisc::Open(path);
-        QCOMPARE(m_env->shell.opened,
-                 QVector<QUrl>({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)}));
+        QCOMPARE(m_env->shell.opened, QVector<QUrl>({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)}));
         TMisc::Open(QString());
         TMisc::Open(QStringLiteral("\"\""));
         QCOMPARE(m_env->shell.opened.size(), 2);
@@ -74,9 +73,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("says");
-        QTest::newRow("file") << "contratto.xyz" << "il file \"contratto.xyz\"";
-        QTest::newRow("mail") << "mailto:studio@example.it" << "programma di posta elettronica";
-        QTest::newRow("web") << "www.example.it" << "l'indirizzo \"http://www.example.it\"";
+        QTest::newRow("file") << "contratto.xyz"
+                              << "il file \"contratto.xyz\"";
+        QTest::newRow("mail") << "mailto:studio@example.it"
+                              << "programma di posta elettronica";
+        QTest::newRow("web") << "www.example.it"
+                             << "l'indirizzo \"http://www.example.it\"";
     }
     void desktopWithoutAProgramIsReported()
     {
@@ -110,7 +112,8 @@ private slots:
         QCOMPARE(url.path(), QStringLiteral("info@tarvenio.it"));
         const QUrlQuery query(url);
         QCOMPARE(query.queryItems().size(), 2);
-        QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), QStringLiteral("Oggetto & altro = sì"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+                 QStringLiteral("Oggetto & altro = sì"));
         QCOMPARE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), QStringLiteral("Riga?\nSeconda #2"));
         QVERIFY(!url.hasFragment());
     }

@@ -22,7 +22,9 @@ class Notifications : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
     Notifications(const QString &log, const QStringList &capabilities, const QString &action)
-        : m_log(log), m_capabilities(capabilities), m_action(action)
+        : m_log(log)
+        , m_capabilities(capabilities)
+        , m_action(action)
     {
     }
 

@@ -62,7 +62,7 @@ class TestLoginReminder : public QObject {
     QTemporaryDir m_logs;
     QString m_log;
     QProcess m_server;
-    FixedClock m_clock{kToday};
+    FixedClock m_clock {kToday};
 
     QDBusConnection bus() const { return QDBusConnection::sessionBus(); }
 
@@ -104,8 +104,7 @@ private slots:
         QVERIFY(bus().isConnected());
         // Only ever on a bus of the test's own: on a desktop's session bus the
         // notices would reach the real screen.
-        const QDBusReply<QStringList> activatable =
-            bus().interface()->call(QStringLiteral("ListActivatableNames"));
+        const QDBusReply<QStringList> activatable = bus().interface()->call(QStringLiteral("ListActivatableNames"));
         QVERIFY2(!serviceThere() && !activatable.value().contains(kService),
                  "run through ctest, on the private session bus");
         QVERIFY(m_folder.isValid() && m_logs.isValid());
@@ -201,10 +200,14 @@ private slots:
         QTest::addColumn<int>("due");
         QTest::addColumn<QString>("summary");
         QTest::addColumn<QString>("last");
-        QTest::newRow("one") << 1 << "Tarvenio: 1 scadenza imminente" << "16/05/2025 · Pagamento 1 · € 1,00 da pagare";
-        QTest::newRow("five") << 5 << "Tarvenio: 5 scadenze imminenti" << "20/05/2025 · Pagamento 5 · € 5,00 da pagare";
-        QTest::newRow("six") << 6 << "Tarvenio: 6 scadenze imminenti" << "e un'altra scadenza";
-        QTest::newRow("nine") << 9 << "Tarvenio: 9 scadenze imminenti" << "e altre 4 scadenze";
+        QTest::newRow("one") << 1 << "Tarvenio: 1 scadenza imminente"
+                             << "16/05/2025 · Pagamento 1 · € 1,00 da pagare";
+        QTest::newRow("five") << 5 << "Tarvenio: 5 scadenze imminenti"
+                              << "20/05/2025 · Pagamento 5 · € 5,00 da pagare";
+        QTest::newRow("six") << 6 << "Tarvenio: 6 scadenze imminenti"
+                             << "e un'altra scadenza";
+        QTest::newRow("nine") << 9 << "Tarvenio: 9 scadenze imminenti"
+                              << "e altre 4 scadenze";
     }
     void listsFiveAndCountsTheRest()
     {
@@ -253,7 +256,8 @@ private slots:
     {
         QTest::addColumn<QString>("capabilities");
         QTest::addColumn<QString>("body");
-        QTest::newRow("plain text") << "actions,body" << "14/05/2025 · Rossi & <figli> · € 5,00 da pagare · scaduta";
+        QTest::newRow("plain text") << "actions,body"
+                                    << "14/05/2025 · Rossi & <figli> · € 5,00 da pagare · scaduta";
         QTest::newRow("markup") << "actions,body,body-markup"
                                 << "14/05/2025 · Rossi &amp; &lt;figli&gt; · € 5,00 da pagare · scaduta";
     }
@@ -366,7 +370,8 @@ private slots:
     {
         QFETCH(bool, withServer);
         const QString reminder = m_folder.filePath(QStringLiteral("tarvenio-promemoria"));
-        QVERIFY(QFile::copy(qEnvironmentVariable("TARVENIO_PROGRAM") + QStringLiteral("/tarvenio-promemoria"), reminder));
+        QVERIFY(
+            QFile::copy(qEnvironmentVariable("TARVENIO_PROGRAM") + QStringLiteral("/tarvenio-promemoria"), reminder));
         writePayments({payment(QStringLiteral("02/01/2020"), QStringLiteral("0"), QStringLiteral("Tassa rifiuti"),
                                QStringLiteral("80,00")),
                        payment(QStringLiteral("02/01/2999"), QStringLiteral("0"), QStringLiteral("Lontana"),

@@ -60,12 +60,14 @@ Conversion::Conversion(const QStringList &files, const QString &outDir, const QS
     env.insert(QStringLiteral("LANG"), locale);
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    QStringList arguments = {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_profile.path()).toString(),
+    QStringList arguments = {QStringLiteral("-env:UserInstallation=")
+                                 + QUrl::fromLocalFile(m_profile.path()).toString(),
                              QStringLiteral("--headless"), QStringLiteral("--norestore")};
     if (!importFilter.isEmpty())
         arguments << QStringLiteral("--infilter=") + importFilter;
-    m_process.start(program, arguments + QStringList {QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"), outDir}
-                                 + files);
+    m_process.start(program,
+                    arguments + QStringList {QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"), outDir}
+                        + files);
 }
 
 Conversion::~Conversion()
@@ -88,7 +90,8 @@ QString Conversion::finish()
     if (m_process.exitStatus() != QProcess::NormalExit || m_process.exitCode() != 0)
         return QStringLiteral("soffice failed: ") + QString::fromLocal8Bit(m_process.readAll());
     for (const QString &file : m_files) {
-        const QString out = QDir(m_outDir).filePath(QFileInfo(file).completeBaseName() + QLatin1Char('.') + m_extension);
+        const QString out =
+            QDir(m_outDir).filePath(QFileInfo(file).completeBaseName() + QLatin1Char('.') + m_extension);
         if (!QFile::exists(out))
             return QStringLiteral("soffice wrote no %1: ").arg(out) + QString::fromLocal8Bit(m_process.readAll());
     }
@@ -220,7 +223,8 @@ Sheet readFods(const QString &path)
             if (xml.namespaceUri() == kDc && xml.name() == QLatin1String("title")) {
                 inTitle = false;
             } else if (inTable && xml.namespaceUri() == kTable
-                       && (xml.name() == QLatin1String("table-cell") || xml.name() == QLatin1String("covered-table-cell"))) {
+                       && (xml.name() == QLatin1String("table-cell")
+                           || xml.name() == QLatin1String("covered-table-cell"))) {
                 for (int i = 0; i < cellRepeat; ++i)
                     row << cell;
                 inCell = false;

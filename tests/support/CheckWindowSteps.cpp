@@ -30,10 +30,14 @@ CheckOutcome pressControlla(CheckWindow *window, QWidget *box, FakeDialogs &dial
 const char *kindName(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Warning: return "warning";
-    case MessageKind::Information: return "information";
-    case MessageKind::Error: return "error";
-    case MessageKind::Plain: return "plain";
+    case MessageKind::Warning:
+        return "warning";
+    case MessageKind::Information:
+        return "information";
+    case MessageKind::Error:
+        return "error";
+    case MessageKind::Plain:
+        return "plain";
     }
     return "?";
 }

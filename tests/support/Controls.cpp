@@ -7,9 +7,9 @@ namespace Controls {
 QWidget *find(const QWidget *window, const char *name, const QMetaObject &type, QString *why)
 {
     const QString wanted = QString::fromLatin1(name);
-    const QString where = window ? window->objectName() + QLatin1Char(' ')
-                                       + QLatin1String(window->metaObject()->className())
-                                 : QStringLiteral("(no window)");
+    const QString where =
+        window ? window->objectName() + QLatin1Char(' ') + QLatin1String(window->metaObject()->className())
+               : QStringLiteral("(no window)");
     if (!window) {
         *why = QStringLiteral("no window to look for %1 in").arg(wanted);
         return nullptr;

@@ -43,8 +43,8 @@ T *child(const QWidget *window, const QString &name, std::source_location where 
 }
 // The same through an owning pointer (std::unique_ptr and the like).
 template <class T = QWidget, class P>
-    requires(!std::is_convertible_v<const P &, const QWidget *>)
-T *child(const P &window, const QString &name, std::source_location where = std::source_location::current())
+requires(!std::is_convertible_v<const P &, const QWidget *>) T *child(
+    const P &window, const QString &name, std::source_location where = std::source_location::current())
 {
     return child<T>(static_cast<const QWidget *>(std::to_address(window)), name, where);
 }

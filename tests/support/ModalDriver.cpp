@@ -42,8 +42,8 @@ std::shared_ptr<ModalSeen> next(const std::function<bool(QWidget *)> &isExpected
             }
         } else {
             seen->unexpected = QString::fromLatin1(modal->metaObject()->className());
-            QTest::qFail(qPrintable(QStringLiteral("an unexpected modal window opened: ") + seen->unexpected),
-                         __FILE__, __LINE__);
+            QTest::qFail(qPrintable(QStringLiteral("an unexpected modal window opened: ") + seen->unexpected), __FILE__,
+                         __LINE__);
         }
         // Whatever happened inside, the window goes, so exec() returns.
         if (QApplication::activeModalWidget() == modal && modal->isVisible())

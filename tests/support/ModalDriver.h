@@ -12,8 +12,8 @@
 #include <memory>
 
 struct ModalSeen {
-    bool seen = false;        // a modal window of the expected type was acted on
-    QString unexpected;       // the class of another modal window, closed unseen
+    bool seen = false;  // a modal window of the expected type was acted on
+    QString unexpected; // the class of another modal window, closed unseen
 };
 
 namespace ModalDriver {

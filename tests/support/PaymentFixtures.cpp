@@ -4,8 +4,8 @@
 
 #include <QFile>
 
-PaymentRecord makePayment(const QString &date, const QString &hour, const QString &minute,
-                          const QString &notice, const QString &settled)
+PaymentRecord makePayment(const QString &date, const QString &hour, const QString &minute, const QString &notice,
+                          const QString &settled)
 {
     PaymentRecord r;
     r.Data = date;

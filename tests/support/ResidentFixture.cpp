@@ -2,7 +2,11 @@
 
 #include <QTest>
 
-ResidentFixture::ResidentFixture(QDate today, QTime now) : TestEnvironment(today, now) { Windows::create(); }
+ResidentFixture::ResidentFixture(QDate today, QTime now)
+    : TestEnvironment(today, now)
+{
+    Windows::create();
+}
 
 ResidentFixture::~ResidentFixture() { Windows::destroy(); }
 

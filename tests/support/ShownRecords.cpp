@@ -39,14 +39,22 @@ Record shown(const QWidget *editor, std::initializer_list<std::pair<QString Reco
 PaymentRecord shownPayment(const QWidget *editor)
 {
     using P = PaymentRecord;
-    return shown<P>(editor, {{&P::Data, "txtData"},         {&P::OreApp, "txtOreApp"},
-                             {&P::MinutiApp, "txtMinutiApp"}, {&P::Ora, "lblOra"},
-                             {&P::Avviso, "txtAvviso"},     {&P::Tipologia, "txtTipologia"},
-                             {&P::Causale, "txtCausale"},   {&P::Dettagli, "txtDettagli"},
-                             {&P::Contatto, "txtContatto"}, {&P::Tel, "txtTel"},
-                             {&P::Cel, "txtCel"},           {&P::Email, "txtEmail"},
-                             {&P::Luogo, "txtLuogo"},       {&P::Importo, "txtImporto"},
-                             {&P::Note, "txtNote"},         {&P::Ottemperata, "chkOttemperata"}});
+    return shown<P>(editor, {{&P::Data, "txtData"},
+                             {&P::OreApp, "txtOreApp"},
+                             {&P::MinutiApp, "txtMinutiApp"},
+                             {&P::Ora, "lblOra"},
+                             {&P::Avviso, "txtAvviso"},
+                             {&P::Tipologia, "txtTipologia"},
+                             {&P::Causale, "txtCausale"},
+                             {&P::Dettagli, "txtDettagli"},
+                             {&P::Contatto, "txtContatto"},
+                             {&P::Tel, "txtTel"},
+                             {&P::Cel, "txtCel"},
+                             {&P::Email, "txtEmail"},
+                             {&P::Luogo, "txtLuogo"},
+                             {&P::Importo, "txtImporto"},
+                             {&P::Note, "txtNote"},
+                             {&P::Ottemperata, "chkOttemperata"}});
 }
 
 ContactRecord shownContact(const QWidget *editor)

@@ -9,10 +9,7 @@
 #include <QFileInfo>
 #include <QTest>
 
-void FakeDialogs::message(QWidget *, MessageKind kind, const QString &text)
-{
-    shown.append({kind, text, false});
-}
+void FakeDialogs::message(QWidget *, MessageKind kind, const QString &text) { shown.append({kind, text, false}); }
 
 bool FakeDialogs::question(QWidget *, const QString &text)
 {

@@ -17,6 +17,6 @@ public:
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
     bool active() const { return m_active; }
 private:
-    struct rlimit m_before {};
+    struct rlimit m_before { };
     bool m_active = false;
 };

@@ -183,8 +183,8 @@ bool write(const QString &markdown, const QHash<QString, QImage> &pictures, cons
         writer.setTitle(QStringLiteral("Tarvenio 3.0 - Guida all'utilizzo"));
         writer.setCreator(QStringLiteral("Tarvenio 3.0"));
         writer.setResolution(kResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(20, 16, 20, 12), QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 16, 20, 12),
+                                         QPageLayout::Millimeter));
 
         const QRectF paint = writer.pageLayout().paintRect(QPageLayout::Millimeter);
         const QSizeF body(layoutUnits(paint.width()), layoutUnits(paint.height() - kFooterMm));

@@ -10,7 +10,7 @@
 
 class SilentDialogs : public Dialogs {
 public:
-    void message(QWidget *, MessageKind, const QString &) override {}
+    void message(QWidget *, MessageKind, const QString &) override { }
     bool question(QWidget *, const QString &) override { return false; }
 };
 
@@ -28,8 +28,8 @@ class SilentAlarmPlayer : public AlarmPlayer {
 public:
     bool load(const QString &) override { return m_loaded = true; }
     bool isLoaded() const override { return m_loaded; }
-    void play() override {}
-    void stop() override {}
+    void play() override { }
+    void stop() override { }
 
 private:
     bool m_loaded = false;

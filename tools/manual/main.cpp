@@ -31,11 +31,12 @@ QByteArray offscreenPlatform(const QString &folder)
 {
     const QString config = folder + QStringLiteral("/screen.json");
     QFile file(config);
-    const QByteArray json = QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "manuale", "x": 0, "y": 0, "width": %1,
+    const QByteArray json =
+        QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "manuale", "x": 0, "y": 0, "width": %1,
         "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]})")
-                                .arg(Screenshots::ScreenWidth)
-                                .arg(Screenshots::ScreenHeight)
-                                .toUtf8();
+            .arg(Screenshots::ScreenWidth)
+            .arg(Screenshots::ScreenHeight)
+            .toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
         qFatal("cannot write %s", qPrintable(config));
     return "offscreen:configfile=" + QFile::encodeName(config);

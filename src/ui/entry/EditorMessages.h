@@ -16,7 +16,10 @@ inline QString duplicated()
     return QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                           "Al termine premere Salva per inserire la scheda in archivio.");
 }
-inline QString changesSaved() { return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."); }
+inline QString changesSaved()
+{
+    return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+}
 inline QString inserted() { return QStringLiteral("La scheda corrente è stata inserita in archivio."); }
 inline QString nameRequired()
 {

@@ -110,7 +110,10 @@ bool FieldRules::isListKey(const QKeyEvent *key)
     }
 }
 
-bool FieldRules::isFocusMove(const QKeyEvent *key) { return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab; }
+bool FieldRules::isFocusMove(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+}
 
 bool FieldRules::isModifierOnly(const QKeyEvent *key)
 {
@@ -128,7 +131,10 @@ bool FieldRules::isModifierOnly(const QKeyEvent *key)
     }
 }
 
-bool FieldRules::isDelete(const QKeyEvent *key) { return key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete; }
+bool FieldRules::isDelete(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+}
 
 bool FieldRules::eventFilter(QObject *watched, QEvent *event)
 {

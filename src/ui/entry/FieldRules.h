@@ -24,7 +24,10 @@ public:
     // Returns true to discard the key: neither it nor its character reaches the box.
     using KeyRule = std::function<bool(QKeyEvent *)>;
 
-    explicit FieldRules(QObject *parent = nullptr) : QObject(parent) {}
+    explicit FieldRules(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 
     void setKeyRule(QWidget *field, KeyRule rule);
     // Run when the focus moves into or out of the field. A window losing or

@@ -124,7 +124,7 @@ void CardBoxes::blank()
     for (int i = 0; i < size(); ++i)
         if (!(m_defs[i].flags & BoxDef::KeptOnBlank))
             setText(i, m_defs[i].kind == BoxKind::Check && m_defs[i].blank.isEmpty() ? m_defs[i].items.value(1)
-                                                                              : m_defs[i].blank);
+                                                                                     : m_defs[i].blank);
 }
 
 QList<QWidget *> CardBoxes::chain() const
@@ -155,7 +155,8 @@ void CardBoxes::installRules(FieldRules *rules)
                 // A full box keeps its character: entering it by Enter or Tab
                 // selects the text, and a typed character must not replace it.
                 const QString typed = key->text();
-                if (auto *edit = qobject_cast<QLineEdit *>(widget(i)); edit && !typed.isEmpty() && typed.at(0).isPrint())
+                if (auto *edit = qobject_cast<QLineEdit *>(widget(i));
+                    edit && !typed.isEmpty() && typed.at(0).isPrint())
                     edit->deselect();
                 return false;
             });

@@ -27,16 +27,16 @@ class QLineEdit;
 class QWidget;
 
 enum class BoxKind {
-    Text,          // an entry box
-    ReadOnlyText,  // an entry box the user cannot type into
-    DropDown,      // an editable drop-down list
-    Check,         // a check box: items {checked text, unchecked text}
-    Hidden,        // a hidden label: a value the user does not see
+    Text,         // an entry box
+    ReadOnlyText, // an entry box the user cannot type into
+    DropDown,     // an editable drop-down list
+    Check,        // a check box: items {checked text, unchecked text}
+    Hidden,       // a hidden label: a value the user does not see
 };
 
 struct BoxDef {
     enum Flag {
-        InChain = 1,          // Enter moves on from here; the chain follows the table
+        InChain = 1, // Enter moves on from here; the chain follows the table
         Centred = 2,
         RightAligned = 4,
         OneCharacter = 8,     // every key that types moves the focus on, Backspace/Delete empty
@@ -48,11 +48,11 @@ struct BoxDef {
     const char *name = nullptr;
     BoxKind kind = BoxKind::Text;
     int flags = InChain;
-    QString allowed {};                // characters that may be typed or pasted; empty: any
+    QString allowed {}; // characters that may be typed or pasted; empty: any
     InputRule::Normalise normalise = InputRule::Normalise::None;
-    QString blank {};                  // the text on a blank card
-    QString hint {};                   // the info bar's text over the box
-    QStringList items {};              // a drop-down's list; a check box's two texts
+    QString blank {};                              // the text on a blank card
+    QString hint {};                               // the info bar's text over the box
+    QStringList items {};                          // a drop-down's list; a check box's two texts
     QString (*leaving)(const QString &) = nullptr; // what the text becomes when the focus leaves
 };
 
@@ -105,9 +105,15 @@ public:
 
     QWidget *widget(QString Record::*member) const { return m_boxes.widget(indexOf(member)); }
     template <typename W>
-    W *box(QString Record::*member) const { return static_cast<W *>(widget(member)); }
+    W *box(QString Record::*member) const
+    {
+        return static_cast<W *>(widget(member));
+    }
     template <typename W>
-    W *box(const char *name) const { return static_cast<W *>(m_boxes.widget(m_boxes.indexOf(QLatin1String(name)))); }
+    W *box(const char *name) const
+    {
+        return static_cast<W *>(m_boxes.widget(m_boxes.indexOf(QLatin1String(name))));
+    }
 
     // Every field of the record into its box, as stored: no rule runs.
     void show(const Record &record)

@@ -16,7 +16,11 @@ namespace {
 // so it is handed on here, once the window is polished with its children made.
 class BackgroundHandOn : public QObject {
 public:
-    explicit BackgroundHandOn(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+    explicit BackgroundHandOn(QWidget *window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -46,8 +50,8 @@ void setBackground(QWidget *window)
 
 QLabel *addLogo(QWidget *window, QBoxLayout *layout, QSize size)
 {
-    QLabel *logo = PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/titolo_app.svg"),
-                                             size, window);
+    QLabel *logo =
+        PictureButton::decoration(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/titolo_app.svg"), size, window);
     layout->addWidget(logo, 0, Qt::AlignHCenter);
     auto *strip = new QWidget(window);
     strip->setObjectName(QStringLiteral("shpStriscia"));

@@ -3,7 +3,8 @@
 #include <QEvent>
 #include <QStatusTipEvent>
 
-InfoBar::InfoBar(QWidget *parent) : QLabel(parent)
+InfoBar::InfoBar(QWidget *parent)
+    : QLabel(parent)
 {
     setObjectName(QStringLiteral("panInfo"));
     setMinimumHeight(28);

@@ -59,8 +59,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 bool LinkLabel::eventFilter(QObject *watched, QEvent *event)
 {
     // The picture clicks on its own; here it only colours the link.
-    if (event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         setPressedLook(true);
     else if (event->type() == QEvent::MouseButtonRelease)
         setPressedLook(false);

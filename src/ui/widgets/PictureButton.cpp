@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-PictureButton::PictureButton(const QString &name, const QString &resource, QSize size,
-                             const QString &accessibleText, QWidget *parent)
+PictureButton::PictureButton(const QString &name, const QString &resource, QSize size, const QString &accessibleText,
+                             QWidget *parent)
     : QToolButton(parent)
     , m_picture(render(resource, size))
     , m_size(size)
@@ -27,8 +27,7 @@ PictureButton::PictureButton(const QString &name, const QString &resource, QSize
     setFocusPolicy(Qt::TabFocus);
 }
 
-QLabel *PictureButton::decoration(const QString &name, const QString &resource, QSize size,
-                                  QWidget *parent)
+QLabel *PictureButton::decoration(const QString &name, const QString &resource, QSize size, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);

@@ -13,11 +13,10 @@ class PictureButton : public QToolButton {
     Q_OBJECT
 public:
     // resource: an SVG or bitmap in the resources, drawn at size.
-    PictureButton(const QString &name, const QString &resource, QSize size,
-                  const QString &accessibleText, QWidget *parent = nullptr);
+    PictureButton(const QString &name, const QString &resource, QSize size, const QString &accessibleText,
+                  QWidget *parent = nullptr);
     // A picture that only decorates: no hand cursor, no click.
-    static QLabel *decoration(const QString &name, const QString &resource, QSize size,
-                              QWidget *parent = nullptr);
+    static QLabel *decoration(const QString &name, const QString &resource, QSize size, QWidget *parent = nullptr);
     static QPixmap render(const QString &resource, QSize size, qreal ratio = 2.0);
 
     QSize sizeHint() const override { return m_size; }

@@ -10,10 +10,7 @@
 
 #include <algorithm>
 
-int RowListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_rows.size());
-}
+int RowListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 
 QVariant RowListModel::data(const QModelIndex &index, int role) const
 {
@@ -43,7 +40,11 @@ namespace {
 // instead of wrapping, and the columns of fixed-width rows line up.
 class FixedWidthDelegate : public QStyledItemDelegate {
 public:
-    FixedWidthDelegate(int *width, QObject *parent) : QStyledItemDelegate(parent), m_width(width) {}
+    FixedWidthDelegate(int *width, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_width(width)
+    {
+    }
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);

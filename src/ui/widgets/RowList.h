@@ -10,11 +10,13 @@
 #include <QListView>
 #include <QVector>
 
-
 class RowListModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    explicit RowListModel(QObject *parent = nullptr) : QAbstractListModel(parent) {}
+    explicit RowListModel(QObject *parent = nullptr)
+        : QAbstractListModel(parent)
+    {
+    }
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 

@@ -17,8 +17,7 @@ void setContrast(QAbstractScrollArea *area)
         // A bar with nothing to scroll (a short or empty list) fades, so that
         // a full-length dark handle does not suggest more to see.
         bar->setEnabled(bar->maximum() > bar->minimum());
-        QObject::connect(bar, &QScrollBar::rangeChanged, bar,
-                         [bar](int min, int max) { bar->setEnabled(max > min); });
+        QObject::connect(bar, &QScrollBar::rangeChanged, bar, [bar](int min, int max) { bar->setEnabled(max > min); });
     }
 }
 

@@ -14,5 +14,5 @@ struct TitleBand {
     QLabel *title;
 };
 
-TitleBand makeTitleBand(QWidget *parent, const QString &logoName, const QString &title,
-                        const QString &subtitle = {}, int titlePoints = 16);
+TitleBand makeTitleBand(QWidget *parent, const QString &logoName, const QString &title, const QString &subtitle = {},
+                        int titlePoints = 16);

@@ -15,7 +15,8 @@ namespace {
 class ToolCaption : public QLabel {
 public:
     ToolCaption(const QString &text, PictureButton *button, QWidget *parent)
-        : QLabel(text, parent), m_button(button)
+        : QLabel(text, parent)
+        , m_button(button)
     {
         setCursor(Qt::PointingHandCursor);
         setEnabled(button->isEnabled());
@@ -25,8 +26,7 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override
     {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
-            && m_button->isEnabled())
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && m_button->isEnabled())
             m_button->click();
     }
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -17,7 +17,7 @@ struct CardPrintLook {
     QString smallPicture; // the card's kind, beside the title
     QString bigPicture;   // what the button does, at the left
     QString instructions;
-    QString actionText;   // the action button
+    QString actionText; // the action button
 };
 
 class CardPrintWindow : public QDialog {

@@ -101,9 +101,8 @@ void GridView::commitPendingEdit()
     }
 }
 
-GridWindow::GridWindow(const QString &name, const QString &caption, const QString &title,
-                       const QStringList &headers, const QVector<int> &editable, const ExportLayout &layout,
-                       QWidget *parent)
+GridWindow::GridWindow(const QString &name, const QString &caption, const QString &title, const QStringList &headers,
+                       const QVector<int> &editable, const ExportLayout &layout, QWidget *parent)
     : QDialog(parent)
     , m_model(new GridModel(headers, QSet<int>(editable.begin(), editable.end()), this))
     , m_layout(layout)
@@ -121,7 +120,8 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
     const TitleBand header = makeTitleBand(this, QStringLiteral("imgLogo"), title);
     lblTitolo = header.title;
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    header.row->addWidget(PictureButton::decoration(QStringLiteral("icoHand"), QStringLiteral(":/pictures/esporta.svg"), QSize(44, 44), header.band));
+    header.row->addWidget(PictureButton::decoration(QStringLiteral("icoHand"), QStringLiteral(":/pictures/esporta.svg"),
+                                                    QSize(44, 44), header.band));
     layoutBox->addWidget(header.band);
 
     grdRecords = new GridView(this);
@@ -151,9 +151,12 @@ GridWindow::GridWindow(const QString &name, const QString &caption, const QStrin
 
     auto *commands = new QHBoxLayout;
     commands->setContentsMargins(12, 0, 12, 8);
-    cmdEsporta = new PictureButton(QStringLiteral("cmdEsporta"), QStringLiteral(":/pictures/btn_excel.svg"), QSize(220, 48), QStringLiteral("Esporta in Excel"), this);
-    cmdGuida = new PictureButton(QStringLiteral("cmdGuida"), QStringLiteral(":/pictures/guida.svg"), QSize(48, 48), QStringLiteral("Guida"), this);
-    cmdEsci = new PictureButton(QStringLiteral("cmdEsci"), QStringLiteral(":/pictures/esci.svg"), QSize(48, 48), QStringLiteral("Esci"), this);
+    cmdEsporta = new PictureButton(QStringLiteral("cmdEsporta"), QStringLiteral(":/pictures/btn_excel.svg"),
+                                   QSize(220, 48), QStringLiteral("Esporta in Excel"), this);
+    cmdGuida = new PictureButton(QStringLiteral("cmdGuida"), QStringLiteral(":/pictures/guida.svg"), QSize(48, 48),
+                                 QStringLiteral("Guida"), this);
+    cmdEsci = new PictureButton(QStringLiteral("cmdEsci"), QStringLiteral(":/pictures/esci.svg"), QSize(48, 48),
+                                QStringLiteral("Esci"), this);
     commands->addWidget(cmdEsporta);
     commands->addStretch();
     commands->addWidget(cmdGuida);

@@ -61,9 +61,8 @@ public:
 class GridWindow : public QDialog {
     Q_OBJECT
 public:
-    GridWindow(const QString &name, const QString &caption, const QString &title,
-               const QStringList &headers, const QVector<int> &editable, const ExportLayout &layout,
-               QWidget *parent = nullptr);
+    GridWindow(const QString &name, const QString &caption, const QString &title, const QStringList &headers,
+               const QVector<int> &editable, const ExportLayout &layout, QWidget *parent = nullptr);
 
     GridModel *model() const { return m_model; }
 

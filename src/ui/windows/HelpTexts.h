@@ -12,12 +12,12 @@ struct HelpTopic {
 namespace HelpTexts {
 inline constexpr char ParagraphBreak[] = "\r\n\r\n";
 
-HelpTopic forMainMenu();        // TfrmAvvio, imgGuida
-HelpTopic forContacts();        // TfrmAnagrafica, cmdGuida
-HelpTopic forAgenda();          // TfrmAgenda, imgGuida
-HelpTopic forPaymentEditor();   // TfrmArchivio_Scadenze, cmdGuida
+HelpTopic forMainMenu();         // TfrmAvvio, imgGuida
+HelpTopic forContacts();         // TfrmAnagrafica, cmdGuida
+HelpTopic forAgenda();           // TfrmAgenda, imgGuida
+HelpTopic forPaymentEditor();    // TfrmArchivio_Scadenze, cmdGuida
 HelpTopic forPaymentSummaries(); // TfrmExpImminenti, TfrmExpGiornaliere, TfrmExpMensili, cmdGuida
-HelpTopic forPaymentExport();   // TfrmExpScadenzario, cmdGuida
-HelpTopic forContactsExport();  // TfrmExpAnagrafica, cmdGuida
-HelpTopic forJournal();         // TfrmBilancio, imgGuida
+HelpTopic forPaymentExport();    // TfrmExpScadenzario, cmdGuida
+HelpTopic forContactsExport();   // TfrmExpAnagrafica, cmdGuida
+HelpTopic forJournal();          // TfrmBilancio, imgGuida
 }

@@ -20,8 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-ListWindow::ListWindow(const QString &name, const QString &caption, const QString &heading,
-                       const QString &printTitle, QWidget *parent)
+ListWindow::ListWindow(const QString &name, const QString &caption, const QString &heading, const QString &printTitle,
+                       QWidget *parent)
     : QDialog(parent)
     , m_printTitle(printTitle)
 {
@@ -60,7 +60,8 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
 
     lstRecords = new RowListView(QStringLiteral("lstRecords"), 12, panContainer);
     results->addWidget(lstRecords, 1);
-    lblRigo03 = new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), panContainer);
+    lblRigo03 =
+        new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), panContainer);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
     results->addWidget(lblRigo03);
 
@@ -84,9 +85,8 @@ ListWindow::ListWindow(const QString &name, const QString &caption, const QStrin
     connect(btnTrova, &QPushButton::clicked, this, &ListWindow::find);
     connect(btnStampa, &QPushButton::clicked, this, &ListWindow::print);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lstRecords, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        chooseRow(index.isValid() ? index.row() : lstRecords->currentRow());
-    });
+    connect(lstRecords, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { chooseRow(index.isValid() ? index.row() : lstRecords->currentRow()); });
     // A double-click with no row under it closes the window and loads nothing.
     connect(lstRecords, &RowListView::emptyAreaDoubleClicked, this, [this] { chooseRow(-1); });
 }
@@ -118,7 +118,8 @@ void ListWindow::resetSearch()
 
 void ListWindow::find()
 {
-    const FindOutcome outcome = FindInList(lstRecords->texts(), lstRecords->currentRow(), txtTrova->text(), m_lastSearch);
+    const FindOutcome outcome =
+        FindInList(lstRecords->texts(), lstRecords->currentRow(), txtTrova->text(), m_lastSearch);
     if (outcome.emptyList) {
         Services::plain(this, FindInListText::emptyList());
         return;

@@ -17,8 +17,8 @@ class RowListView;
 class ListWindow : public QDialog {
     Q_OBJECT
 public:
-    ListWindow(const QString &name, const QString &caption, const QString &heading,
-               const QString &printTitle, QWidget *parent = nullptr);
+    ListWindow(const QString &name, const QString &caption, const QString &heading, const QString &printTitle,
+               QWidget *parent = nullptr);
 
     // "Trova": the next row containing the text of txtTrova.
     void find();
@@ -36,7 +36,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Fills the list from the archive; called each time the program shows the
     // window. A search fills it on "Cerca" instead, and leaves this empty.
-    virtual void fill() {}
+    virtual void fill() { }
     // The archive could not be read (at all, or to the end): the user is told,
     // once the window is on screen; the rows read before the failure stay listed.
     void readFailed();

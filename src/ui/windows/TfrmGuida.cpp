@@ -17,7 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
+TfrmGuida::TfrmGuida(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
@@ -75,8 +76,7 @@ TfrmGuida::TfrmGuida(QWidget *parent) : QDialog(parent)
     FixedWindow::apply(this);
     FixedWindow::centreOnScreen(this);
 
-    connect(lnkWeb, &LinkLabel::clicked, this,
-            [] { TMisc::Open(QLatin1Char('"') + manualPath() + QLatin1Char('"')); });
+    connect(lnkWeb, &LinkLabel::clicked, this, [] { TMisc::Open(QLatin1Char('"') + manualPath() + QLatin1Char('"')); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 
