@@ -52,6 +52,7 @@ TfrmAgenda::TfrmAgenda(QWidget *parent)
     calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
     calAppuntamenti->setFixedSize(330, 230);
     calAppuntamenti->setSelectedDate(Services::clock().today());
+    Widgets::selectionFollowsPage(calAppuntamenti);
     markToday();
     top->addWidget(calAppuntamenti, 0, Qt::AlignTop);
     auto *summaries = new QVBoxLayout;

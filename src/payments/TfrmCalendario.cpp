@@ -27,6 +27,7 @@ TfrmCalendario::TfrmCalendario(Opener opener, QWidget *parent)
     calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setSelectedDate(Services::clock().today());
+    Widgets::selectionFollowsPage(calAppuntamenti);
 
     btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
     btnImportaData->setObjectName(QStringLiteral("btnImportaData"));

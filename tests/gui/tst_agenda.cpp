@@ -7,6 +7,7 @@
 #include "agenda/TfrmAgenda.h"
 #include "app/TfrmAvvio.h"
 #include "app/Windows.h"
+#include "payments/TfrmCalendario.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/RowList.h"
 
@@ -17,6 +18,7 @@
 #include <QTextCharFormat>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 class TestAgenda : public QObject {
     Q_OBJECT
@@ -207,6 +209,46 @@ private slots:
         QVERIFY(QDir().mkdir(path));
         openAgenda();
         QCOMPARE(child<QLabel>(agenda(), QStringLiteral("lblConteggio"))->text(), QString());
+    }
+
+    // The month arrows take the selected day along, in the agenda (whose day
+    // and month grids read it) and in the date picker: to the same day of the
+    // new month, or its last day when that month is shorter.
+    void monthArrowsMoveTheSelectedDay_data()
+    {
+        QTest::addColumn<bool>("picker");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QString>("arrow");
+        QTest::addColumn<QDate>("to");
+        const QString next = QStringLiteral("qt_calendar_nextmonth"), prev = QStringLiteral("qt_calendar_prevmonth");
+        for (const bool picker : {false, true}) {
+            const char *w = picker ? "picker" : "agenda";
+            QTest::addRow("%s: same day next month", w) << picker << QDate(2026, 12, 11) << next << QDate(2027, 1, 11);
+            QTest::addRow("%s: 31/01 to 28/02", w) << picker << QDate(2027, 1, 31) << next << QDate(2027, 2, 28);
+            QTest::addRow("%s: 31/03 back to 29/02", w) << picker << QDate(2028, 3, 31) << prev << QDate(2028, 2, 29);
+        }
+    }
+    void monthArrowsMoveTheSelectedDay()
+    {
+        QFETCH(bool, picker);
+        QFETCH(QDate, from);
+        QFETCH(QString, arrow);
+        QFETCH(QDate, to);
+        std::unique_ptr<TfrmCalendario> pickerWindow;
+        QWidget *window = agenda();
+        if (picker) {
+            pickerWindow = std::make_unique<TfrmCalendario>();
+            window = pickerWindow.get();
+            window->show();
+        } else {
+            openAgenda();
+        }
+        auto *calendar = child<QCalendarWidget>(window, "calAppuntamenti");
+        calendar->setSelectedDate(from);
+        QCOMPARE(calendar->monthShown(), from.month());
+        QTest::mouseClick(child<QToolButton>(calendar, arrow), Qt::LeftButton);
+        QCOMPARE(calendar->monthShown(), to.month());
+        QCOMPARE(calendar->selectedDate(), to);
     }
 
     void listLooksRight()

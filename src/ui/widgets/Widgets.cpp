@@ -2,6 +2,7 @@
 
 #include "ui/widgets/FocusFrame.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,4 +53,15 @@ QHBoxLayout *framed(QWidget *box, const QString &frameName, FocusFrame **frame)
     return room;
 }
 
+void selectionFollowsPage(QCalendarWidget *calendar)
+{
+    QObject::connect(calendar, &QCalendarWidget::currentPageChanged, calendar, [calendar](int year, int month) {
+        const QDate selected = calendar->selectedDate();
+        // A click on a day of the next or previous month has already moved both.
+        if (selected.year() == year && selected.month() == month)
+            return;
+        const QDate first(year, month, 1);
+        calendar->setSelectedDate(first.addDays(qMin(selected.day(), first.daysInMonth()) - 1));
+    });
+}
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class FocusFrame;
+class QCalendarWidget;
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
@@ -24,4 +25,8 @@ QLabel *caption(QWidget *parent, const QString &text, const QString &name = QStr
 // box with the room around it for its yellow focus frame, which is made
 // behind it under frameName; the frame is handed back through frame when asked.
 QHBoxLayout *framed(QWidget *box, const QString &frameName, FocusFrame **frame = nullptr);
+// The month arrows and the month and year menus take the selected date along:
+// to the same day of the month shown, or its last day when the month is
+// shorter. What the calendar's reader lists is then the month the user sees.
+void selectionFollowsPage(QCalendarWidget *calendar);
 }
