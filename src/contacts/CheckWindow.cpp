@@ -1,5 +1,6 @@
 #include "contacts/CheckWindow.h"
 
+#include "platform/FixedWindow.h"
 #include "platform/GuiServices.h"
 #include "ui/entry/EntryBox.h"
 
@@ -53,6 +54,10 @@ CheckWindow::CheckWindow(QWidget *parent, const QString &caption, const QString 
 
     connect(btnControlla, &QPushButton::clicked, this, [this] { controlla(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    // The program's own frame: a window manager's minimise would hide this
+    // modal window and the editor under it, with no way back.
+    FixedWindow::apply(this);
+    FixedWindow::centreOnOwner(this);
 }
 
 void CheckWindow::setEntry(const QString &text) { m_box->setText(text); }

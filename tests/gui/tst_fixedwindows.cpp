@@ -4,6 +4,10 @@
 #include "Controls.h"
 #include "TestServices.h"
 
+#include "contacts/TfrmCarta.h"
+#include "contacts/TfrmCodFisc.h"
+#include "contacts/TfrmIban.h"
+#include "contacts/TfrmPartitaIva.h"
 #include "payments/TfrmCalendario.h"
 #include "platform/FixedWindow.h"
 #include "ui/windows/Residents.h"
@@ -28,23 +32,59 @@ private slots:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup() { m_env.reset(); }
 
+    // Every small modal window the editors open: the date picker and the four
+    // check windows.
+    void noWindowManagerButtons_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("firstControl");
+        QTest::newRow("date picker") << QStringLiteral("picker") << QStringLiteral(" Importazione data")
+                                     << QStringLiteral("lblCampo001");
+        QTest::newRow("fiscal code") << QStringLiteral("codfisc") << QStringLiteral(" Controllo codice fiscale")
+                                     << QStringLiteral("lblTitolo");
+        QTest::newRow("IBAN") << QStringLiteral("iban") << QStringLiteral(" Controllo IBAN")
+                              << QStringLiteral("lblTitolo");
+        QTest::newRow("VAT number") << QStringLiteral("piva") << QStringLiteral(" Controllo partita IVA")
+                                    << QStringLiteral("lblTitolo");
+        QTest::newRow("card") << QStringLiteral("carta") << QStringLiteral(" Controllo carta di credito")
+                              << QStringLiteral("lblTitolo");
+    }
     void noWindowManagerButtons()
     {
-        TfrmCalendario picker;
-        picker.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&picker));
-        const Qt::WindowFlags flags = picker.windowFlags();
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QFETCH(QString, firstControl);
+        std::unique_ptr<QWidget> made;
+        if (window == QLatin1String("picker"))
+            made = std::make_unique<TfrmCalendario>();
+        else if (window == QLatin1String("codfisc"))
+            made = std::make_unique<TfrmCodFisc>();
+        else if (window == QLatin1String("iban"))
+            made = std::make_unique<TfrmIban>();
+        else if (window == QLatin1String("piva"))
+            made = std::make_unique<TfrmPartitaIva>();
+        else
+            made = std::make_unique<TfrmCarta>();
+        QWidget &w = *made;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const Qt::WindowFlags flags = w.windowFlags();
         QVERIFY(flags & Qt::FramelessWindowHint);
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)));
-        QCOMPARE(picker.minimumSize(), picker.maximumSize());
+        QCOMPARE(w.minimumSize(), w.maximumSize());
         // The title strip across the top shows the caption.
-        auto *strip = picker.findChild<QWidget *>(QStringLiteral("panCaption"));
+        auto *strip = w.findChild<QWidget *>(QStringLiteral("panCaption"));
         QVERIFY(strip);
-        QCOMPARE(strip->geometry(), QRect(0, 0, picker.width(), FixedWindow::CaptionHeight));
+        QCOMPARE(strip->geometry(), QRect(0, 0, w.width(), FixedWindow::CaptionHeight));
         QVERIFY(strip->isVisible());
-        QCOMPARE(picker.windowTitle(), QStringLiteral(" Importazione data"));
+        QCOMPARE(w.windowTitle(), caption);
         // Nothing of the window's own sits under the strip.
-        QVERIFY(child<QLabel>(&picker, "lblCampo001")->geometry().top() >= FixedWindow::CaptionHeight);
+        QVERIFY(child<QLabel>(&w, firstControl)->geometry().top() >= FixedWindow::CaptionHeight);
+        // A minimise asked for all the same is undone.
+        w.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!(w.windowState() & Qt::WindowMinimized));
+        QVERIFY(w.isVisible());
     }
 
     void minimisingIsUndone()
